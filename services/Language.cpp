@@ -1,0 +1,153 @@
+#include "Language.h"
+
+#include "ErrorConvention.h"
+#include "IniFile.h"
+#include "Settings.h"
+
+#include <QFile>
+
+namespace {
+
+qint16 g_langBase = 0;
+
+QString &langPathSlot()
+{
+    static QString path;
+    return path;
+}
+
+constexpr qsizetype kMaxText = 254;
+
+// Primary language ids of the platform and the sub-language of some territories; a territory
+// not listed gets the language's default sub-language 1.
+struct LanguageIds
+{
+    QLocale::Language language;
+    int primary;
+    struct Sub
+    {
+        QLocale::Territory territory;
+        int sub;
+    } subs[8];
+};
+
+constexpr LanguageIds kLanguageIds[] = {
+    {QLocale::German,
+     0x07,
+     {{QLocale::Germany, 1},
+      {QLocale::Switzerland, 2},
+      {QLocale::Austria, 3},
+      {QLocale::Luxembourg, 4},
+      {QLocale::Liechtenstein, 5}}},
+    {QLocale::English,
+     0x09,
+     {{QLocale::UnitedStates, 1},
+      {QLocale::UnitedKingdom, 2},
+      {QLocale::Australia, 3},
+      {QLocale::Canada, 4},
+      {QLocale::NewZealand, 5},
+      {QLocale::Ireland, 6},
+      {QLocale::SouthAfrica, 7}}},
+    {QLocale::Swedish, 0x1D, {{QLocale::Sweden, 1}, {QLocale::Finland, 2}}},
+    {QLocale::Italian, 0x10, {{QLocale::Italy, 1}, {QLocale::Switzerland, 2}}},
+    {QLocale::Portuguese, 0x16, {{QLocale::Brazil, 1}, {QLocale::Portugal, 2}}},
+    {QLocale::Spanish,
+     0x0A,
+     {{QLocale::Spain, 3}, {QLocale::Mexico, 2}, {QLocale::Argentina, 11}, {QLocale::Chile, 13}}},
+    {QLocale::French,
+     0x0C,
+     {{QLocale::France, 1},
+      {QLocale::Belgium, 2},
+      {QLocale::Canada, 3},
+      {QLocale::Switzerland, 4},
+      {QLocale::Luxembourg, 5}}},
+    // The POSIX "C" locale speaks US English.
+    {QLocale::C, 0x09, {}},
+    {QLocale::Dutch, 0x13, {{QLocale::Netherlands, 1}, {QLocale::Belgium, 2}}},
+    {QLocale::Danish, 0x06, {}},
+    {QLocale::NorwegianBokmal, 0x14, {}},
+    {QLocale::Finnish, 0x0B, {}},
+    {QLocale::Polish, 0x15, {}},
+    {QLocale::Czech, 0x05, {}},
+    {QLocale::Hungarian, 0x0E, {}},
+    {QLocale::Greek, 0x08, {}},
+    {QLocale::Turkish, 0x1F, {}},
+    {QLocale::Russian, 0x19, {}},
+    {QLocale::Japanese, 0x11, {}},
+    {QLocale::Chinese, 0x04, {{QLocale::Taiwan, 1}, {QLocale::China, 2}}},
+    {QLocale::Arabic, 0x01, {}},
+};
+
+} // namespace
+
+qint16 langBase()
+{
+    return g_langBase;
+}
+
+void setLangBase(qint16 base)
+{
+    g_langBase = base;
+}
+
+QString langFilePath()
+{
+    return langPathSlot();
+}
+
+void setLangFilePath(const QString &path)
+{
+    langPathSlot() = path;
+}
+
+QString langText(const QByteArray &table, int n)
+{
+    const QString key = QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
+    return IniFile::read(table, u"Lang", key).value_or(QString()).left(kMaxText).trimmed();
+}
+
+QString GetLang(int n)
+{
+    QString result;
+    Procedure proc(kModuleAllgemein, u"GetLang");
+    proc.step([&] {
+        QFile file(langFilePath());
+        if (!langFilePath().isEmpty() && file.open(QIODevice::ReadOnly))
+            result = langText(file.readAll(), n);
+    });
+    return result;
+}
+
+QString windowsLanguageId(const QLocale &locale)
+{
+    for (const LanguageIds &ids : kLanguageIds) {
+        if (ids.language != locale.language())
+            continue;
+        int sub = 1;
+        for (const auto &s : ids.subs) {
+            if (s.sub != 0 && s.territory == locale.territory()) {
+                sub = s.sub;
+                break;
+            }
+        }
+        return QStringLiteral("%1").arg((sub << 10) | ids.primary, 4, 16, QLatin1Char('0')).toUpper();
+    }
+    return QStringLiteral("0000");
+}
+
+qint16 langBaseForLanguageId(const QString &languageId)
+{
+    return languageId.left(4) == u"0407" ? 0 : 1000;
+}
+
+qint16 startLangBase(qint16 startCount, const QLocale &locale)
+{
+    if (startCount == 0)
+        return langBaseForLanguageId(windowsLanguageId(locale));
+    return GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Sprache"), 0);
+}
+
+qint16 validLangBase(qint32 base)
+{
+    return base >= 0 && base < kLanguageCount * 1000 && base % 1000 == 0 ? qint16(base) : 0;
+}

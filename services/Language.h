@@ -1,0 +1,31 @@
+// The interface language: the language base and the text lookup in the table that start-up
+// writes to the temporary folder.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// 0, 1000, ... 6000: German, English, Swedish, Italian, Portuguese, Spanish, French.
+qint16 langBase();
+void setLangBase(qint16 base);
+inline constexpr int kLanguageCount = 7;
+
+// Where the table lies ("~tmp.lng" in the temporary folder); set once by start-up.
+QString langFilePath();
+void setLangFilePath(const QString &path);
+
+// Text n (langBase + id) trimmed of blanks and TABs; empty for a missing key or file.
+QString GetLang(int n);
+// The same lookup over the table's bytes.
+QString langText(const QByteArray &table, int n);
+
+// The Windows-style four-hex-digit language id of a locale ("0407" for de_DE, "0C07" for
+// de_AT, "0409" for en_US); "0000" for languages the table does not know.
+QString windowsLanguageId(const QLocale &locale);
+// The first-start rule: "0407" chooses German, everything else English.
+qint16 langBaseForLanguageId(const QString &languageId);
+// The language chosen at start-up: from the locale on the very first start, else the setting.
+qint16 startLangBase(qint16 startCount, const QLocale &locale);
+
+// A base read from a hand-edited settings file may be anything; the program only knows seven.
+qint16 validLangBase(qint32 base);

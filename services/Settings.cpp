@@ -1,0 +1,124 @@
+#include "Settings.h"
+
+#include "ErrorConvention.h"
+#include "IniFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+#include <QSettings>
+
+namespace {
+
+constexpr qsizetype kMaxValue = 254;
+
+QString &folderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+QByteArray readIni()
+{
+    QFile file(iniPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+std::optional<QString> lookUp(const QString &section, const QString &key)
+{
+    const QByteArray content = readIni();
+    if (content.isNull())
+        return std::nullopt;
+    return IniFile::read(content, section, key);
+}
+
+} // namespace
+
+QString programFolder()
+{
+    const QString &folder = folderOverride();
+    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
+}
+
+void setProgramFolder(const QString &folder)
+{
+    folderOverride() = folder;
+}
+
+QString iniPath()
+{
+    return programFolder() + QLatin1Char('/') + kAppTitle + QStringLiteral(".ini");
+}
+
+qint16 GetIniInt(const QString &section, const QString &key, qint32 defaultValue)
+{
+    qint16 result = 0;
+    Procedure proc(kModuleAllgemein, u"GetIniInt");
+    proc.step([&] {
+        const auto value = lookUp(section, key);
+        result = checkedInt16(value ? IniFile::leadingNumber(*value) : defaultValue);
+    });
+    return result;
+}
+
+QString GetIniString(const QString &section, const QString &key, const QString &defaultValue)
+{
+    QString result;
+    Procedure proc(kModuleAllgemein, u"GetIniString");
+    proc.step([&] { result = lookUp(section, key).value_or(defaultValue).left(kMaxValue); });
+    return result;
+}
+
+void SaveIni(const QString &section, const QString &key, const QString &value)
+{
+    Procedure proc(kModuleAllgemein, u"SaveIni");
+    proc.step([&] {
+        const QByteArray updated = IniFile::write(readIni(), section, key, value);
+        QSaveFile file(iniPath());
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(updated);
+            file.commit();
+        }
+    });
+}
+
+QString numText(qint32 value)
+{
+    return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);
+}
+
+QString numTextPlain(qint32 value)
+{
+    return QString::number(value);
+}
+
+namespace {
+
+// The per-user store of the platform (~/.config/Quendo/Quendo.conf on Linux).
+class UserStore : public QSettings
+{
+public:
+    UserStore()
+        : QSettings(QSettings::NativeFormat, QSettings::UserScope, kAppTitle,
+                    kAppTitle)
+    {
+    }
+};
+
+const QString kStartVal = QStringLiteral("Optionen/StartVal");
+
+} // namespace
+
+qint16 readStartCount()
+{
+    return checkedInt16(IniFile::leadingNumber(UserStore().value(kStartVal).toString()));
+}
+
+void writeStartCount(qint16 value)
+{
+    UserStore store;
+    store.setValue(kStartVal, numTextPlain(value));
+    store.sync();
+}

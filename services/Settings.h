@@ -1,0 +1,31 @@
+// The settings file Quendo.ini beside the program, read and written on every call,
+// and the per-user start counter.
+#pragma once
+
+#include <QString>
+
+inline const QString kAppTitle = QStringLiteral("Quendo");
+inline const QString kModuleAllgemein = QStringLiteral("Allgemein");
+
+// The folder of the executable, unless tests point the program somewhere else.
+QString programFolder();
+void setProgramFolder(const QString &folder); // empty: back to the executable's folder
+QString iniPath();
+
+// The number held by key, default when file, section or key is missing; a value that does not
+// start with a number reads 0; outside 16 bits is an Overflow error (Ignore then yields 0).
+qint16 GetIniInt(const QString &section, const QString &key, qint32 defaultValue);
+// At most 254 characters.
+QString GetIniString(const QString &section, const QString &key, const QString &defaultValue);
+// Creates file, section and key as needed; never leaves a half-written file. A folder that
+// cannot be written loses the value without a message.
+void SaveIni(const QString &section, const QString &key, const QString &value);
+
+// Number to text as the settings writers need it: " 4" and "-1" (a blank before numbers
+// that are not negative), and the plain form "8".
+QString numText(qint32 value);
+QString numTextPlain(qint32 value);
+
+// The per-user start counter "StartVal", kept apart from the settings file.
+qint16 readStartCount();
+void writeStartCount(qint16 value);

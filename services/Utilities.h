@@ -1,0 +1,18 @@
+// Small procedures the game and the platform services share.
+#pragma once
+
+#include <QString>
+
+// A random integer from lo to hi inclusive, all from one generator per process.
+qint16 zz(qint16 lo, qint16 hi);
+// Seeds that generator; the program seeds it once from the clock, tests with a fixed value.
+void seedRandom(quint32 seed);
+void seedRandomFromClock();
+
+// The characters before the first NUL, or s itself when it holds none.
+QString TrimNull(const QString &s);
+
+// Waits while the window goes on processing events (clicks, painting, timers), without
+// spinning the CPU. Uses a monotonic clock: a change of the time of day neither cuts the wait
+// short nor stretches it.
+void Verzoegerung(double seconds);

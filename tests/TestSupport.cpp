@@ -1,0 +1,61 @@
+#include "TestSupport.h"
+
+#include "Language.h"
+#include "Settings.h"
+
+#include <QFile>
+#include <QTest>
+
+ProgramFolder::ProgramFolder()
+{
+    setProgramFolder(m_dir.path());
+}
+
+ProgramFolder::~ProgramFolder()
+{
+    setProgramFolder(QString());
+}
+
+void ProgramFolder::write(const QString &name, const QByteArray &bytes) const
+{
+    QFile f(file(name));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray ProgramFolder::read(const QString &name) const
+{
+    QFile f(file(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+ErrorRecorder::ErrorRecorder(ErrAnswer fallback) : m_fallback(fallback)
+{
+    m_previousHandler = setErrorHandler(
+        [this](const QString &module, const QString &procedure, const RunTimeError &e) {
+            m_errors.append({module, procedure, e.number()});
+            return m_script.isEmpty() ? m_fallback : m_script.takeFirst();
+        });
+    m_previousEnd = setProgramEnd([this] { ++m_ends; });
+}
+
+ErrorRecorder::~ErrorRecorder()
+{
+    setErrorHandler(m_previousHandler);
+    setProgramEnd(m_previousEnd);
+}
+
+QByteArray builtLanguageTable()
+{
+    QFile f(QStringLiteral(":/res/custom/1000"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void installLanguageTable(const QString &folder)
+{
+    const QString path = folder + QStringLiteral("/~tmp.lng");
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(builtLanguageTable());
+    setLangFilePath(path);
+}

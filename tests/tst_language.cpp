@@ -1,0 +1,160 @@
+#include "Alphabet.h"
+#include "Language.h"
+#include "Settings.h"
+#include "TestSupport.h"
+
+#include <QLocale>
+#include <QTest>
+
+namespace {
+
+// The ids every language must have.
+QList<int> tableIds()
+{
+    QList<int> ids = {101, 102, 103, 104, 105, 107, 108, 109, 110, 111, 113, 116,
+                      134, 135, 136, 137, 140, 141, 142, 143, 144, 145, 146, 149,
+                      166, 167, 169, 170, 172, 173, 176, 177, 178, 179, 180, 181,
+                      182, 183, 184};
+    for (int id = 150; id <= 163; ++id)
+        ids << id;
+    for (int id = 300; id <= 349; ++id)
+        ids << id;
+    return ids;
+}
+
+} // namespace
+
+class TestLanguage : public QObject
+{
+    Q_OBJECT
+    ProgramFolder m_folder;
+
+private slots:
+    void initTestCase() { installLanguageTable(m_folder.path()); }
+
+    void knownLookups()
+    {
+        QCOMPARE(GetLang(1101), QStringLiteral("Options"));
+        QCOMPARE(GetLang(101), QStringLiteral("Einstellungen"));
+        QCOMPARE(GetLang(6166), QStringLiteral("français"));
+        QCOMPARE(GetLang(100), QString());
+        QCOMPARE(GetLang(182), QStringLiteral("Unentschieden!"));
+        QCOMPARE(GetLang(167), QStringLiteral("Buchstaben"));
+        QCOMPARE(GetLang(1142), QStringLiteral("Once again?"));
+        QCOMPARE(GetLang(5142), QStringLiteral("¿Jugar otra vez?"));
+        QCOMPARE(GetLang(6300), QStringLiteral("après-midi"));
+        QCOMPARE(GetLang(1102), QStringLiteral("s&how solution"));
+    }
+
+    void everyTextInEveryLanguage()
+    {
+        for (int digit = 0; digit < kLanguageCount; ++digit) {
+            for (const int id : tableIds()) {
+                const int n = digit * 1000 + id;
+                QVERIFY2(!GetLang(n).isEmpty(), qPrintable(QString::number(n)));
+            }
+        }
+    }
+
+    void fileFormat()
+    {
+        const QByteArray table = builtLanguageTable();
+        QVERIFY(table.startsWith("[lang]\r\n"));
+        QVERIFY(table.endsWith(QByteArray("\r\n\0", 3)));
+        QCOMPARE(table.count('\0'), 1);
+        QCOMPARE(table.count('\n'), table.count("\r\n"));
+        // Keys grouped by id, ordered by language digit inside a group.
+        QList<int> keys;
+        for (const QByteArray &line : table.split('\n')) {
+            const qsizetype eq = line.indexOf('=');
+            if (eq == 4)
+                keys << line.left(4).toInt();
+        }
+        QCOMPARE(keys.size(), tableIds().size() * kLanguageCount);
+        for (qsizetype i = 1; i < keys.size(); ++i) {
+            const int a = keys[i - 1], b = keys[i];
+            const bool next = (a % 1000 == b % 1000 && b / 1000 == a / 1000 + 1) ||
+                              (a % 1000 < b % 1000 && a / 1000 == 6 && b / 1000 == 0);
+            QVERIFY2(next, qPrintable(QStringLiteral("%1 then %2").arg(a).arg(b)));
+        }
+        // Padding in the file that the lookup removes.
+        QVERIFY(table.contains("\r\n0182= Unentschieden!"));
+        QVERIFY(table.contains("\r\n1101=Options\t\r\n"));
+    }
+
+    void missingTableGivesEmptyTexts()
+    {
+        const QString saved = langFilePath();
+        setLangFilePath(m_folder.file(QStringLiteral("nothing-here.lng")));
+        QCOMPARE(GetLang(1101), QString());
+        setLangFilePath(QString());
+        QCOMPARE(GetLang(1101), QString());
+        setLangFilePath(saved);
+    }
+
+    void builtInWordListsAreSolvable()
+    {
+        for (int digit = 0; digit < kLanguageCount; ++digit) {
+            QSet<QString> seen;
+            for (int id = 300; id <= 349; ++id) {
+                const QString word = GetLang(digit * 1000 + id);
+                QVERIFY2(Alphabet::isSolvable(word, digit),
+                         qPrintable(QStringLiteral("%1: %2").arg(digit).arg(word)));
+                // German and English stand as given; the others must fit the small board.
+                if (digit >= 2)
+                    QVERIFY2(word.size() <= 23, qPrintable(word));
+                seen.insert(word);
+            }
+            QCOMPARE(seen.size(), 50);
+        }
+        bool fatigue = false;
+        for (int id = 300; id <= 349; ++id)
+            fatigue = fatigue || GetLang(6000 + id) == u"Papa est fatigué";
+        QVERIFY(fatigue);
+    }
+
+    void windowsLanguageIds_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<int>("firstStartBase");
+        QTest::newRow("de_DE") << "de_DE" << "0407" << 0;
+        QTest::newRow("de_AT") << "de_AT" << "0C07" << 1000;
+        QTest::newRow("de_CH") << "de_CH" << "0807" << 1000;
+        QTest::newRow("en_US") << "en_US" << "0409" << 1000;
+        QTest::newRow("en_GB") << "en_GB" << "0809" << 1000;
+        QTest::newRow("fr_FR") << "fr_FR" << "040C" << 1000;
+        QTest::newRow("sv_SE") << "sv_SE" << "041D" << 1000;
+        QTest::newRow("es_ES") << "es_ES" << "0C0A" << 1000;
+        QTest::newRow("pt_BR") << "pt_BR" << "0416" << 1000;
+        QTest::newRow("C") << "C" << "0409" << 1000;
+    }
+    void windowsLanguageIds()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, id);
+        QFETCH(int, firstStartBase);
+        QCOMPARE(windowsLanguageId(QLocale(locale)), id);
+        QCOMPARE(int(startLangBase(0, QLocale(locale))), firstStartBase);
+    }
+
+    void laterStartsTakeTheStoredLanguage()
+    {
+        ProgramFolder folder;
+        QCOMPARE(int(startLangBase(3, QLocale(QStringLiteral("de_DE")))), 0);
+        SaveIni(QStringLiteral("Optionen"), QStringLiteral("Sprache"), numText(6000));
+        QCOMPARE(int(startLangBase(3, QLocale(QStringLiteral("de_DE")))), 6000);
+        QCOMPARE(int(startLangBase(0, QLocale(QStringLiteral("de_DE")))), 0);
+    }
+
+    void handEditedLanguageBasesFallBackToGerman()
+    {
+        QCOMPARE(int(validLangBase(6000)), 6000);
+        QCOMPARE(int(validLangBase(1500)), 0);
+        QCOMPARE(int(validLangBase(7000)), 0);
+        QCOMPARE(int(validLangBase(-1000)), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLanguage)
+#include "tst_language.moc"

@@ -1,0 +1,101 @@
+#include "TestSupport.h"
+#include "Utilities.h"
+
+#include <QElapsedTimer>
+#include <QSet>
+#include <QTest>
+#include <QTimer>
+
+class TestUtilities : public QObject
+{
+    Q_OBJECT
+private slots:
+    void trimNullCutsAtTheFirstNul()
+    {
+        QString buffer = QStringLiteral("/tmp/quendo/");
+        buffer += QChar(0);
+        buffer += QString(256 - buffer.size(), QLatin1Char(' '));
+        QCOMPARE(TrimNull(buffer), QStringLiteral("/tmp/quendo/"));
+        QCOMPARE(TrimNull(QStringLiteral("no nul")), QStringLiteral("no nul"));
+        QCOMPARE(TrimNull(QString(QChar(0))), QString());
+    }
+
+    void zzCoversTheClosedRangeAndNothingElse()
+    {
+        seedRandom(42);
+        QSet<qint16> seen;
+        for (int i = 0; i < 2000; ++i) {
+            const qint16 v = zz(101, 105);
+            QVERIFY2(v >= 101 && v <= 105, qPrintable(QString::number(v)));
+            seen.insert(v);
+        }
+        QCOMPARE(seen.size(), 5);
+        for (int i = 0; i < 100; ++i)
+            QCOMPARE(zz(1, 1), qint16(1));
+        for (int i = 0; i < 1000; ++i) {
+            const qint16 v = zz(-32768, 32766);
+            QVERIFY(v >= -32768 && v <= 32766);
+        }
+    }
+
+    void zzIsRepeatableFromASeed()
+    {
+        seedRandom(7);
+        QList<qint16> a;
+        for (int i = 0; i < 20; ++i)
+            a << zz(0, 28);
+        seedRandom(7);
+        for (int i = 0; i < 20; ++i)
+            QCOMPARE(zz(0, 28), a.at(i));
+    }
+
+    void zzOverflowIsReported()
+    {
+        ErrorRecorder errors(ErrAnswer::Ignore);
+        QCOMPARE(zz(-32768, 32767), qint16(0));
+        QCOMPARE(errors.errors().size(), 1);
+        QCOMPARE(errors.errors().first().procedure, QStringLiteral("zz"));
+        QCOMPARE(errors.errors().first().number, ErrNo::Overflow);
+    }
+
+    void zeroPauseReturnsAtOnce()
+    {
+        bool ran = false;
+        QTimer::singleShot(0, [&] { ran = true; });
+        Verzoegerung(0);
+        QVERIFY(!ran); // nothing was processed: it did not wait at all
+        Verzoegerung(-1);
+        QTest::qWait(1);
+        QVERIFY(ran);
+    }
+
+    void pauseKeepsHandlingEventsAndLastsItsTime()
+    {
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+        ticker.start(10);
+        QElapsedTimer clock;
+        clock.start();
+        Verzoegerung(0.3);
+        const qint64 elapsed = clock.elapsed();
+        QVERIFY2(elapsed >= 299, qPrintable(QString::number(elapsed)));
+        QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks))); // handlers ran inside it
+    }
+
+    void pausesNestInsideEachOther()
+    {
+        QStringList order;
+        QTimer::singleShot(20, [&] {
+            order << QStringLiteral("inner start");
+            Verzoegerung(0.05);
+            order << QStringLiteral("inner end");
+        });
+        Verzoegerung(0.15);
+        order << QStringLiteral("outer end");
+        QCOMPARE(order, QStringList({"inner start", "inner end", "outer end"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUtilities)
+#include "tst_utilities.moc"

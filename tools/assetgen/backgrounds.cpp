@@ -1,0 +1,4 @@
+#include "assetgen.h"
+namespace assetgen {
+void renderBackgrounds(const QDir &) {}
+}

@@ -1,0 +1,4 @@
+#include "assetgen.h"
+namespace assetgen {
+void writeContactSheet(const QDir &, const QString &) {}
+}
