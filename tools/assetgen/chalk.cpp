@@ -5,13 +5,15 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QTransform>
 #include <QtMath>
+#include <QTransform>
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <initializer_list>
+#include <thread>
 #include <vector>
 
 namespace assetgen {
@@ -143,8 +145,8 @@ void boxBlur(QImage &img, int radius)
             const float *px = &a[(size_t(y) * w + x) * 4];
             auto c = [](float v) { return std::clamp(int(std::lround(v)), 0, 255); };
             const int al = c(px[0]);
-            line[x] = qRgba(std::min(c(px[1]), al), std::min(c(px[2]), al), std::min(c(px[3]), al),
-                            al);
+            line[x] =
+                qRgba(std::min(c(px[1]), al), std::min(c(px[2]), al), std::min(c(px[3]), al), al);
         }
     }
 }
@@ -181,7 +183,8 @@ QRgb woodPixel(double along, double across, int piece, double seam)
     return mixRgb(light, dark, t, shade);
 }
 
-QImage makeBoard(int s)
+// The slate with its wiped haze, without the frame.
+QImage boardSurface(int s)
 {
     QImage img(kW * s, kH * s, QImage::Format_ARGB32_Premultiplied);
     const QColor dark(0x23, 0x40, 0x2F);
@@ -194,8 +197,7 @@ QImage makeBoard(int s)
             double n = 0.55 * valueNoise(lx, ly, 80.0, 11u) + 0.3 * valueNoise(lx, ly, 26.0, 12u) +
                        0.15 * valueNoise(lx, ly, 8.0, 13u);
             n = std::clamp((n - 0.5) * 2.2 + 0.5, 0.0, 1.0);
-            const double grain = 1.0 + (hash01(x, y, 14u) - 0.5) * 0.07;
-            line[x] = mixRgb(dark, light, n, grain);
+            line[x] = mixRgb(dark, light, n, 1.0);
         }
     }
 
@@ -216,8 +218,8 @@ QImage makeBoard(int s)
             sweep.moveTo(a);
             sweep.cubicTo(a + QPointF(len * 0.3, bow), a + QPointF(len * 0.7, bow),
                           a + QPointF(len, r(-20, 20)));
-            hp.setPen(QPen(QColor(255, 255, 255, int(r(5, 13))), r(12, 34), Qt::SolidLine,
-                           Qt::RoundCap));
+            hp.setPen(
+                QPen(QColor(255, 255, 255, int(r(4, 11))), r(12, 34), Qt::SolidLine, Qt::RoundCap));
             hp.drawPath(sweep);
         }
         // Circular rubbing marks.
@@ -244,6 +246,16 @@ QImage makeBoard(int s)
         QPainter bp(&img);
         bp.drawImage(0, 0, haze);
     }
+    return img;
+}
+
+QImage makeBoard(int s)
+{
+    // The surface is so smooth that 2x gains nothing from its own pixels; doubling the 1x
+    // pixels gives the same look and spares the PNG encoder a lot of work on the tall strips.
+    QImage img = boardSurface(1);
+    if (s != 1)
+        img = img.scaled(kW * s, kH * s, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 
     // Frame with mitred corners, and the shadow it casts onto the board.
     for (int y = 0; y < img.height(); ++y) {
@@ -270,8 +282,8 @@ QImage makeBoard(int s)
                 const double inner = d - kFrame;
                 const double shadow = 1.0 - 0.5 * std::exp(-inner / 1.5);
                 const QRgb c = line[x];
-                line[x] = qRgb(int(qRed(c) * shadow), int(qGreen(c) * shadow),
-                               int(qBlue(c) * shadow));
+                line[x] =
+                    qRgb(int(qRed(c) * shadow), int(qGreen(c) * shadow), int(qBlue(c) * shadow));
             }
         }
     }
@@ -459,12 +471,17 @@ public:
     }
 
     // The side of the chalk: a light wash and close, slightly wavy hatching.
-    void fill(const QPainterPath &area, const QColor &col, double strength)
+    void fill(const QPainterPath &area, const QColor &tint, double strength)
     {
+        // Coloured chalk rubbed on its side looks paler than a line of the same stick.
+        const QColor col =
+            QColor::fromRgbF(float(tint.redF() * 0.85 + 0.15), float(tint.greenF() * 0.85 + 0.15),
+                             float(tint.blueF() * 0.85 + 0.15));
+        strength = std::min(1.0, strength * 1.2 + 0.05);
         p.save();
         p.setClipPath(area, Qt::IntersectClip);
         QColor wash = col;
-        wash.setAlphaF(float(std::clamp(strength * 0.45, 0.0, 1.0)));
+        wash.setAlphaF(float(std::clamp(strength * 0.78, 0.0, 1.0)));
         p.fillPath(area, wash);
         const double ang = qDegreesToRadians(r(-42, -28));
         const QPointF d(std::cos(ang), std::sin(ang));
@@ -476,7 +493,7 @@ public:
         for (double t = -rad; t <= rad; t += r(1.7, 2.5)) {
             const quint32 ns = rng.generate();
             QColor hc = col;
-            hc.setAlphaF(float(std::clamp(strength * r(0.3, 0.7), 0.0, 1.0)));
+            hc.setAlphaF(float(std::clamp(strength * r(0.55, 1.0), 0.0, 1.0)));
             p.setPen(QPen(hc, r(0.9, 1.5), Qt::SolidLine, Qt::RoundCap));
             QPolygonF hatch;
             for (double u = -rad; u <= rad + 0.1; u += 3)
@@ -521,8 +538,8 @@ public:
     }
 
     // Erased, filled and outlined: the usual way an object in front is drawn.
-    void shape(const QPainterPath &area, const QColor &outline, const QColor &tint,
-               double strength, double w = 3.0)
+    void shape(const QPainterPath &area, const QColor &outline, const QColor &tint, double strength,
+               double w = 3.0)
     {
         erase(area);
         fill(area, tint, strength);
@@ -640,9 +657,10 @@ void sun(Chalk &c, QPointF centre, double rad, bool face)
         c.line(centre + u * r0, centre + u * r1, i % 2 == 0 ? kYellow : kOrange, 2.8);
     }
     if (face) {
-        c.dot(centre + QPointF(-4.5, -3), 1.6, kOrange);
-        c.dot(centre + QPointF(4.5, -3), 1.6, kOrange);
-        c.stroke(smilePath(centre + QPointF(0, 1.5), 11, 5), kOrange, 2.2);
+        const QColor features(0xE0, 0x7A, 0x4C);
+        c.dot(centre + QPointF(-4.5, -3), 1.8, features);
+        c.dot(centre + QPointF(4.5, -3), 1.8, features);
+        c.stroke(smilePath(centre + QPointF(0, 1.5), 11, 5), features, 2.2);
     }
 }
 
@@ -715,7 +733,7 @@ void drawHouse(Chalk &c, int element)
     case 2: {
         QPainterPath wall;
         wall.addRect(QRectF(72, 101, 96, 65));
-        c.fill(wall, kYellow, 0.34);
+        c.fill(wall, kYellow, 0.48);
         c.line({72, 166}, {72, 101}, kWhite);
         c.line({72, 101}, {168, 101}, kWhite);
         c.line({168, 101}, {168, 166}, kWhite);
@@ -766,7 +784,8 @@ void drawHouse(Chalk &c, int element)
     case 6: {
         const double y0 = roofRight(143);
         const double y1 = roofRight(157);
-        const QPainterPath cut = polyPath({{143, y0 - 2}, {143, 60}, {157, 60}, {157, y1 - 2}}, true);
+        const QPainterPath cut =
+            polyPath({{143, y0 - 2}, {143, 60}, {157, 60}, {157, y1 - 2}}, true);
         c.erase(cut);
         c.fill(cut, kOrange, 0.55);
         c.line({143, y0}, {143, 60}, kWhite);
@@ -779,23 +798,10 @@ void drawHouse(Chalk &c, int element)
         break;
     }
     case 7: {
-        // Smoke curls: a loop that drifts up and to the right and opens out.
-        QPainterPath smoke;
-        const QPointF from(151, 50);
-        const QPointF to(184, 13);
-        const double turns = 3.0;
-        const double total = turns * 2 * M_PI;
-        for (double u = 0; u <= total; u += 0.12) {
-            const double t = u / total;
-            const double rad = 2.6 + 4.4 * t;
-            const QPointF centre = from + (to - from) * t;
-            const QPointF pt = centre + QPointF(rad * std::sin(u), -rad * std::cos(u) + rad);
-            if (u == 0)
-                smoke.moveTo(pt);
-            else
-                smoke.lineTo(pt);
-        }
-        c.stroke(smoke, kWhite, 2.6, 0.9);
+        // Smoke puffs that grow as they drift away from the chimney.
+        c.ball({155, 46}, 3.6, kWhite, kWhite, 0.4);
+        c.ball({163, 35}, 5.2, kWhite, kWhite, 0.4);
+        c.ball({175, 21}, 7.0, kWhite, kWhite, 0.4);
         break;
     }
     case 8: {
@@ -840,9 +846,8 @@ void drawHouse(Chalk &c, int element)
         }
         crown.closeSubpath();
         c.shape(crown, kGreen, kGreen, 0.5);
-        for (const QPointF &apple :
-             {QPointF(216, 70), QPointF(243, 64), QPointF(231, 86), QPointF(252, 90),
-              QPointF(211, 92), QPointF(227, 59)})
+        for (const QPointF &apple : {QPointF(216, 70), QPointF(243, 64), QPointF(231, 86),
+                                     QPointF(252, 90), QPointF(211, 92), QPointF(227, 59)})
             c.dot(apple, 3.2, kCoral);
         break;
     }
@@ -861,7 +866,7 @@ void drawSnowman(Chalk &c, int element)
     switch (element) {
     case 1: {
         const QPainterPath g = groundPath(168, 3.0, 0.028, 0.4);
-        c.fill(below(g), kWhite, 0.24);
+        c.fill(below(g), kWhite, 0.34);
         c.stroke(g, kWhite);
         QPainterPath drift1;
         drift1.moveTo(26, 182);
@@ -899,8 +904,7 @@ void drawSnowman(Chalk &c, int element)
         c.dot({155.5, 50}, 2.3, kCoal, 0.95);
         for (double a : {215.0, 240.0, 270.0, 300.0, 325.0}) {
             const double rad = qDegreesToRadians(a);
-            c.dot(QPointF(150 + 8.5 * std::cos(rad), 55 - 8.5 * std::sin(rad)), 1.35, kCoal,
-                  0.95);
+            c.dot(QPointF(150 + 8.5 * std::cos(rad), 55 - 8.5 * std::sin(rad)), 1.35, kCoal, 0.95);
         }
         break;
     }
@@ -913,9 +917,8 @@ void drawSnowman(Chalk &c, int element)
         break;
     }
     case 7: {
-        const std::array<QColor, 3> colours = {kPink, kYellow, kBlue};
         for (int i = 0; i < 3; ++i)
-            c.dot(QPointF(150, 80 + 11 * i), 3.0, colours[size_t(i)], 0.95);
+            c.dot(QPointF(150, 85 + 10 * i), 3.3, kCoal, 0.95);
         break;
     }
     case 8: {
@@ -966,9 +969,9 @@ void drawSnowman(Chalk &c, int element)
         for (double x : {161.0, 164.5, 168.0})
             c.line({x, 98.5}, {x + 0.8, 103.5}, kPink, 1.8);
         const std::array<QPointF, 14> flakes = {
-            QPointF(28, 28),   QPointF(62, 18),  QPointF(96, 40),   QPointF(40, 70),
-            QPointF(78, 98),   QPointF(24, 118), QPointF(112, 16),  QPointF(214, 24),
-            QPointF(252, 44),  QPointF(278, 18), QPointF(230, 98),  QPointF(270, 96),
+            QPointF(28, 28),   QPointF(62, 18),  QPointF(96, 40),  QPointF(40, 70),
+            QPointF(78, 98),   QPointF(24, 118), QPointF(112, 16), QPointF(214, 24),
+            QPointF(252, 44),  QPointF(278, 18), QPointF(230, 98), QPointF(270, 96),
             QPointF(206, 130), QPointF(262, 140)};
         for (size_t i = 0; i < flakes.size(); ++i)
             snowflake(c, flakes[i], i % 3 == 0 ? 4.5 : 3.2);
@@ -1040,10 +1043,10 @@ void drawBoat(Chalk &c, int element)
         c.shape(jib, kWhite, kWhite, 0.45);
         QPainterPath band;
         band.addRect(QRectF(150, 98, 60, 8));
-        c.solid(band.intersected(mainSail), kBlue, 0.6);
+        c.solid(band.intersected(mainSail), kBlue, 0.85);
         QPainterPath band2;
         band2.addRect(QRectF(100, 104, 50, 7));
-        c.solid(band2.intersected(jib), kPink, 0.6);
+        c.solid(band2.intersected(jib), kPink, 0.85);
         break;
     }
     case 5: {
@@ -1068,22 +1071,23 @@ void drawBoat(Chalk &c, int element)
         break;
     }
     case 8:
-        gull(c, {205, 72}, 8);
-        gull(c, {228, 62}, 6);
-        gull(c, {86, 82}, 7);
+        gull(c, {206, 74}, 11);
+        gull(c, {230, 62}, 8.5);
+        gull(c, {86, 84}, 10);
         break;
     case 9: {
         // A fish in mid-leap, with its dotted jump and a splash where it left the water.
         QPainterPath jump;
-        jump.moveTo(214, 152);
-        jump.quadTo(226, 120, 240, 124);
+        jump.moveTo(208, 152);
+        jump.quadTo(220, 116, 236, 119);
         const int dots = 6;
         for (int i = 1; i < dots; ++i)
-            c.dot(jump.pointAtPercent(double(i) / dots), 1.1, kWhite, 0.8);
+            c.dot(jump.pointAtPercent(double(i) / dots), 1.5, kWhite, 0.85);
         QPainter &p = c.painter();
         p.save();
-        p.translate(250, 127);
-        p.rotate(12);
+        p.translate(250, 124);
+        p.rotate(14);
+        p.scale(1.35, 1.35);
         const QPainterPath body = circlePath({0, 0}, 11, 6);
         const QPainterPath tail = polyPath({{-9, 0}, {-18, -7}, {-17, 7}}, true);
         const QPainterPath fish = body.united(tail).simplified();
@@ -1091,9 +1095,10 @@ void drawBoat(Chalk &c, int element)
         c.dot({5, -1.5}, 1.5, kCoal);
         c.stroke(smilePath({-2, 0}, 5, 4).translated(0, 0), kYellow, 1.6, 0.8);
         p.restore();
-        c.dot({209, 148}, 1.8, kBlue);
-        c.dot({214, 144}, 1.6, kBlue);
-        c.dot({219, 147}, 1.8, kBlue);
+        c.dot({202, 148}, 2.0, kBlue);
+        c.dot({207, 143}, 1.8, kBlue);
+        c.dot({213, 146}, 2.0, kBlue);
+        c.dot({218, 149}, 1.6, kBlue);
         break;
     }
     case 10: {
@@ -1108,8 +1113,8 @@ void drawBoat(Chalk &c, int element)
         trunk.quadTo(50, 110, 38, 88);
         c.stroke(trunk, kOchre, 5.0);
         for (double t : {0.25, 0.45, 0.65})
-            c.line(trunk.pointAtPercent(t) + QPointF(-3, 0), trunk.pointAtPercent(t) + QPointF(3, 1),
-                   kOchre, 1.4, 0.8);
+            c.line(trunk.pointAtPercent(t) + QPointF(-3, 0),
+                   trunk.pointAtPercent(t) + QPointF(3, 1), kOchre, 1.4, 0.8);
         const QPointF top(38, 88);
         const std::array<QPointF, 5> tips = {QPointF(12, 92), QPointF(18, 72), QPointF(42, 66),
                                              QPointF(64, 76), QPointF(66, 96)};
@@ -1217,8 +1222,9 @@ void drawGarden(Chalk &c, int element)
     case 8: {
         QPainter &p = c.painter();
         p.save();
-        p.translate(240, 50);
+        p.translate(238, 52);
         p.rotate(12);
+        p.scale(1.3, 1.3);
         auto wing = [&](QPointF centre, double rx, double ry, double turn, const QColor &col) {
             QTransform t;
             t.translate(centre.x(), centre.y());
@@ -1247,29 +1253,35 @@ void drawGarden(Chalk &c, int element)
         break;
     }
     case 9: {
-        // The bee's dotted loop-the-loop behind it.
+        // The bee's dashed loop-the-loop behind it.
         QPainterPath trail;
-        trail.moveTo(218, 123);
-        trail.cubicTo(204, 132, 204, 146, 212, 145);
-        trail.cubicTo(220, 144, 214, 130, 200, 134);
-        trail.cubicTo(192, 136, 190, 142, 188, 148);
-        for (int i = 1; i <= 12; ++i)
-            c.dot(trail.pointAtPercent(i / 12.5), 1.0, kWhite, 0.75);
-        const QPointF b(232, 118);
+        trail.moveTo(218, 128);
+        trail.cubicTo(202, 134, 194, 152, 205, 155);
+        trail.cubicTo(216, 158, 216, 138, 200, 138);
+        trail.cubicTo(189, 138, 184, 146, 181, 154);
+        for (int i = 0; i < 16; ++i) {
+            const QPointF a = trail.pointAtPercent(i / 16.0);
+            const QPointF b = trail.pointAtPercent(i / 16.0 + 0.028);
+            c.line(a, b, kWhite, 1.6, 0.8);
+        }
+        QPainter &p = c.painter();
+        p.save();
+        p.translate(236, 120);
+        p.scale(1.3, 1.3);
+        const QPointF b(0, 0);
         c.shape(circlePath(b + QPointF(-4, -9), 5, 7.5), kWhite, kWhite, 0.35, 2.0);
         c.shape(circlePath(b + QPointF(4, -9.5), 5, 7.5), kWhite, kWhite, 0.35, 2.0);
         const QPainterPath body = circlePath(b, 12, 8);
         c.erase(body);
         c.fill(body, kYellow, 0.9);
-        QPainter &p = c.painter();
         p.save();
-        p.setClipPath(body);
+        p.setClipPath(body, Qt::IntersectClip);
         for (double x : {-6.0, 0.0})
-            c.line(b + QPointF(x, -9), b + QPointF(x + 1, 9), kCoal, 2.6);
+            c.line(b + QPointF(x, -9), b + QPointF(x + 1, 9), kCoal, 3.2);
         p.restore();
         c.loop(b, 12, 8, kYellow, 2.6);
         c.dot(b + QPointF(7, -2), 1.4, kCoal);
-        c.stroke(smilePath(b + QPointF(7, 1), 4, 2), kCoal, 1.2);
+        p.restore();
         break;
     }
     case 10:
@@ -1284,6 +1296,9 @@ void drawGarden(Chalk &c, int element)
 
 void drawRocket(Chalk &c, int element)
 {
+    // The rocket hovers a little above its pad, lifted on its flames.
+    if (element >= 2 && element <= 6)
+        c.painter().translate(0, -8);
     switch (element) {
     case 1: {
         const QPainterPath g = groundPath(186, 1.0, 0.04, 1.0);
@@ -1340,7 +1355,7 @@ void drawRocket(Chalk &c, int element)
     case 5: {
         const QPainterPath left = polyPath({{135, 124}, {118, 146}, {117, 160}, {135, 148}}, true);
         const QPainterPath right = polyPath({{165, 124}, {182, 146}, {183, 160}, {165, 148}}, true);
-        const QPainterPath mid = polyPath({{147, 140}, {153, 140}, {153, 161}, {147, 161}}, true);
+        const QPainterPath mid = polyPath({{147, 138}, {153, 138}, {153, 158}, {147, 158}}, true);
         c.shape(left, kPink, kCoral, 0.7);
         c.shape(right, kPink, kCoral, 0.7);
         c.shape(mid, kPink, kCoral, 0.7, 2.4);
@@ -1348,25 +1363,27 @@ void drawRocket(Chalk &c, int element)
     }
     case 6: {
         QPainterPath flame;
-        flame.moveTo(138, 162);
-        flame.quadTo(137, 168, 141, 174);
-        flame.quadTo(143, 170, 145, 170);
-        flame.quadTo(146, 176, 150, 181);
-        flame.quadTo(154, 176, 155, 170);
-        flame.quadTo(157, 170, 159, 174);
-        flame.quadTo(163, 168, 162, 162);
+        flame.moveTo(139, 153);
+        flame.quadTo(134, 166, 139, 174);
+        flame.quadTo(143, 169, 145, 169);
+        flame.quadTo(145, 180, 150, 188);
+        flame.quadTo(155, 180, 155, 169);
+        flame.quadTo(157, 169, 161, 174);
+        flame.quadTo(166, 166, 161, 153);
         flame.closeSubpath();
-        c.shape(flame, kOrange, kOrange, 0.7);
+        c.shape(flame, kOrange, kOrange, 0.75);
         QPainterPath core;
-        core.moveTo(144, 162);
-        core.quadTo(145, 170, 150, 175);
-        core.quadTo(155, 170, 156, 162);
+        core.moveTo(144, 154);
+        core.quadTo(143, 168, 150, 180);
+        core.quadTo(157, 168, 156, 154);
         core.closeSubpath();
-        c.solid(core, kYellow, 0.75);
-        for (const auto &[pos, rad] :
-             {std::pair{QPointF(121, 165), 5.0}, std::pair{QPointF(129, 161), 3.8},
-              std::pair{QPointF(179, 165), 5.0}, std::pair{QPointF(171, 161), 3.8}})
-            c.ball(pos, rad, kWhite, kWhite, 0.35);
+        c.erase(core);
+        c.solid(core, kYellow, 0.7);
+        c.stroke(core, kYellow, 2.0);
+        c.painter().translate(0, 8);
+        // Smoke billowing out on both sides of the pad.
+        c.shape(cloudPath({121, 161}, 24, 14), kWhite, kWhite, 0.4, 2.4);
+        c.shape(cloudPath({179, 161}, 24, 14), kWhite, kWhite, 0.4, 2.4);
         break;
     }
     case 7: {
@@ -1377,10 +1394,10 @@ void drawRocket(Chalk &c, int element)
             bool big;
         };
         const std::array<Star, 12> stars = {
-            Star{{88, 24}, 5, true},    Star{{120, 56}, 3, false}, Star{{80, 62}, 4, true},
-            Star{{24, 96}, 3, false},   Star{{58, 116}, 5, true},  Star{{28, 152}, 4, true},
-            Star{{74, 160}, 3, false},  Star{{196, 88}, 4, true},  Star{{270, 70}, 5, true},
-            Star{{212, 148}, 5, true},  Star{{270, 160}, 3, false}, Star{{182, 22}, 3, false}};
+            Star{{88, 24}, 5, true},   Star{{120, 56}, 3, false},  Star{{80, 62}, 4, true},
+            Star{{24, 96}, 3, false},  Star{{58, 116}, 5, true},   Star{{28, 152}, 4, true},
+            Star{{74, 160}, 3, false}, Star{{196, 88}, 4, true},   Star{{270, 70}, 5, true},
+            Star{{212, 148}, 5, true}, Star{{270, 160}, 3, false}, Star{{182, 22}, 3, false}};
         for (size_t i = 0; i < stars.size(); ++i) {
             const Star &s = stars[i];
             if (s.big) {
@@ -1414,7 +1431,7 @@ void drawRocket(Chalk &c, int element)
         p.restore();
         c.ball(centre, 16, kOrange, kOrange, 0.5);
         p.save();
-        p.setClipPath(circlePath(centre, 15));
+        p.setClipPath(circlePath(centre, 15), Qt::IntersectClip);
         c.stroke(smilePath(centre + QPointF(0, -8), 34, 6), kPink, 2.2, 0.8);
         c.stroke(smilePath(centre + QPointF(0, 2), 34, 6), kPink, 2.2, 0.8);
         p.restore();
@@ -1514,11 +1531,24 @@ void renderChalkPictures(const QDir &resources)
             p.drawImage(QRectF(0, 0, kW, kH), assets.board[scaleOf(p)]);
         },
         Qt::black);
-    for (const PictureSet &set : kSets) {
-        renderPicture(
-            bitmap, QString::number(set.id), QSize(kW, kH * kStages), quint32(set.id),
-            [&](QPainter &p, QRandomGenerator &) { paintStages(p, assets, set); }, Qt::black);
-    }
+    // The strips are independent; two workers halve the wait for the slow PNG encoding.
+    std::atomic<size_t> next{0};
+    auto work = [&]() {
+        BoardAssets own;
+        for (int s : {1, 2}) {
+            own.board[s] = assets.board[s].copy();
+            own.grain[s] = assets.grain[s];
+        }
+        for (size_t i = next++; i < kSets.size(); i = next++) {
+            const PictureSet &set = kSets[i];
+            renderPicture(
+                bitmap, QString::number(set.id), QSize(kW, kH * kStages), quint32(set.id),
+                [&](QPainter &p, QRandomGenerator &) { paintStages(p, own, set); }, Qt::black);
+        }
+    };
+    std::thread helper(work);
+    work();
+    helper.join();
 }
 
 } // namespace assetgen

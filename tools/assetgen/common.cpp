@@ -51,7 +51,7 @@ void savePng(const QImage &image, const QString &path)
     const QImage out = image.convertToFormat(isOpaque(image) ? QImage::Format_RGB32
                                                              : QImage::Format_ARGB32);
     QImageWriter writer(path, "png");
-    writer.setCompression(9);
+    writer.setCompression(100); // Qt maps 0..100 onto zlib 0..9
     if (!writer.write(out)) {
         std::fprintf(stderr, "assetgen: cannot write %s: %s\n", qPrintable(path),
                      qPrintable(writer.errorString()));

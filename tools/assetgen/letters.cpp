@@ -86,8 +86,18 @@ std::vector<LetterStyle> letterStyles()
 {
     return {
         // 111: classic ivory game tile with a serif letter
-        {"C059", QFont::Bold, 21.5, {{0xFFF8E8C8, 0xFF3A2A1A}}, Texture::Plain, Ink::Solid, false,
-         0, 0, 0xFFB09058, 0, false},
+        {"C059",
+         QFont::Bold,
+         21.5,
+         {{0xFFF8E8C8, 0xFF3A2A1A}},
+         Texture::Plain,
+         Ink::Solid,
+         false,
+         0,
+         0,
+         0xFFB09058,
+         0,
+         false},
         // 112: toy blocks in primary colours, plain sans
         {"Liberation Sans",
          QFont::Bold,
@@ -123,20 +133,70 @@ std::vector<LetterStyle> letterStyles()
          0,
          false},
         // 114: maple wood with engraved serif letters
-        {"P052", QFont::Bold, 21.5, {{0xFFE3B878, 0xFF4A2810}}, Texture::Wood,
-         Ink::Engraved, false, 0, 0, 0xFF8E5F2A, 0, false},
+        {"P052",
+         QFont::Bold,
+         21.5,
+         {{0xFFE3B878, 0xFF4A2810}},
+         Texture::Wood,
+         Ink::Engraved,
+         false,
+         0,
+         0,
+         0xFF8E5F2A,
+         0,
+         false},
         // 115: chalk on a little slate
-        {"Comic Neue", QFont::Bold, 23, {{0xFF2F4D3C, 0xFFF6F4EA}}, Texture::Slate, Ink::Chalk,
-         false, 0, 0, 0xFFC9A46A, 0, false},
+        {"Comic Neue",
+         QFont::Bold,
+         23,
+         {{0xFF2F4D3C, 0xFFF6F4EA}},
+         Texture::Slate,
+         Ink::Chalk,
+         false,
+         0,
+         0,
+         0xFFC9A46A,
+         0,
+         false},
         // 116: sky blue, white letters with a navy rim
-        {"Noto Sans", QFont::Bold, 22, {{0xFF6EC3FA, 0xFFFFFFFF}}, Texture::Plain,
-         Ink::Solid, true, 0xFF1B5A9E, 1.5, 0xFF2F7FC4, 70, false},
+        {"Noto Sans",
+         QFont::Bold,
+         22,
+         {{0xFF6EC3FA, 0xFFFFFFFF}},
+         Texture::Plain,
+         Ink::Solid,
+         true,
+         0xFF1B5A9E,
+         1.5,
+         0xFF2F7FC4,
+         70,
+         false},
         // 117: candy stripes
-        {"URW Gothic", QFont::DemiBold, 22, {{0xFFFF86B9, 0xFFFFFFFF}}, Texture::Stripes,
-         Ink::Solid, true, 0xFFB0124F, 1.5, 0xFFD0437F, 60, false},
+        {"URW Gothic",
+         QFont::DemiBold,
+         22,
+         {{0xFFFF86B9, 0xFFFFFFFF}},
+         Texture::Stripes,
+         Ink::Solid,
+         true,
+         0xFFB0124F,
+         1.5,
+         0xFFD0437F,
+         60,
+         false},
         // 118: night sky with glowing yellow letters
-        {"Cantarell", QFont::ExtraBold, 22, {{0xFF1C2B63, 0xFFFFD84A}}, Texture::Stars, Ink::Glow,
-         false, 0, 0, 0xFF0A1236, 0, false},
+        {"Cantarell",
+         QFont::ExtraBold,
+         22,
+         {{0xFF1C2B63, 0xFFFFD84A}},
+         Texture::Stars,
+         Ink::Glow,
+         false,
+         0,
+         0,
+         0xFF0A1236,
+         0,
+         false},
         // 119: glossy rainbow tiles, the rounded reading face made for beginners
         {"Andika",
          QFont::Bold,
@@ -158,11 +218,31 @@ std::vector<LetterStyle> letterStyles()
          80,
          true},
         // 120: mint ticket with tall condensed letters
-        {"Roboto Condensed", QFont::Bold, 25, {{0xFFC4F1D6, 0xFF17704A}}, Texture::InnerFrame,
-         Ink::Solid, false, 0, 0, 0xFF5DB88A, 0, false},
+        {"Roboto Condensed",
+         QFont::Bold,
+         25,
+         {{0xFFC4F1D6, 0xFF17704A}},
+         Texture::InnerFrame,
+         Ink::Solid,
+         false,
+         0,
+         0,
+         0xFF5DB88A,
+         0,
+         false},
         // 121: lemon tile, outlined letters
-        {"Open Sans", QFont::ExtraBold, 22, {{0xFFFFEE8A, 0xFFFFFFFF}}, Texture::Plain, Ink::Hollow,
-         false, 0xFFC93A0A, 2.0, 0xFFE3B21C, 0, false},
+        {"Open Sans",
+         QFont::ExtraBold,
+         22,
+         {{0xFFFFEE8A, 0xFFFFFFFF}},
+         Texture::Plain,
+         Ink::Hollow,
+         false,
+         0xFFC93A0A,
+         2.0,
+         0xFFE3B21C,
+         0,
+         false},
     };
 }
 
@@ -200,7 +280,8 @@ QFont requireFont(const char *family, QFont::Weight weight)
     const QString found = info.family().section(QStringLiteral(" ["), 0, 0);
     if (found.compare(QString::fromLatin1(family), Qt::CaseInsensitive) != 0 ||
         std::abs(info.weight() - weight) > 50) {
-        std::fprintf(stderr, "assetgen: font \"%s\" weight %d is missing (got \"%s\" %d); install it\n",
+        std::fprintf(stderr,
+                     "assetgen: font \"%s\" weight %d is missing (got \"%s\" %d); install it\n",
                      family, static_cast<int>(weight), qPrintable(info.family()), info.weight());
         std::exit(1);
     }
@@ -263,8 +344,8 @@ void paintTexture(QPainter &p, const LetterStyle &style, const QColor &face,
             QPainterPath line;
             line.moveTo(x, r.top() - 2);
             line.cubicTo(x + rng.bounded(4.0) - 2, r.top() + r.height() * 0.33,
-                         x + rng.bounded(4.0) - 2, r.top() + r.height() * 0.66, x + rng.bounded(2.0) - 1,
-                         r.bottom() + 2);
+                         x + rng.bounded(4.0) - 2, r.top() + r.height() * 0.66,
+                         x + rng.bounded(2.0) - 1, r.bottom() + 2);
             QColor c = face.darker(125 + rng.bounded(30));
             c.setAlpha(70 + rng.bounded(90));
             p.setPen(QPen(c, 0.35 + rng.bounded(0.7)));
@@ -351,8 +432,8 @@ void paintLetter(QPainter &p, const LetterStyle &style, const Swatch &swatch,
             p.drawPath(glyph.translated(0.5, 1.1));
         }
         if (outline.alpha() > 0 && style.outlineWidth > 0) {
-            p.setPen(QPen(outline, style.outlineWidth * 2, Qt::SolidLine, Qt::RoundCap,
-                          Qt::RoundJoin));
+            p.setPen(
+                QPen(outline, style.outlineWidth * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.setBrush(outline);
             p.drawPath(glyph);
         }
@@ -370,7 +451,8 @@ void paintLetter(QPainter &p, const LetterStyle &style, const Swatch &swatch,
     case Ink::Chalk: {
         QColor chalk = ink;
         chalk.setAlpha(238);
-        p.setPen(Qt::NoPen);
+        // The comic face is slim; chalk pressed on hard makes it a little fuller.
+        p.setPen(QPen(chalk, 0.9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(chalk);
         p.drawPath(glyph);
         // Grain: the slate shows through in tiny specks along the strokes.

@@ -45,7 +45,8 @@ QFont requireFont(const char *family, QFont::Weight weight)
     const QString found = info.family().section(QStringLiteral(" ["), 0, 0);
     if (found.compare(QString::fromLatin1(family), Qt::CaseInsensitive) != 0 ||
         std::abs(info.weight() - weight) > 50) {
-        std::fprintf(stderr, "assetgen: font \"%s\" weight %d is missing (got \"%s\" %d); install it\n",
+        std::fprintf(stderr,
+                     "assetgen: font \"%s\" weight %d is missing (got \"%s\" %d); install it\n",
                      family, static_cast<int>(weight), qPrintable(info.family()), info.weight());
         std::exit(1);
     }
@@ -87,8 +88,8 @@ void paintTile(QPainter &p, const QRectF &face, const QColor &colour, const QStr
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 30));
-    p.drawRoundedRect(face.translated(depth * 0.5, depth * 1.7).adjusted(-0.3, 0, 0.4, 0.4),
-                      radius, radius);
+    p.drawRoundedRect(face.translated(depth * 0.5, depth * 1.7).adjusted(-0.3, 0, 0.4, 0.4), radius,
+                      radius);
     p.setBrush(QColor(0, 0, 0, 50));
     p.drawRoundedRect(face.translated(depth * 0.3, depth * 1.4), radius, radius);
     p.setBrush(colour.darker(150));
@@ -100,9 +101,8 @@ void paintTile(QPainter &p, const QRectF &face, const QColor &colour, const QStr
     p.setBrush(body);
     p.drawRoundedRect(face, radius, radius);
 
-    const QRectF shine =
-        face.adjusted(face.width() * 0.06, face.height() * 0.04, -face.width() * 0.06,
-                      -face.height() * 0.52);
+    const QRectF shine = face.adjusted(face.width() * 0.06, face.height() * 0.04,
+                                       -face.width() * 0.06, -face.height() * 0.52);
     QLinearGradient g(shine.topLeft(), shine.bottomLeft());
     g.setColorAt(0, QColor(255, 255, 255, 125));
     g.setColorAt(1, QColor(255, 255, 255, 12));
@@ -149,10 +149,11 @@ void chalkStroke(QPainter &p, const QPainterPath &path, const QColor &colour, do
     for (int pass = 0; pass < 3; ++pass) {
         QColor c = colour;
         c.setAlpha(120 + rng.bounded(70));
-        p.setPen(QPen(c, width * (0.55 + rng.bounded(0.3)), Qt::SolidLine, Qt::RoundCap,
-                      Qt::RoundJoin));
+        p.setPen(
+            QPen(c, width * (0.55 + rng.bounded(0.3)), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         const double jitter = width * 0.35;
-        p.drawPath(path.translated(rng.bounded(2 * jitter) - jitter, rng.bounded(2 * jitter) - jitter));
+        p.drawPath(
+            path.translated(rng.bounded(2 * jitter) - jitter, rng.bounded(2 * jitter) - jitter));
     }
     const int grains = static_cast<int>(path.length() / width * 3);
     p.setPen(Qt::NoPen);
@@ -163,8 +164,8 @@ void chalkStroke(QPainter &p, const QPainterPath &path, const QColor &colour, do
         p.setBrush(c);
         const double spread = width * 0.7;
         const double r = width * (0.1 + rng.bounded(0.18));
-        p.drawEllipse(at + QPointF(rng.bounded(2 * spread) - spread, rng.bounded(2 * spread) - spread),
-                      r, r);
+        p.drawEllipse(
+            at + QPointF(rng.bounded(2 * spread) - spread, rng.bounded(2 * spread) - spread), r, r);
     }
     p.restore();
 }
@@ -310,7 +311,8 @@ void paintEnd(QPainter &p)
     light.setColorAt(0, QColor(255, 236, 160, 220));
     light.setColorAt(1, QColor(255, 236, 160, 0));
     p.setBrush(light);
-    p.drawPolygon(QPolygonF({QPointF(17, 6.5), QPointF(23, 6), QPointF(23, 29.5), QPointF(13, 29.5)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(17, 6.5), QPointF(23, 6), QPointF(23, 29.5), QPointF(13, 29.5)}));
     const QPainterPath leaf = roundedPolygon({{9, 6}, {17.5, 4}, {17.5, 31}, {9, 29.5}}, 1.2);
     paintGlossy(p, leaf, kCoral, 1.1);
     p.setPen(QPen(QColor(0x6B, 0x12, 0x0E), 0.8));
@@ -389,8 +391,7 @@ void paintHelp(QPainter &p)
     QPainterPath ball;
     ball.addEllipse(QPointF(16, 15.5), 13.5, 13.5);
     paintGlossy(p, ball, kBlue);
-    const QPainterPath mark =
-        centredText(tileFont(), QStringLiteral("?"), 17, QPointF(16, 15.5));
+    const QPainterPath mark = centredText(tileFont(), QStringLiteral("?"), 17, QPointF(16, 15.5));
     p.setPen(QPen(kBlue.darker(170), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(kBlue.darker(170));
     p.drawPath(mark);
@@ -402,8 +403,8 @@ void paintHelp(QPainter &p)
 void paintNext(QPainter &p)
 {
     paintGlossy(p,
-                roundedPolygon({{3.5, 11}, {16, 11}, {16, 4}, {29, 16}, {16, 28}, {16, 21}, {3.5, 21}},
-                               1.6),
+                roundedPolygon(
+                    {{3.5, 11}, {16, 11}, {16, 4}, {29, 16}, {16, 28}, {16, 21}, {3.5, 21}}, 1.6),
                 kOrange);
 }
 
@@ -461,7 +462,8 @@ void flagSweden(QPainter &p)
 
 void flagItaly(QPainter &p)
 {
-    stripes(p, true, {QColor(0x00, 0x92, 0x46), QColor(0xF4, 0xF5, 0xF0), QColor(0xCE, 0x2B, 0x37)});
+    stripes(p, true,
+            {QColor(0x00, 0x92, 0x46), QColor(0xF4, 0xF5, 0xF0), QColor(0xCE, 0x2B, 0x37)});
 }
 
 void flagPortugal(QPainter &p)
@@ -495,8 +497,8 @@ void flagPortugal(QPainter &p)
                    .translate(-c.x(), -c.y())
                    .map(shield));
     p.setBrush(QColor(0x00, 0x3A, 0x99));
-    for (const QPointF d : {QPointF(0, -1.2), QPointF(-1.2, 0.2), QPointF(1.2, 0.2), QPointF(0, 0.2),
-                            QPointF(0, 1.6)})
+    for (const QPointF d : {QPointF(0, -1.2), QPointF(-1.2, 0.2), QPointF(1.2, 0.2),
+                            QPointF(0, 0.2), QPointF(0, 1.6)})
         p.drawEllipse(c + d, 0.5, 0.5);
 }
 
@@ -540,7 +542,8 @@ void flagSpain(QPainter &p)
 
 void flagFrance(QPainter &p)
 {
-    stripes(p, true, {QColor(0x00, 0x55, 0xA4), QColor(0xF4, 0xF5, 0xF0), QColor(0xEF, 0x41, 0x35)});
+    stripes(p, true,
+            {QColor(0x00, 0x55, 0xA4), QColor(0xF4, 0xF5, 0xF0), QColor(0xEF, 0x41, 0x35)});
 }
 
 void paintFlag(QPainter &p, void (*flag)(QPainter &))
@@ -563,7 +566,7 @@ void paintIcon(QPainter &p, double size, bool small, QRandomGenerator &rng)
 {
     p.save();
     p.scale(size / 100.0, size / 100.0);
-    const QRectF slate = paintBoard(p, QRectF(3, 6, 86, 66), small ? 7 : 6, rng);
+    const QRectF slate = paintBoard(p, QRectF(2, 4, 86, 66), small ? 7 : 6, rng);
     if (small) {
         QPainterPath wave;
         wave.moveTo(slate.left() + 6, slate.top() + 14);
@@ -571,9 +574,8 @@ void paintIcon(QPainter &p, double size, bool small, QRandomGenerator &rng)
                      slate.left() + 30, slate.top() + 12);
         chalkStroke(p, wave, QColor(0xFF, 0xF3, 0xA0), 5, rng);
     } else {
-        const QPainterPath abc =
-            centredText(chalkFont(), QStringLiteral("ABC"), 13,
-                        QPointF(slate.left() + 22, slate.top() + 14));
+        const QPainterPath abc = centredText(chalkFont(), QStringLiteral("ABC"), 13,
+                                             QPointF(slate.left() + 22, slate.top() + 14));
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, 215));
         p.drawPath(abc);
@@ -583,9 +585,11 @@ void paintIcon(QPainter &p, double size, bool small, QRandomGenerator &rng)
                      slate.left() + 30, slate.top() + 32);
         chalkStroke(p, wave, QColor(0xFF, 0xF3, 0xA0), 2.6, rng);
     }
-    p.translate(67, 60);
+    // At 32 pixels the tile must carry the icon on its own, so it grows.
+    p.translate(small ? 64 : 66, small ? 61 : 62);
     p.rotate(-8);
-    paintTile(p, QRectF(-21, -28, 42, 54), kCoral, QStringLiteral("Q"));
+    paintTile(p, small ? QRectF(-25, -32, 50, 62) : QRectF(-23, -29, 46, 58), kCoral,
+              QStringLiteral("Q"));
     p.restore();
 }
 
@@ -614,53 +618,60 @@ void chalkSun(QPainter &p, QPointF c, double r, QRandomGenerator &rng)
     }
 }
 
-void chalkHouse(QPainter &p, QPointF base, QRandomGenerator &rng)
+void chalkHouse(QPainter &p, QPointF base, double k, QRandomGenerator &rng)
 {
-    const QColor white(0xF8, 0xF8, 0xF0);
-    const double x = base.x();
-    const double y = base.y();
-    QPainterPath walls;
-    walls.moveTo(x, y);
-    walls.lineTo(x, y - 36);
-    walls.lineTo(x + 46, y - 36);
-    walls.lineTo(x + 46, y);
+    auto at = [&](double x, double y) { return base + QPointF(x, y) * k; };
+    QPainterPath walls(at(0, 0));
+    walls.lineTo(at(0, -36));
+    walls.lineTo(at(46, -36));
+    walls.lineTo(at(46, 0));
     walls.closeSubpath();
-    chalkStroke(p, walls, white, 2.8, rng);
-    QPainterPath roof;
-    roof.moveTo(x - 6, y - 34);
-    roof.lineTo(x + 23, y - 58);
-    roof.lineTo(x + 52, y - 34);
+    chalkStroke(p, walls, QColor(0xF8, 0xF8, 0xF0), 2.8, rng);
+    // The chimney stands on the roof line.
+    QPainterPath chimney(at(34, -49));
+    chimney.lineTo(at(34, -57));
+    chimney.lineTo(at(40, -57));
+    chimney.lineTo(at(40, -44));
+    chalkStroke(p, chimney, QColor(0xF8, 0xF8, 0xF0), 2.4, rng);
+    QPainterPath smoke(at(37, -61));
+    smoke.cubicTo(at(31, -65), at(43, -69), at(37, -73));
+    smoke.cubicTo(at(31, -77), at(43, -81), at(39, -85));
+    chalkStroke(p, smoke, QColor(0xD8, 0xE4, 0xF0), 2.0, rng);
+    QPainterPath roof(at(-6, -34));
+    roof.lineTo(at(23, -58));
+    roof.lineTo(at(52, -34));
     chalkStroke(p, roof, QColor(0xFF, 0x9E, 0x9E), 2.8, rng);
-    QPainterPath door;
-    door.moveTo(x + 17, y);
-    door.lineTo(x + 17, y - 20);
-    door.lineTo(x + 29, y - 20);
-    door.lineTo(x + 29, y);
+    QPainterPath door(at(17, 0));
+    door.lineTo(at(17, -20));
+    door.lineTo(at(29, -20));
+    door.lineTo(at(29, 0));
     chalkStroke(p, door, QColor(0xFF, 0xD0, 0x80), 2.4, rng);
     QPainterPath window;
-    window.addRect(QRectF(x + 5, y - 30, 9, 9));
-    window.addRect(QRectF(x + 32, y - 30, 9, 9));
+    window.addRect(QRectF(at(5, -30), at(14, -21)));
+    window.addRect(QRectF(at(32, -30), at(41, -21)));
     chalkStroke(p, window, QColor(0xA8, 0xD8, 0xFF), 2.2, rng);
 }
 
-void chalkFlower(QPainter &p, QPointF ground, QRandomGenerator &rng)
+void chalkFlower(QPainter &p, QPointF ground, double k, QRandomGenerator &rng)
 {
-    QPainterPath stem(ground);
-    stem.cubicTo(ground + QPointF(-3, -10), ground + QPointF(3, -20), ground + QPointF(0, -30));
-    chalkStroke(p, stem, QColor(0xB5, 0xF0, 0xA0), 2.4, rng);
-    QPainterPath leaf(ground + QPointF(0, -12));
-    leaf.quadTo(ground + QPointF(9, -20), ground + QPointF(12, -12));
-    leaf.quadTo(ground + QPointF(6, -9), ground + QPointF(0, -12));
-    chalkStroke(p, leaf, QColor(0xB5, 0xF0, 0xA0), 2.0, rng);
-    const QPointF head = ground + QPointF(0, -36);
+    auto at = [&](double x, double y) { return ground + QPointF(x, y) * k; };
+    const QColor green(0xB5, 0xF0, 0xA0);
+    QPainterPath stem(at(0, 0));
+    stem.cubicTo(at(-3, -10), at(3, -20), at(0, -30));
+    chalkStroke(p, stem, green, 2.4, rng);
+    QPainterPath leaf(at(0, -12));
+    leaf.quadTo(at(9, -20), at(12, -12));
+    leaf.quadTo(at(6, -9), at(0, -12));
+    chalkStroke(p, leaf, green, 2.0, rng);
+    const QPointF head = at(0, -36);
     for (int i = 0; i < 6; ++i) {
         const double a = 2 * std::numbers::pi * i / 6;
         QPainterPath petal;
-        petal.addEllipse(head + QPointF(std::cos(a), std::sin(a)) * 6, 3.6, 3.6);
+        petal.addEllipse(head + QPointF(std::cos(a), std::sin(a)) * 6 * k, 3.6 * k, 3.6 * k);
         chalkStroke(p, petal, QColor(0xFF, 0xB0, 0xD8), 2.0, rng);
     }
     QPainterPath middle;
-    middle.addEllipse(head, 2.2, 2.2);
+    middle.addEllipse(head, 2.2 * k, 2.2 * k);
     chalkStroke(p, middle, QColor(0xFF, 0xE8, 0x7A), 2.2, rng);
 }
 
@@ -674,18 +685,18 @@ void paintInfoArt(QPainter &p, QRandomGenerator &rng)
 
     paintLogo(p, QRectF(28, 6, 300, 60));
 
-    const QRectF slate = paintBoard(p, QRectF(22, 76, 312, 190), 9, rng);
-    chalkSun(p, slate.topLeft() + QPointF(44, 40), 13, rng);
-    chalkHouse(p, slate.topLeft() + QPointF(186, 150), rng);
-    chalkFlower(p, slate.topLeft() + QPointF(262, 150), rng);
+    const QRectF slate = paintBoard(p, QRectF(22, 72, 312, 186), 9, rng);
+    chalkSun(p, slate.topLeft() + QPointF(42, 38), 13, rng);
+    chalkHouse(p, slate.topLeft() + QPointF(160, 146), 1.3, rng);
+    chalkFlower(p, slate.topLeft() + QPointF(256, 146), 1.25, rng);
     // Ground line under the drawing.
-    QPainterPath ground(slate.topLeft() + QPointF(120, 151));
-    ground.cubicTo(slate.topLeft() + QPointF(170, 148), slate.topLeft() + QPointF(230, 154),
-                   slate.topLeft() + QPointF(284, 150));
+    QPainterPath ground(slate.topLeft() + QPointF(126, 147));
+    ground.cubicTo(slate.topLeft() + QPointF(170, 144), slate.topLeft() + QPointF(230, 150),
+                   slate.topLeft() + QPointF(284, 146));
     chalkStroke(p, ground, QColor(0xB5, 0xF0, 0xA0), 2.6, rng);
     // A child's first word in chalk.
     const QPainterPath abc =
-        centredText(chalkFont(), QStringLiteral("A B C"), 22, slate.topLeft() + QPointF(56, 110));
+        centredText(chalkFont(), QStringLiteral("A B C"), 26, slate.topLeft() + QPointF(60, 112));
     p.save();
     p.setClipPath(abc);
     p.fillPath(abc, QColor(255, 255, 255, 225));
@@ -701,7 +712,7 @@ void paintInfoArt(QPainter &p, QRandomGenerator &rng)
     p.restore();
 
     // Desk in front of the board.
-    const QRectF desk(0, 262, 356, 68);
+    const QRectF desk(0, 252, 356, 78);
     QLinearGradient top(desk.topLeft(), desk.bottomLeft());
     top.setColorAt(0, QColor(0xE0, 0xAE, 0x6E));
     top.setColorAt(1, QColor(0xC4, 0x8A, 0x4C));
@@ -710,24 +721,25 @@ void paintInfoArt(QPainter &p, QRandomGenerator &rng)
     for (int i = 0; i < 14; ++i) {
         const double y = desk.top() + 4 + rng.bounded(desk.height() - 6);
         QPainterPath grain(QPointF(0, y));
-        grain.cubicTo(QPointF(120, y + rng.bounded(6.0) - 3), QPointF(240, y + rng.bounded(6.0) - 3),
+        grain.cubicTo(QPointF(120, y + rng.bounded(6.0) - 3),
+                      QPointF(240, y + rng.bounded(6.0) - 3),
                       QPointF(356, y + rng.bounded(4.0) - 2));
         p.setPen(QPen(QColor(0x8A, 0x55, 0x25, 40 + rng.bounded(50)), 0.6 + rng.bounded(0.8)));
         p.drawPath(grain);
     }
-    p.fillRect(QRectF(0, 262, 356, 3), QColor(0xF0, 0xC8, 0x8E));
-    p.fillRect(QRectF(0, 265, 356, 1.5), QColor(0x9A, 0x64, 0x30, 120));
+    p.fillRect(QRectF(0, 252, 356, 3), QColor(0xF0, 0xC8, 0x8E));
+    p.fillRect(QRectF(0, 255, 356, 1.5), QColor(0x9A, 0x64, 0x30, 120));
 
     // Chalk pieces and a sponge resting on the desk.
     p.setPen(QPen(QColor(0, 0, 0, 60), 0.8));
     p.setBrush(QColor(0xFA, 0xFA, 0xF2));
-    p.drawRoundedRect(QRectF(28, 272, 24, 5), 2.5, 2.5);
+    p.drawRoundedRect(QRectF(26, 264, 24, 5), 2.5, 2.5);
     p.setBrush(QColor(0xFF, 0xB6, 0xD6));
-    p.drawRoundedRect(QRectF(58, 274, 18, 5), 2.5, 2.5);
+    p.drawRoundedRect(QRectF(32, 273, 18, 5), 2.5, 2.5);
     p.setBrush(QColor(0x4A, 0x7F, 0xD6));
-    p.drawRoundedRect(QRectF(282, 270, 44, 14), 3, 3);
+    p.drawRoundedRect(QRectF(290, 262, 42, 14), 3, 3);
     p.setBrush(QColor(0xF4, 0xE3, 0xB5));
-    p.drawRoundedRect(QRectF(282, 280, 44, 6), 2, 2);
+    p.drawRoundedRect(QRectF(290, 272, 42, 6), 2, 2);
 
     // Tiles of several of the game's languages.
     struct Scattered
@@ -736,11 +748,11 @@ void paintInfoArt(QPainter &p, QRandomGenerator &rng)
         QColor colour;
         const char16_t *letter;
     };
-    const std::array<Scattered, 5> tiles{{{92, 296, -8, kCoral, u"A"},
-                                          {134, 300, 5, kGreen, u"Ö"},
-                                          {176, 295, -3, kBlue, u"Ñ"},
-                                          {218, 301, 7, kPurple, u"É"},
-                                          {260, 296, -5, kOrange, u"Ç"}}};
+    const std::array<Scattered, 5> tiles{{{94, 290, -8, kCoral, u"A"},
+                                          {136, 294, 5, kGreen, u"Ö"},
+                                          {178, 289, -3, kBlue, u"Ñ"},
+                                          {220, 295, 7, kPurple, u"É"},
+                                          {262, 290, -5, kOrange, u"Ç"}}};
     for (const Scattered &t : tiles) {
         p.save();
         p.translate(t.x, t.y);
@@ -775,9 +787,8 @@ void renderWindowArt(const QDir &resources)
         renderPicture(dir, QString::fromLatin1(name), QSize(32, 32), 2,
                       [paint](QPainter &p, QRandomGenerator &) { paint(p); });
 
-    const std::array<void (*)(QPainter &), 7> flags{flagGermany, flagUnitedKingdom, flagSweden,
-                                                    flagItaly,   flagPortugal,      flagSpain,
-                                                    flagFrance};
+    const std::array<void (*)(QPainter &), 7> flags{
+        flagGermany, flagUnitedKingdom, flagSweden, flagItaly, flagPortugal, flagSpain, flagFrance};
     for (size_t i = 0; i < flags.size(); ++i)
         renderPicture(dir, QStringLiteral("flag_%1").arg(i), QSize(32, 20), 3,
                       [flag = flags[i]](QPainter &p, QRandomGenerator &) { paintFlag(p, flag); });

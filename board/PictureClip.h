@@ -1,0 +1,24 @@
+// A picture cut into a grid of equal cells; cell k counts row by row from the top left.
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QPixmap>
+
+class PictureClip
+{
+public:
+    PictureClip(int rows, int columns) : m_rows(rows), m_columns(columns) {}
+
+    // Takes a new picture (its device pixel ratio is kept for every cell).
+    void load(const QImage &picture);
+    bool isLoaded() const { return !m_cells.isEmpty(); }
+    int count() const { return m_rows * m_columns; }
+    // Raises a subscript error for a cell outside the grid or before a picture was loaded.
+    QPixmap cell(int k) const;
+
+private:
+    int m_rows;
+    int m_columns;
+    QList<QPixmap> m_cells;
+};

@@ -1,0 +1,61 @@
+// The rules of play of the main window, apart from any widget: the turn cycle, the play of a
+// word and the word pool, driven through GameView and SoundPlayer. Every procedure handles its
+// own run-time errors under module "frmQuendo" and its own name.
+#pragma once
+
+#include "GameContext.h"
+#include "PoolLoader.h"
+#include "TurnCycle.h"
+#include "WordPlay.h"
+#include "WordPool.h"
+
+class Game
+{
+public:
+    Game(GameState &state, GameView &view, SoundPlayer &sound)
+        : m_ctx{state, view, sound}, m_loader(m_ctx, m_pool), m_turns(m_ctx, m_loader, m_play),
+          m_play(m_ctx, m_pool, m_loader, m_turns)
+    {
+    }
+    Game(const Game &) = delete;
+    Game &operator=(const Game &) = delete;
+
+    // Loading the window: the game settings (names shown in the labels), then zurueck.
+    void readSettings() { m_turns.readSettings(); }
+
+    // Turn cycle.
+    void zurueck() { m_turns.zurueck(); }
+    void StartGame() { m_turns.StartGame(); }
+    void NextPlayer() { m_turns.NextPlayer(); }
+    void WaitForNext() { m_turns.WaitForNext(); }
+    // The options restart and the language switch: reset, then release a waiting hand-over or
+    // lay out a word, and mark the game running.
+    void restartGame(Procedure &caller)
+    {
+        zurueck();
+        if (!m_ctx.view.closing())
+            m_turns.restartGame(caller);
+    }
+
+    // One word.
+    void NewWord(Procedure &caller) { m_play.NewWord(caller); }
+    void ShowLetters() { m_play.ShowLetters(); }
+    void imgAlpha_Click(int index) { m_play.imgAlpha_Click(index); }
+    void Form_KeyPress(QChar key) { m_play.Form_KeyPress(key); } // Enter is QChar(13)
+    void GetTipp() { m_play.GetTipp(); }
+    void WortAnzeigen() { m_play.WortAnzeigen(); }
+    int wordLength() const { return m_play.wordLength(); }
+
+    // The word pool (List1). The vocabulary editor's OK replaces it with pool().replace().
+    void List1_Ini() { m_loader.List1_Ini(); }
+    void WortList() { m_loader.WortList(); }
+    WordPool &pool() { return m_pool; }
+    const WordPool &pool() const { return m_pool; }
+
+private:
+    GameContext m_ctx;
+    WordPool m_pool;
+    PoolLoader m_loader;
+    TurnCycle m_turns;
+    WordPlay m_play;
+};

@@ -1,0 +1,59 @@
+// The play of one word: laying it out, the guesses by click, key or hint, scoring, and the
+// solution of a lost word.
+#pragma once
+
+#include "GameContext.h"
+
+#include <QList>
+
+class PoolLoader;
+class TurnCycle;
+class WordPool;
+
+class WordPlay
+{
+public:
+    WordPlay(const GameContext &ctx, WordPool &pool, PoolLoader &loader, TurnCycle &turns)
+        : m_ctx(ctx), m_pool(pool), m_loader(loader), m_turns(turns)
+    {
+    }
+
+    // Draws the next word and lays it out, then gives the hints. Has no error handler of its
+    // own: its steps run under the caller's procedure.
+    void NewWord(Procedure &caller);
+    void ShowLetters();
+    // A guess. One that arrives while another is still being processed waits for it to finish
+    // and then runs only if the same word is still in play and its button still usable.
+    void imgAlpha_Click(int index);
+    void Form_KeyPress(QChar key);
+    void GetTipp();
+    void WortAnzeigen();
+
+    // Word-field cells laid out for the current word.
+    int wordLength() const { return m_wordLength; }
+
+private:
+    struct QueuedGuess
+    {
+        int button;
+        quint64 word;
+    };
+
+    void guess(int index);
+    void runQueuedGuesses();
+    bool wordInPlay() const;
+    bool disableStrip(Procedure &proc);
+    bool placeCharacter(Procedure &proc, int position);
+    void noWordFits(Procedure &proc);
+
+    const GameContext &m_ctx;
+    WordPool &m_pool;
+    PoolLoader &m_loader;
+    TurnCycle &m_turns;
+    int m_wordLength = 0;
+    // Counts the words laid out: a layout or a guess whose word was replaced by a nested
+    // restart stops instead of working on the new word.
+    quint64 m_word = 0;
+    int m_guessDepth = 0;
+    QList<QueuedGuess> m_queued;
+};

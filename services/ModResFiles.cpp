@@ -1,0 +1,62 @@
+#include "ModResFiles.h"
+
+#include "Catalogue.h"
+#include "ErrorConvention.h"
+#include "TempDir.h"
+
+#include <QFile>
+
+namespace {
+
+QByteArray readResource(const QString &path, const QString &what)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        throw RunTimeError(ErrNo::ResourceNotFound, what);
+    return file.readAll();
+}
+
+QImage readPicture(const QString &path, qreal devicePixelRatio, const QString &what)
+{
+    if (devicePixelRatio > 1.0) {
+        QString doubled = path;
+        doubled.insert(doubled.size() - 4, QStringLiteral("@2x"));
+        QImage image(doubled);
+        if (!image.isNull()) {
+            image.setDevicePixelRatio(2.0);
+            return image;
+        }
+    }
+    QImage image(path);
+    if (image.isNull())
+        throw RunTimeError(ErrNo::ResourceNotFound, what);
+    return image;
+}
+
+} // namespace
+
+QByteArray LoadResData(int id, QStringView type)
+{
+    return readResource(Catalogue::resourcePath(type, id),
+                        type.toString() + QLatin1Char(' ') + QString::number(id));
+}
+
+QImage LoadResPicture(int id, qreal devicePixelRatio)
+{
+    return readPicture(Catalogue::resourcePath(u"BITMAP", id), devicePixelRatio,
+                       QStringLiteral("BITMAP ") + QString::number(id));
+}
+
+QImage LoadWindowPicture(QStringView name, qreal devicePixelRatio)
+{
+    return readPicture(Catalogue::windowPicturePath(name), devicePixelRatio, name.toString());
+}
+
+qint32 SaveResItemToDisk(qint16 id, const QString &type, const QString &path)
+{
+    Procedure proc(kModuleModResFiles, u"SaveResItemToDisk");
+    QByteArray bytes;
+    proc.step([&] { bytes = LoadResData(id, type); });
+    proc.step([&] { writeFileAtomically(path, bytes); });
+    return 0;
+}

@@ -1,0 +1,50 @@
+// Sound effects: WAV resources played from memory, one at a time.
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <memory>
+#include <optional>
+
+// Where the samples of a RIFF WAVE image lie; only 8-bit unsigned mono PCM is playable.
+struct WavInfo
+{
+    int sampleRate = 0;
+    qsizetype dataOffset = 0;
+    qsizetype dataSize = 0;
+};
+std::optional<WavInfo> parseWav(QByteArrayView bytes);
+
+// The audio device as PlayWAV uses it; the program's is Qt Multimedia, tests use a fake.
+class AudioOutput
+{
+public:
+    virtual ~AudioOutput() = default;
+    virtual void stop() = 0;
+    // Starts playing 8-bit unsigned mono samples at rate and returns at once. The samples stay
+    // valid until the next stop(). Failures are swallowed: a game goes on without sound.
+    virtual void start(QByteArrayView samples, int sampleRate) = 0;
+};
+
+// The Qt Multimedia output; the device is opened on first use, not at start-up.
+std::unique_ptr<AudioOutput> makeSystemAudioOutput();
+
+// Replaces the output PlayWAV uses (tests); returns the previous one.
+std::unique_ptr<AudioOutput> setAudioOutput(std::unique_ptr<AudioOutput> output);
+
+// Loads WAV resource id, stops the sound playing, replaces wavBuffer with the new bytes and
+// starts them. Returns at once. A missing resource is reported under "PlayWAV"; a sound that
+// cannot be played is skipped silently.
+void PlayWAV(int id);
+const QByteArray &wavBuffer();
+
+// Opens the audio device ahead of the first sound, off the start-up path.
+void warmUpAudio();
+
+// Qt prints two warnings on every run of a machine without a sound server; they mean only
+// "no sound", which the game handles. Drops exactly those two, passes everything else on.
+void installAudioWarningFilter();
+
+// Stops the sound and closes the audio device; must run before the application object goes.
+void shutdownAudio();

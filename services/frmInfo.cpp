@@ -1,0 +1,206 @@
+#include "frmInfo.h"
+
+#include "Catalogue.h"
+#include "ErrorConvention.h"
+#include "Language.h"
+#include "ModResFiles.h"
+#include "Settings.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+bool g_splashMode = false;
+bool g_splashDone = false;
+const QString kModule = QStringLiteral("frmInfo");
+
+// The flags' own names, the same in every language.
+constexpr const char16_t *kLanguageNames[7] = {u"Deutsch",    u"English", u"Svenska", u"Italiano",
+                                              u"Portuguesa", u"Español", u"Français"};
+
+QPixmap picture(QStringView name)
+{
+    return QPixmap::fromImage(LoadWindowPicture(name, qApp->devicePixelRatio()));
+}
+
+} // namespace
+
+bool splashMode()
+{
+    return g_splashMode;
+}
+void setSplashMode(bool on)
+{
+    g_splashMode = on;
+}
+bool splashDone()
+{
+    return g_splashDone;
+}
+void setSplashDone(bool done)
+{
+    g_splashDone = done;
+}
+
+class ClickableFlag : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    std::function<void()> onClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *e) override
+    {
+        if (e->button() == Qt::LeftButton && onClick)
+            onClick();
+    }
+};
+
+frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(kAppTitle);
+    setObjectName(QStringLiteral("frmInfo"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xFB, 0xF6, 0xE9));
+    setPalette(pal);
+
+    auto *root = new QHBoxLayout(this);
+    root->setContentsMargins(12, 12, 16, 12);
+    root->setSpacing(16);
+    m_art = new QLabel(this);
+    root->addWidget(m_art, 0, Qt::AlignTop);
+
+    auto *column = new QVBoxLayout;
+    root->addLayout(column);
+    auto *title = new QHBoxLayout;
+    m_small = new QLabel(this);
+    m_version = new QLabel(this);
+    QFont bold = m_version->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.35);
+    m_version->setFont(bold);
+    title->addWidget(m_small);
+    title->addWidget(m_version, 1);
+    column->addLayout(title);
+    column->addSpacing(12);
+    m_readMe = new QLabel(this);
+    m_readMe->setWordWrap(true);
+    m_readMe->setMinimumWidth(200);
+    column->addWidget(m_readMe);
+    column->addStretch(1);
+
+    auto *flagRows = new QVBoxLayout;
+    flagRows->setSpacing(6);
+    QHBoxLayout *row = nullptr;
+    for (int i = 0; i < 7; ++i) {
+        if (i == 0 || i == 4) {
+            row = new QHBoxLayout;
+            row->setSpacing(6);
+            flagRows->addLayout(row);
+        }
+        auto *flag = new ClickableFlag(this);
+        flag->setCursor(Qt::PointingHandCursor);
+        flag->setToolTip(QString::fromUtf16(kLanguageNames[i]));
+        flag->onClick = [this, i] { imgLang_Click(i); };
+        m_flags[i] = flag;
+        row->addWidget(flag);
+        if (i == 6)
+            row->addStretch(1);
+    }
+    flagRows->itemAt(0)->layout()->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding));
+    column->addLayout(flagRows);
+    column->addSpacing(12);
+    m_ok = new QPushButton(QStringLiteral("&OK"), this);
+    connect(m_ok, &QPushButton::clicked, this, &frmInfo::cmdOK_Click);
+    column->addWidget(m_ok, 0, Qt::AlignRight);
+
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &frmInfo::Timer1_Timer);
+    Form_Load();
+}
+
+QString frmInfo::versionLine()
+{
+    const auto v = Catalogue::kVersion;
+    return kAppTitle + QStringLiteral("  %1.%2.%3")
+                           .arg(v.major)
+                           .arg(v.minor, 2, 10, QLatin1Char('0'))
+                           .arg(v.revision, 4, 10, QLatin1Char('0'));
+}
+
+void frmInfo::Form_Load()
+{
+    Procedure proc(kModule, u"Form_Load");
+    proc.step([&] {
+        m_art->setPixmap(picture(u"info_art"));
+        m_small->setPixmap(picture(u"info_small"));
+        for (int i = 0; i < 7; ++i)
+            m_flags[i]->setPixmap(picture(QStringLiteral("flag_%1").arg(i)));
+    });
+    proc.step([&] { m_version->setText(versionLine()); });
+    proc.step([&] { Sprache(); });
+    proc.step([&] {
+        if (splashMode()) {
+            setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+            m_ok->setVisible(false);
+            m_timer.start(kSplashMs);
+            setSplashMode(false);
+        } else {
+            m_timer.stop();
+            m_ok->setVisible(true);
+        }
+    });
+}
+
+void frmInfo::Sprache()
+{
+    Procedure proc(kModule, u"Sprache");
+    proc.step([&] {
+        m_version->setText(versionLine());
+        m_readMe->setText(GetLang(langBase() + 116));
+    });
+}
+
+void frmInfo::imgLang_Click(int index)
+{
+    Procedure proc(kModule, u"imgLang_Click");
+    proc.step([&] {
+        if (index < 0 || index >= kLanguageCount)
+            throw RunTimeError(ErrNo::SubscriptOutOfRange, QString::number(index));
+        if (index * 1000 == langBase())
+            return;
+        setLangBase(qint16(index * 1000));
+        SaveIni(QStringLiteral("Optionen"), QStringLiteral("Sprache"), numText(langBase()));
+        Sprache();
+    });
+}
+
+void frmInfo::Timer1_Timer()
+{
+    Procedure proc(kModule, u"Timer1_Timer");
+    proc.step([&] { m_timer.stop(); });
+    proc.step([&] { setSplashDone(true); });
+    proc.step([&] { close(); });
+}
+
+void frmInfo::cmdOK_Click()
+{
+    Procedure proc(kModule, u"cmdOK_Click");
+    proc.step([&] { accept(); });
+}
+
+bool frmInfo::okVisible() const
+{
+    return !m_ok->isHidden();
+}
+
+QString frmInfo::readMeText() const
+{
+    return m_readMe->text();
+}

@@ -1,0 +1,383 @@
+// The turn cycle: settings at load, reset, Start, the hand-over and the end of a game.
+#include "FakeGameView.h"
+#include "Language.h"
+
+#include <QTest>
+
+namespace {
+
+// The last word of the last round has just ended for the last player.
+void atLastTurn(GameRig &rig, int players, std::array<qint16, 4> scores)
+{
+    rig.state.numPlayers = qint16(players);
+    rig.state.roundsToPlay = 10;
+    rig.game.zurueck();
+    rig.state.roundNo = 10;
+    rig.state.currentPlayer = qint16(players - 1);
+    rig.state.scores = scores;
+}
+
+// Clicks the letters of the current word until it is solved.
+void solve(GameRig &rig)
+{
+    const QString word = rig.state.currentWord;
+    for (const QChar c : word) {
+        const int b = rig.view.button(c);
+        if (!rig.view.closing() && b >= 0 && rig.view.stripVisible(b) &&
+            rig.state.currentWord == word)
+            rig.game.imgAlpha_Click(b);
+    }
+}
+
+} // namespace
+
+class TestGameTurns : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void settingsDefaults()
+    {
+        GameRig rig;
+        QCOMPARE(rig.state.numPlayers, qint16(4));
+        QCOMPARE(rig.state.repeatMode, qint16(1));
+        QCOMPARE(rig.state.showSolution, qint16(1));
+        QCOMPARE(rig.state.minLen, qint16(4));
+        QCOMPARE(rig.state.roundsToPlay, qint16(20));
+        QCOMPARE(rig.state.soundOn, qint16(-1));
+        QCOMPARE(rig.state.lastLetter, qint16(28));
+        for (int i = 0; i < 4; ++i) {
+            const QString name = QStringLiteral("Spieler %1").arg(i + 1);
+            QCOMPARE(rig.state.playerNames[size_t(i)], name);
+            QCOMPARE(rig.view.names[size_t(i)], name);
+            QCOMPARE(rig.state.hintsPerWord[size_t(i)], qint16(2));
+        }
+    }
+
+    void handEditedSettingsAreBroughtIntoRange()
+    {
+        GameRig rig;
+        rig.folder.write("Quendo.ini", "[Einstellungen]\r\nnumPlayers=9\r\nTipps1=7\r\n"
+                                       "Tipps2=-3\r\nminLen=0\r\nRunden=3\r\nWiederholung=0\r\n"
+                                       "Anzeige=-1\r\nSound=0\r\n");
+        rig.game.readSettings();
+        QCOMPARE(rig.state.numPlayers, qint16(4));
+        QCOMPARE(rig.state.hintsPerWord, (std::array<qint16, 4>{3, 0, 2, 2}));
+        QCOMPARE(rig.state.minLen, qint16(1));
+        QCOMPARE(rig.state.roundsToPlay, qint16(10));
+        QCOMPARE(rig.state.repeatMode, qint16(0));
+        QCOMPARE(rig.state.showSolution, qint16(-1));
+        QCOMPARE(rig.state.soundOn, qint16(0));
+
+        rig.folder.write("Quendo.ini", "[Einstellungen]\r\nnumPlayers=0\r\nRunden=999\r\n"
+                                       "minLen=40\r\n");
+        rig.game.readSettings();
+        QCOMPARE(rig.state.numPlayers, qint16(1));
+        QCOMPARE(rig.state.roundsToPlay, qint16(50));
+        QCOMPARE(rig.state.minLen, qint16(10));
+        // A game with the mended values runs without touching a slot that is not there.
+        rig.game.zurueck();
+        rig.start();
+        QVERIFY(!rig.state.currentWord.isEmpty());
+        QVERIFY(rig.view.faults.isEmpty());
+        QVERIFY(rig.errors.errors().isEmpty());
+    }
+
+    void namesAreCutTrimmedAndFitted()
+    {
+        GameRig rig;
+        rig.folder.write("Quendo.ini", "[Einstellungen]\r\n"
+                                       "Spieler1=Maximilian-Alexander von Bergen\r\n"
+                                       "Spieler2=Christina\r\nSpieler3=Anna\r\n");
+        rig.game.readSettings();
+        QCOMPARE(rig.state.playerNames[0], QStringLiteral("Maximilian-Alexander von"));
+        QCOMPARE(rig.state.playerNames[3], QStringLiteral("Spieler 4"));
+
+        // 8 units a character, room for 12 characters.
+        rig.view.labelWidth = 100;
+        rig.game.zurueck();
+        QCOMPARE(rig.view.names[0], QStringLiteral("Maximilian-."));
+        QCOMPARE(rig.state.playerNames[0], QStringLiteral("Maximilian-Alexander von"));
+        QCOMPARE(rig.view.names[1], QStringLiteral("Christina"));
+
+        // However narrow the label: the first eight characters and the dot stay; a name shorter
+        // than ten characters is never shortened.
+        rig.view.labelWidth = 30;
+        rig.game.zurueck();
+        QCOMPARE(rig.view.names[0], QStringLiteral("Maximili."));
+        QCOMPARE(rig.view.names[1], QStringLiteral("Christina"));
+        QCOMPARE(rig.view.names[2], QStringLiteral("Anna"));
+
+        // The winner is named as his label shows him.
+        rig.view.labelWidth = 100;
+        atLastTurn(rig, 2, {70, 20, 0, 0});
+        rig.game.NextPlayer();
+        QCOMPARE(rig.view.messages.last().text, QStringLiteral("Maximilian-.\rhat gewonnen!"));
+        QCOMPARE(rig.view.messages.last().title, QStringLiteral("Hurra!"));
+    }
+
+    void resetMakesTheFirstPlayerCurrent()
+    {
+        GameRig rig;
+        rig.state.numPlayers = 3;
+        rig.state.scores = {5, 6, 7, 8};
+        rig.state.roundNo = 9;
+        rig.state.currentPlayer = 2;
+        rig.game.zurueck();
+        QCOMPARE(rig.state.currentPlayer, qint16(0));
+        QCOMPARE(rig.state.roundNo, qint16(1));
+        QCOMPARE(rig.state.scores, (std::array<qint16, 4>{0, 0, 0, 8}));
+        QCOMPARE(rig.view.slotShown, (std::array<bool, 4>{true, true, true, false}));
+        QCOMPARE(rig.view.highlighted, (std::array<bool, 4>{true, false, false, false}));
+        QCOMPARE(rig.view.scoreTexts[2], QStringLiteral("0"));
+        QVERIFY(rig.state.pictureSet >= 101 && rig.state.pictureSet <= 105);
+        QCOMPARE(rig.view.loadedPictureSet, int(rig.state.pictureSet));
+        QVERIFY(!rig.state.gameRunning);
+        QVERIFY(rig.view.messages.isEmpty());
+        QCOMPARE(rig.game.pool().size(), 6);
+    }
+
+    void turnPassesAndRoundsCount()
+    {
+        GameRig rig;
+        rig.state.numPlayers = 3;
+        rig.game.zurueck();
+        rig.game.NextPlayer();
+        rig.game.NextPlayer();
+        QCOMPARE(rig.state.currentPlayer, qint16(2));
+        QCOMPARE(rig.state.roundNo, qint16(1));
+        QCOMPARE(rig.view.highlighted, (std::array<bool, 4>{false, false, true, false}));
+        rig.game.NextPlayer();
+        QCOMPARE(rig.state.currentPlayer, qint16(0));
+        QCOMPARE(rig.state.roundNo, qint16(2));
+        QVERIFY(rig.view.questions.isEmpty());
+    }
+
+    void onePlayerWinsWhateverHisScore()
+    {
+        GameRig rig;
+        rig.state.numPlayers = 1;
+        rig.state.roundsToPlay = 10;
+        rig.game.zurueck();
+        for (int word = 1; word < 10; ++word) {
+            rig.game.NextPlayer();
+            QCOMPARE(rig.state.roundNo, qint16(word + 1));
+        }
+        QVERIFY(rig.view.questions.isEmpty());
+        rig.game.NextPlayer();
+        QCOMPARE(rig.view.messages.last().text, QStringLiteral("Spieler 1\rhat gewonnen!"));
+        QCOMPARE(rig.view.questions.size(), 1);
+        QVERIFY(rig.view.closed);
+    }
+
+    void drawsAndWinners_data()
+    {
+        QTest::addColumn<int>("players");
+        QTest::addColumn<QList<int>>("scores");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("all at 0") << 2 << QList<int>{0, 0, 0, 0} << "Unentschieden!";
+        QTest::newRow("first and third tie") << 3 << QList<int>{90, 40, 90, 0} << "Unentschieden!";
+        QTest::newRow("second alone on top") << 3 << QList<int>{90, 95, 90, 0}
+                                             << "Spieler 2\rhat gewonnen!";
+        QTest::newRow("fourth on top") << 4 << QList<int>{1, 2, 3, 4} << "Spieler 4\rhat gewonnen!";
+        QTest::newRow("inactive slot") << 2 << QList<int>{10, 0, 0, 400}
+                                       << "Spieler 1\rhat gewonnen!";
+    }
+
+    void drawsAndWinners()
+    {
+        QFETCH(int, players);
+        QFETCH(QList<int>, scores);
+        QFETCH(QString, message);
+        GameRig rig;
+        atLastTurn(rig, players,
+                   {qint16(scores[0]), qint16(scores[1]), qint16(scores[2]), qint16(scores[3])});
+        rig.game.NextPlayer();
+        QCOMPARE(rig.view.messages.size(), 1);
+        QCOMPARE(rig.view.messages[0].text, message);
+        QCOMPARE(rig.view.messages[0].title,
+                 message == "Unentschieden!" ? QStringLiteral("Quendo") : QStringLiteral("Hurra!"));
+        QCOMPARE(rig.view.questions.size(), 1);
+        QCOMPARE(rig.view.questions[0].text, QStringLiteral("Noch 'ne Runde?"));
+        QCOMPARE(rig.view.questions[0].title, QString());
+        QCOMPARE(rig.sound.played, QList<int>({105}));
+        QVERIFY(rig.view.closed);
+        QVERIFY(rig.view.faults.isEmpty());
+    }
+
+    void noSoundAtTheEndWhenSoundIsOff()
+    {
+        GameRig rig;
+        rig.state.soundOn = 0;
+        atLastTurn(rig, 2, {});
+        rig.game.NextPlayer();
+        QVERIFY(rig.sound.played.isEmpty());
+        QCOMPARE(rig.view.messages.size(), 1);
+    }
+
+    void fewerPlayersAfterFour()
+    {
+        GameRig rig;
+        rig.state.hintsPerWord.fill(0);
+        atLastTurn(rig, 4, {10, 20, 30, 400});
+        rig.state.numPlayers = 2;
+        rig.game.zurueck();
+        QCOMPARE(rig.view.slotShown, (std::array<bool, 4>{true, true, false, false}));
+        QCOMPARE(rig.state.scores, (std::array<qint16, 4>{0, 0, 30, 400}));
+        rig.state.roundNo = 10;
+        rig.state.currentPlayer = 1;
+        rig.state.scores[1] = 5;
+        rig.game.NextPlayer();
+        QCOMPARE(rig.view.messages.last().text, QStringLiteral("Spieler 2\rhat gewonnen!"));
+    }
+
+    void lastWordOfTheLastRoundThenOnceMore()
+    {
+        GameRig rig;
+        rig.state.hintsPerWord.fill(0);
+        atLastTurn(rig, 2, {});
+        rig.state.scores = {200, 300, 0, 0};
+        rig.state.gameRunning = true;
+        rig.useWords({"Hase", "Igel"});
+        Procedure caller(u"frmQuendo", u"StartGame");
+        rig.game.NewWord(caller);
+        rig.view.answers = {true};
+        solve(rig);
+        // Player 2 solved and won; Yes started a new game at once.
+        QCOMPARE(rig.view.messages.size(), 1);
+        QCOMPARE(rig.view.messages[0].text, QStringLiteral("Spieler 2\rhat gewonnen!"));
+        QCOMPARE(rig.view.questions.size(), 1);
+        QCOMPARE(rig.state.roundNo, qint16(1));
+        QCOMPARE(rig.state.currentPlayer, qint16(0));
+        QCOMPARE(rig.state.scores, (std::array<qint16, 4>{0, 0, 0, 0}));
+        QCOMPARE(rig.view.highlighted, (std::array<bool, 4>{true, false, false, false}));
+        QVERIFY(!rig.state.currentWord.isEmpty());
+        QCOMPARE(rig.view.cells.size(), rig.state.currentWord.size());
+        QVERIFY(rig.view.stripOn[0] || rig.view.stripOn[1]);
+        QVERIFY(!rig.view.closed);
+        QVERIFY(rig.view.faults.isEmpty());
+        QVERIFY(rig.errors.errors().isEmpty());
+    }
+
+    void lastWordOfTheLastRoundThenNoMore()
+    {
+        GameRig rig;
+        rig.state.hintsPerWord.fill(0);
+        atLastTurn(rig, 2, {});
+        rig.useWords({"Hase"});
+        Procedure caller(u"frmQuendo", u"StartGame");
+        rig.game.NewWord(caller);
+        rig.view.answers = {false};
+        solve(rig);
+        QVERIFY(rig.view.closed);
+        // Nothing was laid out or touched after the window began to close.
+        QVERIFY(rig.view.faults.isEmpty());
+        QCOMPARE(rig.state.currentWord, QStringLiteral("HASE"));
+    }
+
+    void startWithNoChangesNothing()
+    {
+        GameRig rig;
+        rig.state.hintsPerWord.fill(0);
+        rig.game.zurueck();
+        rig.useWords({"Hase", "Igel", "Maus"});
+        rig.start();
+        QVERIFY(rig.state.gameRunning);
+        rig.click(u'X');
+        const GameState before = rig.state;
+        const QString board = rig.view.board();
+        const qsizetype pool = rig.game.pool().size();
+        rig.view.answers = {false};
+        rig.start();
+        QCOMPARE(rig.view.questions.size(), 1);
+        QCOMPARE(rig.view.questions[0].text, QStringLiteral("Wirklich ein neues Spiel anfangen?"));
+        QCOMPARE(rig.view.questions[0].title, QStringLiteral("Start"));
+        QCOMPARE(rig.state.currentWord, before.currentWord);
+        QCOMPARE(rig.state.missCount, qint16(1));
+        QCOMPARE(rig.state.roundNo, before.roundNo);
+        QCOMPARE(rig.view.board(), board);
+        QCOMPARE(rig.game.pool().size(), pool);
+    }
+
+    void startWhileNextShowsGivesTheFirstWordToTheSecondPlayer()
+    {
+        GameRig rig;
+        rig.state.numPlayers = 3;
+        rig.state.hintsPerWord.fill(0);
+        rig.game.zurueck();
+        rig.writeVocabulary({"Hase", "Igel", "Maus"});
+        rig.useWords({"Hase", "Igel", "Maus"});
+        rig.start();
+        rig.view.atNextWait([&] {
+            rig.view.answers = {true};
+            rig.game.StartGame();
+        });
+        solve(rig);
+        QCOMPARE(rig.view.questions.size(), 1);
+        QCOMPARE(rig.state.roundNo, qint16(1));
+        QCOMPARE(rig.state.currentPlayer, qint16(1));
+        QCOMPARE(rig.view.highlighted, (std::array<bool, 4>{false, true, false, false}));
+        QCOMPARE(rig.state.scores, (std::array<qint16, 4>{0, 0, 0, 0}));
+        // One word was laid out for the new game, after the hand-over.
+        QCOMPARE(rig.view.cells.size(), rig.state.currentWord.size());
+        QCOMPARE(rig.game.pool().size(), 2);
+        QVERIFY(rig.view.faults.isEmpty());
+    }
+
+    void startWhileNextShowsWithOnePlayer()
+    {
+        GameRig rig;
+        rig.state.numPlayers = 1;
+        rig.state.hintsPerWord.fill(0);
+        rig.game.zurueck();
+        rig.useWords({"Hase"});
+        rig.start();
+        rig.view.atNextWait([&] {
+            rig.view.answers = {true};
+            rig.game.StartGame();
+        });
+        solve(rig);
+        QCOMPARE(rig.state.currentPlayer, qint16(0));
+        QCOMPARE(rig.state.roundNo, qint16(2));
+        QCOMPARE(rig.state.scores[0], qint16(0));
+    }
+
+    void enterPressesNext()
+    {
+        GameRig rig;
+        rig.state.hintsPerWord.fill(0);
+        rig.game.zurueck();
+        rig.useWords({"Hase", "Igel"});
+        rig.start();
+        rig.view.autoPressNext = false;
+        rig.view.atNextWait([&] {
+            rig.game.Form_KeyPress(u'h'); // the strip is off during the hand-over
+            rig.game.Form_KeyPress(QChar(13));
+        });
+        solve(rig);
+        QCOMPARE(rig.state.currentPlayer, qint16(1));
+        QCOMPARE(rig.state.missCount, qint16(0));
+        QVERIFY(!rig.view.nextVisible());
+        QVERIFY(rig.view.faults.isEmpty());
+        // Enter without a hand-over does nothing.
+        rig.game.Form_KeyPress(QChar(13));
+        QCOMPARE(rig.state.currentPlayer, qint16(1));
+    }
+
+    void closingDuringTheHandOverStopsEverything()
+    {
+        GameRig rig;
+        rig.state.hintsPerWord.fill(0);
+        rig.game.zurueck();
+        rig.useWords({"Hase", "Igel"});
+        rig.start();
+        rig.view.atNextWait([&] { rig.view.closeNow(); });
+        const qint16 player = rig.state.currentPlayer;
+        solve(rig);
+        QCOMPARE(rig.state.currentPlayer, player);
+        QVERIFY(rig.view.faults.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGameTurns)
+#include "tst_gameturns.moc"

@@ -1,0 +1,95 @@
+// A whole game as two children would play it: Start, three rounds, the result.
+#include "FakeGameView.h"
+
+#include <QTest>
+
+namespace {
+
+void miss(GameRig &rig, int count)
+{
+    const QString word = rig.state.currentWord;
+    for (int b = 0; b < 26 && count > 0; ++b) {
+        if (!word.contains(rig.view.letters[size_t(b)]) && rig.view.stripShown[size_t(b)]) {
+            rig.game.imgAlpha_Click(b);
+            --count;
+        }
+    }
+}
+
+void solve(GameRig &rig)
+{
+    const QString word = rig.state.currentWord;
+    for (const QChar c : word) {
+        if (rig.view.closing() || rig.state.currentWord != word)
+            return;
+        const int b = rig.view.button(c);
+        if (b >= 0 && rig.view.stripShown[size_t(b)])
+            rig.game.Form_KeyPress(c.toLower());
+    }
+}
+
+} // namespace
+
+class TestGameWhole : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void twoPlayersThreeRounds()
+    {
+        GameRig rig(0, 2024);
+        rig.writeVocabulary({"Apfelbaum", "Zirkuszelt", "Schmetterling", "Regenbogen",
+                             "Blumenwiese", "Sonnenschein"});
+        rig.folder.write("Quendo.ini", "[Einstellungen]\r\nnumPlayers=2\r\nSpieler1=Anna\r\n"
+                                       "Spieler2=Ben\r\nTipps1=1\r\nTipps2=0\r\n");
+        rig.game.readSettings();
+        rig.state.roundsToPlay = 3;
+        rig.game.zurueck();
+        QCOMPARE(rig.view.names[0], QStringLiteral("Anna"));
+        QCOMPARE(rig.view.slotShown, (std::array<bool, 4>{true, true, false, false}));
+
+        // Misses per word: Anna 0, 3, 9; Ben 1, 0, and ten (lost).
+        const int plan[2][3] = {{0, 3, 9}, {1, 0, 10}};
+        const int expected[2] = {100 + 85 + 55, 95 + 100 + 0};
+        rig.view.answers = {false};
+        rig.start();
+        QStringList words;
+        int turn = 0;
+        while (!rig.view.closed) {
+            QVERIFY(turn < 6);
+            const int player = turn % 2;
+            QCOMPARE(int(rig.state.currentPlayer), player);
+            QCOMPARE(int(rig.state.roundNo), turn / 2 + 1);
+            QVERIFY(rig.view.highlighted[size_t(player)] && !rig.view.highlighted[size_t(1 - player)]);
+            // Anna's hint uncovered a letter for free; Ben gets none.
+            QCOMPARE(rig.state.foundCount > 0, player == 0);
+            QCOMPARE(rig.state.missCount, qint16(0));
+            words << rig.state.currentWord;
+            const int misses = plan[player][turn / 2];
+            miss(rig, misses);
+            if (misses < 10)
+                solve(rig);
+            ++turn;
+        }
+        QCOMPARE(turn, 6);
+        // Six different words in the game's pool order; the lost last one plays no part.
+        QCOMPARE(QSet<QString>(words.begin(), words.end()).size(), 6);
+        QCOMPARE(int(rig.state.scores[0]), expected[0]);
+        QCOMPARE(int(rig.state.scores[1]), expected[1]);
+        QCOMPARE(rig.view.scoreTexts[0], QString::number(expected[0]));
+        QCOMPARE(rig.view.scoreTexts[1], QString::number(expected[1]));
+        QCOMPARE(rig.view.messages.size(), 1);
+        QCOMPARE(rig.view.messages[0].text, QStringLiteral("Anna\rhat gewonnen!"));
+        QCOMPARE(rig.view.messages[0].title, QStringLiteral("Hurra!"));
+        QCOMPARE(rig.view.questions.size(), 1);
+        QCOMPARE(rig.view.questions[0].text, QStringLiteral("Noch 'ne Runde?"));
+        QCOMPARE(rig.view.handOvers, 6);
+        QCOMPARE(rig.sound.played.count(105), 1);
+        QCOMPARE(rig.sound.played.count(100), 5);
+        QVERIFY(rig.view.faults.isEmpty());
+        QVERIFY(rig.errors.errors().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGameWhole)
+#include "tst_gamewhole.moc"

@@ -1,0 +1,308 @@
+// The word pool: filling it from the vocabulary file or the built-in list, the draw, and the
+// return of lost words.
+#include "FakeGameView.h"
+#include "Language.h"
+#include "Utilities.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+// Uncovers the current word letter by letter; the word ends and the next one is laid out.
+void solve(GameRig &rig)
+{
+    const QString word = rig.state.currentWord;
+    for (const QChar c : word) {
+        const int b = rig.view.button(c);
+        if (b >= 0 && rig.view.stripVisible(b) && rig.state.currentWord == word)
+            rig.game.imgAlpha_Click(b);
+    }
+}
+
+// Ten letters the word does not hold: the word is lost.
+void lose(GameRig &rig)
+{
+    const QString word = rig.state.currentWord;
+    int misses = 0;
+    for (int b = 0; b < 26 && misses < 10; ++b) {
+        if (!word.contains(rig.view.letters[size_t(b)]) && rig.view.stripVisible(b)) {
+            rig.game.imgAlpha_Click(b);
+            ++misses;
+        }
+    }
+}
+
+QStringList builtIn(int base, int minLen)
+{
+    QStringList words;
+    for (int i = 300; i < 350; ++i) {
+        if (GetLang(base + i).size() >= minLen)
+            words << GetLang(base + i);
+    }
+    return words;
+}
+
+} // namespace
+
+class TestWordPool : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fileEntriesOfMinLenInUpperCaseWithSs()
+    {
+        GameRig rig;
+        rig.writeVocabulary(QByteArray("Ast\r\nBaum\r\nStra\xdf"
+                                       "e\r\nKr\xe4he\r\nEi, Apfel\r\n"));
+        rig.state.minLen = 4;
+        rig.game.List1_Ini();
+        QCOMPARE(rig.game.pool().entries(), QStringList({"BAUM", "STRASSE", "KRÄHE", "APFEL"}));
+        QCOMPARE(rig.state.vocabFile, QStringLiteral("quendo.dat"));
+        QVERIFY(rig.view.messages.isEmpty());
+        QVERIFY(!rig.view.busy);
+        // Every reset starts the pool anew.
+        rig.game.pool().append("EXTRA");
+        rig.game.zurueck();
+        QCOMPARE(rig.game.pool().size(), 4);
+    }
+
+    void aMissingFileFallsBackToTheDefault()
+    {
+        GameRig rig;
+        rig.writeVocabulary({"Affe", "Birne"});
+        rig.state.vocabFile = "fehlt.dat";
+        rig.game.List1_Ini();
+        QCOMPARE(rig.game.pool().entries(), QStringList({"AFFE", "BIRNE"}));
+        QCOMPARE(rig.state.vocabFile, QStringLiteral("quendo.dat"));
+
+        // A named file that exists is read.
+        rig.writeVocabulary(QByteArray("Zebra\r\n"), "tiere.dat");
+        rig.state.vocabFile = "tiere.dat";
+        rig.game.List1_Ini();
+        QCOMPARE(rig.game.pool().entries(), QStringList({"ZEBRA"}));
+    }
+
+    void noDefaultFileIsAnErrorThenTheBuiltInList()
+    {
+        GameRig rig(1000);
+        QVERIFY(QFile::remove(rig.languageFolder() + "/quendo.dat"));
+        rig.state.vocabFile = "fehlt.dat";
+        rig.game.List1_Ini();
+        QCOMPARE(rig.errors.errors().size(), 1);
+        QCOMPARE(rig.errors.errors()[0].module, QStringLiteral("frmQuendo"));
+        QCOMPARE(rig.errors.errors()[0].procedure, QStringLiteral("List1_Ini"));
+        QCOMPARE(rig.errors.errors()[0].number, ErrNo::FileNotFound);
+        // Ignore goes on: the pool is empty, so the message and the built-in words follow.
+        QCOMPARE(rig.view.messages.size(), 1);
+        QCOMPARE(rig.game.pool().entries(), builtIn(1000, 4));
+        QVERIFY(!rig.view.busy);
+    }
+
+    void anEmptyFileGivesTheMessageAndTheBuiltInList()
+    {
+        GameRig rig(1000);
+        rig.writeVocabulary(QByteArray());
+        rig.state.minLen = 10;
+        rig.game.List1_Ini();
+        QCOMPARE(rig.view.messages.size(), 1);
+        QCOMPARE(rig.view.messages[0].text,
+                 QStringLiteral("Vocabulary file is empty\r\nor all entries are too long/short!"));
+        QCOMPARE(rig.view.messages[0].title, QStringLiteral("Quendo"));
+        QVERIFY(!rig.view.messages[0].informationIcon);
+        const QStringList expected = builtIn(1000, 10);
+        QVERIFY(!expected.isEmpty() && expected.size() < 50);
+        // Built-in entries are kept as the table gives them.
+        QCOMPARE(rig.game.pool().entries(), expected);
+        QVERIFY(rig.errors.errors().isEmpty());
+    }
+
+    void aFileOfShortEntriesCountsAsEmpty()
+    {
+        GameRig rig;
+        rig.writeVocabulary({"Ei", "Ast", "Uhu"});
+        rig.state.minLen = 4;
+        rig.game.List1_Ini();
+        QCOMPARE(rig.view.messages.size(), 1);
+        QCOMPARE(rig.view.messages[0].text,
+                 GetLang(177) + QStringLiteral("\r\n") + GetLang(178));
+        QCOMPARE(rig.game.pool().entries(), builtIn(0, 4));
+    }
+
+    void drawIsUniformAndLeavesThePoolInModeOne()
+    {
+        seedRandom(11);
+        WordPool pool;
+        pool.replace({"apfel", "birne", "kiwi"});
+        QStringList drawn;
+        for (int i = 0; i < 3; ++i)
+            drawn << pool.draw(1, [](const QString &) { return true; }).value_or(QString());
+        drawn.sort();
+        QCOMPARE(drawn, QStringList({"APFEL", "BIRNE", "KIWI"}));
+        QVERIFY(pool.isEmpty());
+        QCOMPARE(pool.draw(1, [](const QString &) { return true; }), std::nullopt);
+
+        // Mode 0 keeps every entry; the same one comes twice in a row now and then.
+        pool.replace({"apfel", "birne"});
+        QString last;
+        int repeats = 0;
+        QMap<QString, int> counts;
+        for (int i = 0; i < 200; ++i) {
+            const QString w = pool.draw(0, [](const QString &) { return true; }).value();
+            repeats += w == last;
+            counts[w]++;
+            last = w;
+        }
+        QCOMPARE(pool.size(), 2);
+        QVERIFY(repeats > 0);
+        QVERIFY(counts["APFEL"] > 60 && counts["BIRNE"] > 60);
+    }
+
+    void aWordTooLongIsNeverDrawnAndGoneInModeOne()
+    {
+        const auto fitsTen = [](const QString &w) { return w.size() <= 10; };
+        for (quint32 seed = 1; seed <= 20; ++seed) {
+            seedRandom(seed);
+            WordPool pool;
+            pool.replace({"Zirkuszeltstange", "Affe", "Hundehuette"});
+            QCOMPARE(pool.draw(1, fitsTen), std::optional<QString>("AFFE"));
+            QVERIFY(pool.size() <= 2);
+            QVERIFY(pool.draw(1, fitsTen) == std::nullopt);
+            QVERIFY(pool.isEmpty());
+        }
+        // Mode 0: nothing leaves, and a pool without a fitting entry ends the draw.
+        WordPool pool;
+        pool.replace({"Zirkuszeltstange", "Hundehuette"});
+        QCOMPARE(pool.draw(0, fitsTen), std::nullopt);
+        QCOMPARE(pool.size(), 2);
+    }
+
+    void poolLimitsAndIndices()
+    {
+        WordPool pool;
+        QStringList many;
+        for (int i = 0; i < 32768; ++i)
+            many << QStringLiteral("w");
+        QVERIFY_THROWS_EXCEPTION(RunTimeError, pool.replace(many));
+        QCOMPARE(pool.size(), 32767);
+        QVERIFY_THROWS_EXCEPTION(RunTimeError, pool.append("x"));
+        try {
+            pool.at(32767);
+            QFAIL("read past the end");
+        } catch (const RunTimeError &e) {
+            QCOMPARE(e.number(), ErrNo::SubscriptOutOfRange);
+        }
+        QVERIFY_THROWS_EXCEPTION(RunTimeError, pool.removeAt(-1));
+    }
+
+    void modeOneGivesEveryWordOnceThenRefills()
+    {
+        GameRig rig;
+        rig.writeVocabulary({"Affe", "Birne", "Kerze"});
+        rig.state.numPlayers = 1;
+        rig.state.hintsPerWord.fill(0);
+        rig.game.zurueck();
+        rig.start();
+        QStringList words;
+        for (int turn = 0; turn < 3; ++turn) {
+            words << rig.state.currentWord;
+            QCOMPARE(rig.game.pool().size(), 2 - turn);
+            solve(rig);
+        }
+        // The fourth word came from a pool filled anew from the file.
+        QCOMPARE(rig.game.pool().size(), 2);
+        words.sort();
+        QCOMPARE(words, QStringList({"AFFE", "BIRNE", "KERZE"}));
+        QVERIFY(rig.view.faults.isEmpty());
+        QVERIFY(rig.errors.errors().isEmpty());
+    }
+
+    void aLostWordComesBack()
+    {
+        GameRig rig;
+        rig.state.numPlayers = 1;
+        rig.state.hintsPerWord.fill(0);
+        rig.state.soundOn = 0;
+        rig.game.zurueck();
+        rig.useWords({"Krähe"});
+        rig.start();
+        QCOMPARE(rig.state.currentWord, QStringLiteral("KRÄHE"));
+        QVERIFY(rig.game.pool().isEmpty());
+        rig.useWords({"Affe"});
+        lose(rig);
+        // The lost word went back before the next draw: one of the two is being played now,
+        // the other waits in the pool.
+        QCOMPARE(rig.game.pool().size(), 1);
+        QCOMPARE(QSet<QString>({rig.state.currentWord, rig.game.pool().at(0).toUpper()}),
+                 QSet<QString>({"AFFE", "KRÄHE"}));
+
+        // With all words coming again a lost word is in the pool once more.
+        GameRig all;
+        all.state.numPlayers = 1;
+        all.state.hintsPerWord.fill(0);
+        all.state.repeatMode = 0;
+        all.game.zurueck();
+        all.useWords({"Affe"});
+        all.start();
+        lose(all);
+        QCOMPARE(all.state.currentWord, QStringLiteral("AFFE"));
+        QCOMPARE(all.game.pool().entries(), QStringList({"Affe", "AFFE"}));
+        QVERIFY(all.view.faults.isEmpty());
+    }
+
+    void noWordFitsLeavesTheBoardIdle()
+    {
+        GameRig rig;
+        rig.writeVocabulary({"Affe", "Birne"});
+        rig.game.zurueck();
+        // Room for two cells only.
+        rig.view.boardWidth = 90;
+        rig.view.cells[1] = {};
+        rig.start();
+        QCOMPARE(rig.view.messages.size(), 1);
+        QCOMPARE(rig.view.messages[0].text,
+                 GetLang(183) + QStringLiteral("\r\n") + GetLang(184));
+        QCOMPARE(rig.view.messages[0].title, QStringLiteral("Quendo"));
+        QVERIFY(rig.view.cells.isEmpty());
+        QVERIFY(rig.state.currentWord.isEmpty());
+        QVERIFY(rig.view.startEnabled);
+        QVERIFY(std::none_of(rig.view.stripOn.begin(), rig.view.stripOn.end(),
+                             [](bool on) { return on; }));
+        QVERIFY(rig.state.gameRunning);
+        // The pool was filled once more from the file and drawn empty again.
+        QVERIFY(rig.game.pool().isEmpty());
+        // Typing finds no usable letter; nothing breaks.
+        rig.game.Form_KeyPress(u'a');
+        QCOMPARE(rig.state.missCount, qint16(0));
+        QVERIFY(rig.view.faults.isEmpty());
+        QVERIFY(rig.errors.errors().isEmpty());
+
+        // Mode 0 keeps the misfits but still ends the draw.
+        GameRig again;
+        again.writeVocabulary({"Affe"});
+        again.state.repeatMode = 0;
+        again.game.zurueck();
+        again.view.boardWidth = 90;
+        again.start();
+        QCOMPARE(again.view.messages.size(), 1);
+        QCOMPARE(again.game.pool().size(), 1);
+    }
+
+    void aPoolFilledForTheDrawIsNotFilledTwice()
+    {
+        GameRig rig;
+        rig.writeVocabulary(QByteArray());
+        rig.useWords({});
+        rig.state.minLen = 10;
+        rig.view.boardWidth = 90;
+        rig.start();
+        // The file message once (the pool was empty before the draw), then no word fits.
+        QCOMPARE(rig.view.messages.size(), 2);
+        QCOMPARE(rig.view.messages[1].text,
+                 GetLang(183) + QStringLiteral("\r\n") + GetLang(184));
+        QVERIFY(rig.view.faults.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWordPool)
+#include "tst_wordpool.moc"

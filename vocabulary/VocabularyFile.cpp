@@ -1,0 +1,234 @@
+#include "VocabularyFile.h"
+
+#include "Cp1252.h"
+#include "Language.h"
+#include "RunTimeError.h"
+#include "Settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace VocabularyFile {
+
+namespace {
+
+constexpr int kFolderText = 166;
+constexpr int kDefaultFileText = 146;
+
+// Only blanks count, as in the entries' own length tests; a TAB is part of the text.
+QStringView trimBlanks(QStringView s)
+{
+    qsizetype b = 0;
+    qsizetype e = s.size();
+    while (b < e && s[b] == u' ')
+        ++b;
+    while (e > b && s[e - 1] == u' ')
+        --e;
+    return s.sliced(b, e - b);
+}
+
+bool isLineEnd(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
+int sign(int v)
+{
+    return (v > 0) - (v < 0);
+}
+
+} // namespace
+
+QStringList readFields(QByteArrayView bytes)
+{
+    // Every byte is one character, so the separators sit at the same places as in the bytes.
+    const QString text = Cp1252::decode(bytes);
+    const QChar *d = text.constData();
+    const qsizetype n = text.size();
+    QStringList fields;
+    qsizetype i = 0;
+    while (i < n) {
+        while (i < n && d[i] == u' ')
+            ++i;
+        if (i < n && d[i] == u'"') {
+            const qsizetype close = text.indexOf(u'"', i + 1);
+            const qsizetype end = close < 0 ? n : close;
+            fields.append(text.mid(i + 1, end - i - 1));
+            i = end < n ? end + 1 : n;
+            while (i < n && d[i] != u',' && !isLineEnd(d[i]))
+                ++i;
+        } else {
+            const qsizetype start = i;
+            while (i < n && d[i] != u',' && !isLineEnd(d[i]))
+                ++i;
+            qsizetype end = i;
+            while (end > start && d[end - 1] == u' ')
+                --end;
+            fields.append(text.mid(start, end - start));
+        }
+        if (i < n) {
+            const QChar sep = d[i++];
+            if (sep == u'\r' && i < n && d[i] == u'\n')
+                ++i;
+        }
+    }
+    return fields;
+}
+
+QStringList gameWords(const QStringList &fields, int minLen)
+{
+    // An empty entry could never be shown or solved, whatever the setting says.
+    const qsizetype least = std::max(minLen, 1);
+    QStringList words;
+    words.reserve(fields.size());
+    for (const QString &field : fields) {
+        if (trimBlanks(field).size() >= least)
+            words.append(field.toUpper().replace(QStringLiteral("ß"), QStringLiteral("SS"), Qt::CaseInsensitive));
+    }
+    return words;
+}
+
+QStringList editorEntries(const QStringList &fields)
+{
+    QStringList entries;
+    entries.reserve(fields.size());
+    for (const QString &field : fields) {
+        QString entry = field;
+        entry.replace(u'ß', QStringLiteral("ss"));
+        if (!trimBlanks(entry).isEmpty())
+            entries.append(entry);
+    }
+    return entries;
+}
+
+QByteArray toBytes(const QStringList &entries)
+{
+    QByteArray bytes;
+    for (const QString &entry : entries) {
+        bytes += Cp1252::encode(entry);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+QString editorSortKey(const QString &entry)
+{
+    const QString decomposed = entry.normalized(QString::NormalizationForm_D);
+    QString key;
+    key.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        switch (c.category()) {
+        case QChar::Mark_NonSpacing:
+        case QChar::Mark_SpacingCombining:
+        case QChar::Mark_Enclosing:
+            break;
+        default:
+            key.append(c);
+        }
+    }
+    return key.toCaseFolded();
+}
+
+int editorCompare(const QString &a, const QString &b)
+{
+    const int byKey = QString::compare(editorSortKey(a), editorSortKey(b), Qt::CaseSensitive);
+    if (byKey != 0)
+        return sign(byKey);
+    return sign(QString::compare(a.toCaseFolded(), b.toCaseFolded(), Qt::CaseSensitive));
+}
+
+void sortForEditor(QStringList &entries)
+{
+    struct Keyed
+    {
+        QString key;
+        QString folded;
+        QString entry;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(size_t(entries.size()));
+    for (const QString &e : entries)
+        keyed.push_back({editorSortKey(e), e.toCaseFolded(), e});
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed &x, const Keyed &y) {
+        const int c = QString::compare(x.key, y.key, Qt::CaseSensitive);
+        return c != 0 ? c < 0 : QString::compare(x.folded, y.folded, Qt::CaseSensitive) < 0;
+    });
+    for (size_t i = 0; i < keyed.size(); ++i)
+        entries[qsizetype(i)] = std::move(keyed[i].entry);
+}
+
+QString languageFolder()
+{
+    return programFolder() + u'/' + GetLang(langBase() + kFolderText);
+}
+
+QString defaultFileName()
+{
+    return GetLang(langBase() + kDefaultFileText);
+}
+
+QString gameFileName(const QString &folder, const QString &vocabFile)
+{
+    if (vocabFile.isEmpty() || !QFileInfo(folder + u'/' + vocabFile).isFile())
+        return defaultFileName();
+    return vocabFile;
+}
+
+QString editorFileName(const QString &vocabFile)
+{
+    return vocabFile.isEmpty() ? defaultFileName() : vocabFile;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        const QFileInfo info(path);
+        if (!info.exists())
+            throw RunTimeError(info.dir().exists() ? ErrNo::FileNotFound : ErrNo::PathNotFound,
+                               path);
+        throw RunTimeError(info.isDir() ? ErrNo::PathFileAccess : ErrNo::PermissionDenied, path);
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw RunTimeError(ErrNo::DeviceIoError, path);
+    return bytes;
+}
+
+QStringList readGameWords(const QString &path, int minLen)
+{
+    return gameWords(readFields(readFile(path)), minLen);
+}
+
+QStringList readEditorEntries(const QString &path)
+{
+    return editorEntries(readFields(readFile(path)));
+}
+
+void writeFile(const QString &path, const QStringList &entries)
+{
+    const QFileInfo info(path);
+    if (!info.dir().exists())
+        throw RunTimeError(ErrNo::PathNotFound, path);
+    if (info.isDir())
+        throw RunTimeError(ErrNo::PathFileAccess, path);
+    // The new copy would replace a write-protected list; refuse as writing in place would.
+    if (info.exists() && !info.isWritable())
+        throw RunTimeError(ErrNo::PermissionDenied, path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw RunTimeError(ErrNo::PermissionDenied, path);
+    const QByteArray bytes = toBytes(entries);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        throw RunTimeError(ErrNo::DeviceIoError, path);
+    }
+    if (!file.commit())
+        throw RunTimeError(ErrNo::DeviceIoError, path);
+}
+
+} // namespace VocabularyFile

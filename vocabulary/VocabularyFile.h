@@ -1,0 +1,54 @@
+// Vocabulary files: one entry per line, Windows-1252, CR LF, in the language folder below the
+// program folder. The game and the editor read the same fields and then filter them their own
+// way. Pure functions over bytes, and thin file functions around them.
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+namespace VocabularyFile {
+
+inline constexpr qsizetype kMaxEntries = 32767;
+
+// The fields of a file in file order. Fields end at a comma or a line end (CR LF, a lone LF or
+// a lone CR); blanks before and after an unquoted field are not part of it. A field that starts
+// with a double quote runs to the next double quote, and the rest up to the comma or line end
+// is dropped. An empty line gives an empty field; a zero-length file gives none.
+QStringList readFields(QByteArrayView bytes);
+
+// What the game takes from the fields: those at least minLen long without surrounding blanks,
+// in upper case, every ß as SS.
+QStringList gameWords(const QStringList &fields, int minLen);
+// What the editor takes: every ß as ss; fields of blanks only are skipped. Not trimmed.
+QStringList editorEntries(const QStringList &fields);
+// The file image of the entries: each as it stands, followed by CR LF. Characters without a
+// Windows-1252 byte become '?'.
+QByteArray toBytes(const QStringList &entries);
+
+// The editor's order: alphabetical with accents and case ignored, ties by the case-folded
+// text. editorCompare is <0, 0 or >0.
+QString editorSortKey(const QString &entry);
+int editorCompare(const QString &a, const QString &b);
+void sortForEditor(QStringList &entries);
+
+// The current language's folder: program folder / text 166.
+QString languageFolder();
+// Text 146, "quendo.dat".
+QString defaultFileName();
+// The file the game reads: vocabFile, or the default when it is empty or no such file exists.
+QString gameFileName(const QString &folder, const QString &vocabFile);
+// The file the editor reads and writes: vocabFile, or the default when it is empty.
+QString editorFileName(const QString &vocabFile);
+
+// File access; failures raise RunTimeError (FileNotFound, PermissionDenied, PathNotFound,
+// PathFileAccess, DeviceIoError).
+QByteArray readFile(const QString &path);
+QStringList readGameWords(const QString &path, int minLen);
+QStringList readEditorEntries(const QString &path);
+// Writes a complete new copy beside the file and renames it over the old one, so a failed
+// write leaves the old file as it was. A read-only file is refused, not replaced.
+void writeFile(const QString &path, const QStringList &entries);
+
+} // namespace VocabularyFile
