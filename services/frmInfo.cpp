@@ -121,6 +121,7 @@ frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
     column->addWidget(m_ok, 0, Qt::AlignRight);
 
     m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer); // never show the board before 2.5 s
     connect(&m_timer, &QTimer::timeout, this, &frmInfo::Timer1_Timer);
     Form_Load();
 }

@@ -333,6 +333,7 @@ void FakeGameView::waitWhileNextVisible()
 void FakeGameView::setBusyCursor(bool on)
 {
     live("setBusyCursor");
+    busySpells += on && !busy;
     busy = on;
 }
 
@@ -350,7 +351,7 @@ GameRig::GameRig(int languageBase, quint32 seed) : view(languageBase / 1000)
     seedRandom(seed);
     QDir(folder.path()).mkpath(GetLang(languageBase + 166));
     sound.log = &view.log;
-    writeVocabulary({"Hase", "Igel", "Maus", "Affe", "Birne", "Kerze"});
+    writeWords({"Hase", "Igel", "Maus", "Affe", "Birne", "Kerze"});
     game.readSettings();
 }
 
@@ -372,7 +373,7 @@ void GameRig::writeVocabulary(const QByteArray &bytes, const QString &name)
     f.write(bytes);
 }
 
-void GameRig::writeVocabulary(const QStringList &words)
+void GameRig::writeWords(const QStringList &words)
 {
     QByteArray bytes;
     for (const QString &w : words)

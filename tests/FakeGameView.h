@@ -64,6 +64,7 @@ public:
     bool closed = false;
     bool startEnabled = true;
     bool busy = false;
+    int busySpells = 0; // hourglass shown: once per filling of the word pool
     QStringList faults; // indices outside the window's arrays, use after closing
     // The order of what a player would notice: "stage 3", "pause 0.1", "next shown",
     // "next hidden", "strip off" (the last enabled strip button went off), "message",
@@ -157,7 +158,7 @@ struct GameRig
 
     // Writes a vocabulary file into the current language's folder.
     void writeVocabulary(const QByteArray &bytes, const QString &name = QStringLiteral("quendo.dat"));
-    void writeVocabulary(const QStringList &words);
+    void writeWords(const QStringList &words);
     QString languageFolder() const;
     // Game settings as a fresh load would have them, then one word list in the pool.
     void useWords(const QStringList &words);

@@ -327,6 +327,20 @@ private slots:
         QCOMPARE(rig.state.missCount, qint16(0));
         QVERIFY(rig.view.faults.isEmpty());
 
+        // Closing right after the last letter: no score sound, no hand-over.
+        GameRig solved;
+        startWith(solved, "Oh");
+        solved.click(u'O');
+        // Pumps: after hiding the button, after the hit, after the score.
+        solved.view.atNextPump([] {});
+        solved.view.atNextPump([] {});
+        solved.view.atNextPump([&] { solved.view.closeNow(); });
+        solved.sound.played.clear();
+        solved.click(u'H');
+        QCOMPARE(solved.sound.played, QList<int>({101}));
+        QCOMPARE(solved.view.handOvers, 0);
+        QVERIFY(solved.view.faults.isEmpty());
+
         GameRig layout;
         layout.state.hintsPerWord.fill(0);
         layout.useWords({"Hase"});

@@ -305,7 +305,7 @@ private slots:
         rig.state.numPlayers = 3;
         rig.state.hintsPerWord.fill(0);
         rig.game.zurueck();
-        rig.writeVocabulary({"Hase", "Igel", "Maus"});
+        rig.writeWords({"Hase", "Igel", "Maus"});
         rig.useWords({"Hase", "Igel", "Maus"});
         rig.start();
         rig.view.atNextWait([&] {

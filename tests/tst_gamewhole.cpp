@@ -38,7 +38,7 @@ private slots:
     void twoPlayersThreeRounds()
     {
         GameRig rig(0, 2024);
-        rig.writeVocabulary({"Apfelbaum", "Zirkuszelt", "Schmetterling", "Regenbogen",
+        rig.writeWords({"Apfelbaum", "Zirkuszelt", "Schmetterling", "Regenbogen",
                              "Blumenwiese", "Sonnenschein"});
         rig.folder.write("Quendo.ini", "[Einstellungen]\r\nnumPlayers=2\r\nSpieler1=Anna\r\n"
                                        "Spieler2=Ben\r\nTipps1=1\r\nTipps2=0\r\n");

@@ -70,7 +70,7 @@ private slots:
     void aMissingFileFallsBackToTheDefault()
     {
         GameRig rig;
-        rig.writeVocabulary({"Affe", "Birne"});
+        rig.writeWords({"Affe", "Birne"});
         rig.state.vocabFile = "fehlt.dat";
         rig.game.List1_Ini();
         QCOMPARE(rig.game.pool().entries(), QStringList({"AFFE", "BIRNE"}));
@@ -120,7 +120,7 @@ private slots:
     void aFileOfShortEntriesCountsAsEmpty()
     {
         GameRig rig;
-        rig.writeVocabulary({"Ei", "Ast", "Uhu"});
+        rig.writeWords({"Ei", "Ast", "Uhu"});
         rig.state.minLen = 4;
         rig.game.List1_Ini();
         QCOMPARE(rig.view.messages.size(), 1);
@@ -198,7 +198,7 @@ private slots:
     void modeOneGivesEveryWordOnceThenRefills()
     {
         GameRig rig;
-        rig.writeVocabulary({"Affe", "Birne", "Kerze"});
+        rig.writeWords({"Affe", "Birne", "Kerze"});
         rig.state.numPlayers = 1;
         rig.state.hintsPerWord.fill(0);
         rig.game.zurueck();
@@ -253,7 +253,7 @@ private slots:
     void noWordFitsLeavesTheBoardIdle()
     {
         GameRig rig;
-        rig.writeVocabulary({"Affe", "Birne"});
+        rig.writeWords({"Affe", "Birne"});
         rig.game.zurueck();
         // Room for two cells only.
         rig.view.boardWidth = 90;
@@ -269,7 +269,9 @@ private slots:
         QVERIFY(std::none_of(rig.view.stripOn.begin(), rig.view.stripOn.end(),
                              [](bool on) { return on; }));
         QVERIFY(rig.state.gameRunning);
-        // The pool was filled once more from the file and drawn empty again.
+        // The pool was filled once more from the file (after the reset's filling) and drawn
+        // empty again.
+        QCOMPARE(rig.view.busySpells, 2);
         QVERIFY(rig.game.pool().isEmpty());
         // Typing finds no usable letter; nothing breaks.
         rig.game.Form_KeyPress(u'a');
@@ -279,7 +281,7 @@ private slots:
 
         // Mode 0 keeps the misfits but still ends the draw.
         GameRig again;
-        again.writeVocabulary({"Affe"});
+        again.writeWords({"Affe"});
         again.state.repeatMode = 0;
         again.game.zurueck();
         again.view.boardWidth = 90;
@@ -297,6 +299,7 @@ private slots:
         rig.view.boardWidth = 90;
         rig.start();
         // The file message once (the pool was empty before the draw), then no word fits.
+        QCOMPARE(rig.view.busySpells, 1);
         QCOMPARE(rig.view.messages.size(), 2);
         QCOMPARE(rig.view.messages[1].text,
                  GetLang(183) + QStringLiteral("\r\n") + GetLang(184));

@@ -220,7 +220,9 @@ void writeFile(const QString &path, const QStringList &entries)
     if (info.exists() && !info.isWritable())
         throw RunTimeError(ErrNo::PermissionDenied, path);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered QSaveFile commits a short write (file size limit, full disk) as
+    // if it had succeeded; written directly, the short count shows.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw RunTimeError(ErrNo::PermissionDenied, path);
     const QByteArray bytes = toBytes(entries);
     if (file.write(bytes) != bytes.size()) {

@@ -1,0 +1,66 @@
+#include "Language.h"
+#include "Settings.h"
+#include "TestSupport.h"
+#include "frmInfo.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTest>
+
+class TestFrmInfo : public QObject
+{
+    Q_OBJECT
+    ProgramFolder m_folder;
+
+private slots:
+    void initTestCase() { installLanguageTable(m_folder.path()); }
+    void init() { setLangBase(1000); }
+
+    void versionLine() { QCOMPARE(frmInfo::versionLine(), QStringLiteral("Quendo  1.31.0555")); }
+
+    void asSplashItClosesItselfWithoutOk()
+    {
+        setSplashMode(true);
+        setSplashDone(false);
+        QElapsedTimer clock;
+        clock.start();
+        QPointer<frmInfo> splash = new frmInfo;
+        splash->setAttribute(Qt::WA_DeleteOnClose);
+        splash->show();
+        QVERIFY(!splashMode()); // the box took the mode over
+        QVERIFY(!splash->okVisible());
+        QCOMPARE(splash->readMeText(), QStringLiteral("For more information see README.TXT!"));
+        QTRY_VERIFY_WITH_TIMEOUT(splashDone(), 5000);
+        QVERIFY2(clock.elapsed() >= 2500, qPrintable(QString::number(clock.elapsed())));
+        QTRY_VERIFY(splash.isNull());
+    }
+
+    void asDialogItWaitsForOk()
+    {
+        setSplashDone(false);
+        frmInfo info;
+        info.show();
+        QVERIFY(info.okVisible());
+        QTest::qWait(100);
+        QVERIFY(info.isVisible());
+        info.cmdOK_Click();
+        QVERIFY(!info.isVisible());
+        QCOMPARE(info.result(), int(QDialog::Accepted));
+        QVERIFY(!splashDone());
+    }
+
+    void flagsSwitchTheBoxAndStoreTheLanguage()
+    {
+        frmInfo info;
+        info.imgLang_Click(1); // the language in use: nothing is written
+        QVERIFY(m_folder.read(QStringLiteral("Quendo.ini")).isEmpty());
+        info.imgLang_Click(6);
+        QCOMPARE(langBase(), qint16(6000));
+        QCOMPARE(info.readMeText(), GetLang(6116));
+        QVERIFY(!info.readMeText().isEmpty());
+        QVERIFY(m_folder.read(QStringLiteral("Quendo.ini")).contains("Sprache= 6000\r\n"));
+    }
+};
+
+QTEST_MAIN(TestFrmInfo)
+#include "tst_frminfo.moc"
