@@ -122,20 +122,19 @@ void TurnCycle::resetSlot(Procedure &proc, int slot, bool &leave)
 {
     GameState &s = m_ctx.state;
     GameView &view = m_ctx.view;
-    leave = !m_ctx.step(proc, [&] { view.setPlayerName(slot, checkedAt(s.playerNames, slot)); }) ||
-            !m_ctx.step(proc, [&] {
-                const QString shown = fittedName(view, slot, s.playerNames[size_t(slot)]);
-                if (shown != s.playerNames[size_t(slot)])
-                    view.setPlayerName(slot, shown);
-            }) ||
-            !m_ctx.step(proc, [&] {
-                checkedAt(s.scores, slot) = 0;
-                view.setPlayerScore(slot, QStringLiteral("0"));
-            }) ||
-            !m_ctx.step(proc, [&] {
-                view.setHighlight(slot, false);
-                view.setSlotVisible(slot, true);
-            });
+    leave = !m_ctx.step(proc, [&] {
+        view.setPlayerName(slot, checkedAt(s.playerNames, slot));
+    }) || !m_ctx.step(proc, [&] {
+        const QString shown = fittedName(view, slot, s.playerNames[size_t(slot)]);
+        if (shown != s.playerNames[size_t(slot)])
+            view.setPlayerName(slot, shown);
+    }) || !m_ctx.step(proc, [&] {
+        checkedAt(s.scores, slot) = 0;
+        view.setPlayerScore(slot, QStringLiteral("0"));
+    }) || !m_ctx.step(proc, [&] {
+        view.setHighlight(slot, false);
+        view.setSlotVisible(slot, true);
+    });
 }
 
 void TurnCycle::StartGame()
@@ -146,8 +145,7 @@ void TurnCycle::StartGame()
     if (s.gameRunning) {
         bool yes = false;
         if (!m_ctx.step(proc, [&] {
-                yes = view.askYesNo(GameContext::text(kReallyNewGameText),
-                                    QStringLiteral("Start"));
+                yes = view.askYesNo(GameContext::text(kReallyNewGameText), QStringLiteral("Start"));
             }))
             return;
         if (!yes)

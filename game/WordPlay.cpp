@@ -71,46 +71,49 @@ bool WordPlay::wordInPlay() const
     return !s.currentWord.isEmpty() && s.foundCount < s.currentWord.size() && s.missCount < kLostAt;
 }
 
+bool WordPlay::clearBoard(Procedure &proc)
+{
+    GameState &s = m_ctx.state;
+    GameView &view = m_ctx.view;
+    // The strip goes off too: a guess must not land on cells that are not laid out yet.
+    return m_ctx.step(proc, [&] { view.setStartEnabled(false); }) && disableStrip(proc) &&
+           m_ctx.step(proc, [&] { m_ctx.playSound(kTileSound); }) &&
+           m_ctx.step(proc,
+                      [&] {
+                          s.missCount = 0;
+                          view.showEmptyBoard();
+                      }) &&
+           m_ctx.step(proc, [&] { s.foundCount = 0; }) && m_ctx.step(proc, [&] {
+               s.pictureSet = zz(101, 105);
+               view.loadPictureSet(s.pictureSet);
+           });
+}
+
 void WordPlay::NewWord(Procedure &proc)
 {
     GameState &s = m_ctx.state;
     GameView &view = m_ctx.view;
     const quint64 word = ++m_word;
-    const auto replaced = [&] { return view.closing() || m_word != word; };
-
-    if (!m_ctx.step(proc, [&] { view.setStartEnabled(false); }))
-        return;
-    // A guess must not land on cells that are not laid out yet.
-    if (!disableStrip(proc))
-        return;
-    if (!m_ctx.step(proc, [&] { m_ctx.playSound(kTileSound); }) ||
-        !m_ctx.step(proc, [&] {
-            s.missCount = 0;
-            view.showEmptyBoard();
-        }) ||
-        !m_ctx.step(proc, [&] { s.foundCount = 0; }) || !m_ctx.step(proc, [&] {
-            s.pictureSet = zz(101, 105);
-            view.loadPictureSet(s.pictureSet);
-        }))
+    const auto replaced = [&] { return replacedSince(word); };
+    if (!clearBoard(proc))
         return;
 
     bool refilled = false;
-    if (!m_ctx.step(proc, [&] {
-            if (m_pool.isEmpty()) {
-                refilled = true;
-                m_loader.List1_Ini();
-            }
-        }) ||
-        replaced())
+    const auto fillWhenEmpty = [&] {
+        if (m_pool.isEmpty()) {
+            refilled = true;
+            m_loader.List1_Ini();
+        }
+    };
+    if (!m_ctx.step(proc, fillWhenEmpty) || replaced())
         return;
 
     int pitch = 0;
     int usable = 0;
-    if (!m_ctx.step(proc, [&] {
-            pitch = int(std::nearbyint(double(view.templateCellWidth()) * 1.1));
-            usable = view.boardScaleWidth() - 20;
-        }))
-        return;
+    const auto measure = [&] {
+        pitch = int(std::nearbyint(double(view.templateCellWidth()) * 1.1));
+        usable = view.boardScaleWidth() - 20;
+    };
     const auto fits = [&](const QString &w) { return qint64(w.size()) * pitch <= usable; };
     std::optional<QString> drawn;
     const auto drawWord = [&] {
@@ -118,8 +121,9 @@ void WordPlay::NewWord(Procedure &proc)
         m_wordLength = 0;
         drawn = m_pool.draw(s.repeatMode, fits);
     };
-    if (!m_ctx.step(proc, drawWord))
+    if (!m_ctx.step(proc, measure) || !m_ctx.step(proc, drawWord))
         return;
+    // Once more from a full pool; after that no word of it fits the board.
     if (!drawn && !refilled) {
         m_loader.List1_Ini();
         if (replaced() || !m_ctx.step(proc, drawWord))
@@ -136,18 +140,13 @@ void WordPlay::NewWord(Procedure &proc)
         return;
 
     for (int i = 1; i <= m_wordLength; ++i) {
-        if (!m_ctx.step(proc, [&] {
-                const int left = (usable - m_wordLength * pitch) / 2 + kBoardMargin + (i - 1) * pitch;
-                view.createWordCell(i, left);
-            }))
+        const int left = (usable - m_wordLength * pitch) / 2 + kBoardMargin + (i - 1) * pitch;
+        if (!m_ctx.step(proc, [&] { view.createWordCell(i, left); }) ||
+            !m_ctx.step(proc, [&] { view.processEvents(); }) || replaced())
             return;
-        if (!m_ctx.step(proc, [&] { view.processEvents(); }) || replaced())
+        if (s.soundOn != 0 && (!m_ctx.step(proc, [&] { m_ctx.playSound(kTileSound); }) ||
+                               !m_ctx.step(proc, [&] { view.pause(0.15); }) || replaced()))
             return;
-        if (s.soundOn != 0) {
-            if (!m_ctx.step(proc, [&] { m_ctx.playSound(kTileSound); }) ||
-                !m_ctx.step(proc, [&] { view.pause(0.15); }) || replaced())
-                return;
-        }
         if (!placeCharacter(proc, i))
             return;
     }
@@ -193,11 +192,12 @@ void WordPlay::noWordFits(Procedure &proc)
     GameState &s = m_ctx.state;
     GameView &view = m_ctx.view;
     // The board stays idle with no word; Start and the toolbar stay usable to change things.
-    if (!m_ctx.step(proc, [&] {
-            view.removeWordCells();
-            m_wordLength = 0;
-            s.currentWord.clear();
-        }) ||
+    if (!m_ctx.step(proc,
+                    [&] {
+                        view.removeWordCells();
+                        m_wordLength = 0;
+                        s.currentWord.clear();
+                    }) ||
         !m_ctx.step(proc, [&] {
             view.showMessage(GameContext::text(kNoWordText) + QStringLiteral("\r\n") +
                                  GameContext::text(kChangeSettingsText),
@@ -268,100 +268,128 @@ void WordPlay::runQueuedGuesses()
     }
 }
 
+bool WordPlay::replacedSince(quint64 word) const
+{
+    return m_ctx.view.closing() || m_word != word;
+}
+
 void WordPlay::guess(int index)
 {
     Procedure proc(kGameModule, u"imgAlpha_click");
-    GameState &s = m_ctx.state;
+    const GameState &s = m_ctx.state;
     GameView &view = m_ctx.view;
     const DepthGuard depth(m_guessDepth);
     const quint64 word = m_word;
-    const auto replaced = [&] { return view.closing() || m_word != word; };
 
     bool valid = false;
-    if (!m_ctx.step(proc, [&] {
-            if (index < 0 || index > m_ctx.lastButton())
-                throw RunTimeError(ErrNo::SubscriptOutOfRange, QString::number(index));
-            valid = true;
-            view.setStripVisible(index, false);
-        }) ||
-        !valid)
-        return;
-    if (!m_ctx.step(proc, [&] { view.processEvents(); }) || replaced())
+    if (!m_ctx.step(proc,
+                    [&] {
+                        if (index < 0 || index > m_ctx.lastButton())
+                            throw RunTimeError(ErrNo::SubscriptOutOfRange, QString::number(index));
+                        valid = true;
+                        view.setStripVisible(index, false);
+                    }) ||
+        !valid || !m_ctx.step(proc, [&] { view.processEvents(); }) || replacedSince(word))
         return;
 
+    bool found = false;
+    if (!uncover(proc, index, found))
+        return;
+    if (found && (!m_ctx.step(proc, [&] { view.processEvents(); }) || replacedSince(word) ||
+                  !m_ctx.step(proc, [&] { m_ctx.playSound(kHitSound); })))
+        return;
+    // A guess that uncovers the last covered position is never a wrong one.
+    if (s.foundCount == s.currentWord.size()) {
+        wordSolved(proc, word);
+        return;
+    }
+    if (!found && !wrongGuess(proc, word))
+        return;
+    if (s.missCount == kLostAt)
+        wordLost(proc, word);
+}
+
+bool WordPlay::uncover(Procedure &proc, int index, bool &found)
+{
+    GameState &s = m_ctx.state;
+    GameView &view = m_ctx.view;
     QString letter;
     if (!m_ctx.step(proc, [&] { letter = view.stripLetter(index); }))
-        return;
+        return false;
     const QString current = s.currentWord;
     const Alphabet::VowelForms *vowel = vowelFormsOf(index);
-    bool found = false;
     for (int i = 1; i <= current.size(); ++i) {
         if (!m_ctx.step(proc, [&] {
                 const QChar c = current.at(i - 1).toUpper();
-                if (sameLetter(c, letter)) {
+                if (sameLetter(c, letter))
                     view.showStripPictureInCell(i, index);
-                } else if (const Alphabet::AccentedForm *form = accentedForm(vowel, c)) {
+                else if (const Alphabet::AccentedForm *form = accentedForm(vowel, c))
                     view.showSheetCellInCell(i, form->cell);
-                } else {
+                else
                     return;
-                }
                 found = true;
                 s.foundCount = checkedInt16(s.foundCount + 1);
             }))
-            return;
+            return false;
     }
-    if (found) {
-        if (!m_ctx.step(proc, [&] { view.processEvents(); }) || replaced() ||
-            !m_ctx.step(proc, [&] { m_ctx.playSound(kHitSound); }))
-            return;
-    }
+    return true;
+}
 
-    if (s.foundCount == current.size()) {
-        if (!m_ctx.step(proc, [&] {
-                qint16 &score = checkedAt(s.scores, s.currentPlayer);
-                score = checkedInt16(score + 100 - 5 * s.missCount);
-                view.setPlayerScore(s.currentPlayer, QString::number(score));
-            }) ||
-            !m_ctx.step(proc, [&] { view.processEvents(); }) || replaced() ||
-            !m_ctx.step(proc, [&] { m_ctx.playSound(kSolvedSound); }))
-            return;
-        m_turns.WaitForNext();
-        if (view.closing() || !m_ctx.step(proc, [&] { view.pause(0.5); }))
-            return;
-        NewWord(proc);
+void WordPlay::wordSolved(Procedure &proc, quint64 word)
+{
+    GameState &s = m_ctx.state;
+    GameView &view = m_ctx.view;
+    qint16 score = 0;
+    if (!m_ctx.step(proc,
+                    [&] {
+                        qint16 &total = checkedAt(s.scores, s.currentPlayer);
+                        total = checkedInt16(total + 100 - 5 * s.missCount);
+                        score = total;
+                    }) ||
+        !m_ctx.step(proc, [&] { view.setPlayerScore(s.currentPlayer, QString::number(score)); }) ||
+        !m_ctx.step(proc, [&] { view.processEvents(); }) || replacedSince(word) ||
+        !m_ctx.step(proc, [&] { m_ctx.playSound(kSolvedSound); }))
         return;
-    }
-    if (!found) {
-        if (!m_ctx.step(proc, [&] { s.missCount = checkedInt16(s.missCount + 1); }) ||
-            !m_ctx.step(proc, [&] { view.showStage(s.missCount); }) ||
-            !m_ctx.step(proc, [&] { view.processEvents(); }) || replaced())
-            return;
-        if (s.soundOn != 0) {
-            if (s.missCount == kLostAt) {
-                if (!disableStrip(proc) ||
-                    !m_ctx.step(proc, [&] { m_ctx.playSound(s.pictureSet + 5); }) ||
-                    !m_ctx.step(proc, [&] { view.pause(1.5); }) || replaced())
-                    return;
-            } else if (!m_ctx.step(proc, [&] { m_ctx.playSound(kMissSound); }) ||
-                       !m_ctx.step(proc, [&] { view.pause(0.1); }) || replaced()) {
-                return;
-            }
-        }
-    }
+    m_turns.WaitForNext();
+    if (view.closing() || !m_ctx.step(proc, [&] { view.pause(0.5); }))
+        return;
+    NewWord(proc);
+}
+
+bool WordPlay::wrongGuess(Procedure &proc, quint64 word)
+{
+    GameState &s = m_ctx.state;
+    GameView &view = m_ctx.view;
+    if (!m_ctx.step(proc, [&] { s.missCount = checkedInt16(s.missCount + 1); }) ||
+        !m_ctx.step(proc, [&] { view.showStage(s.missCount); }) ||
+        !m_ctx.step(proc, [&] { view.processEvents(); }) || replacedSince(word))
+        return false;
+    if (s.soundOn == 0)
+        return true;
     if (s.missCount == kLostAt) {
-        if (s.showSolution == 1) {
-            WortAnzeigen();
-            if (replaced())
-                return;
-        }
-        // Whatever the repetition setting, a lost word comes again.
-        if (!m_ctx.step(proc, [&] { m_pool.append(s.currentWord); }))
-            return;
-        m_turns.WaitForNext();
-        if (view.closing())
-            return;
-        NewWord(proc);
+        // The strip stays off through the picture set's own sound.
+        return disableStrip(proc) && m_ctx.step(proc, [&] { m_ctx.playSound(s.pictureSet + 5); }) &&
+               m_ctx.step(proc, [&] { view.pause(1.5); }) && !replacedSince(word);
     }
+    return m_ctx.step(proc, [&] { m_ctx.playSound(kMissSound); }) &&
+           m_ctx.step(proc, [&] { view.pause(0.1); }) && !replacedSince(word);
+}
+
+void WordPlay::wordLost(Procedure &proc, quint64 word)
+{
+    GameState &s = m_ctx.state;
+    if (s.showSolution == 1) {
+        WortAnzeigen();
+        if (replacedSince(word))
+            return;
+    }
+    // Whatever the repetition setting, a lost word comes again.
+    if (!m_ctx.step(proc, [&] { m_pool.append(s.currentWord); }))
+        return;
+    m_turns.WaitForNext();
+    if (m_ctx.view.closing())
+        return;
+    NewWord(proc);
 }
 
 void WordPlay::Form_KeyPress(QChar key)
@@ -414,13 +442,14 @@ void WordPlay::GetTipp()
         if (!due)
             return;
         int k = -1;
-        if (!m_ctx.step(proc, [&] {
-                qint16 c = 0;
-                do {
-                    c = zz(0, qint16(last));
-                } while (c < 0 || c > last || !candidate[size_t(c)]);
-                k = c;
-            }) ||
+        if (!m_ctx.step(proc,
+                        [&] {
+                            qint16 c = 0;
+                            do {
+                                c = zz(0, qint16(last));
+                            } while (c < 0 || c > last || !candidate[size_t(c)]);
+                            k = c;
+                        }) ||
             k < 0)
             return;
         guess(k);
@@ -439,7 +468,7 @@ void WordPlay::WortAnzeigen()
     const GameState &s = m_ctx.state;
     GameView &view = m_ctx.view;
     const quint64 word = m_word;
-    const auto replaced = [&] { return view.closing() || m_word != word; };
+    const auto replaced = [&] { return replacedSince(word); };
     const QString current = s.currentWord;
     for (int b = 0; b <= m_ctx.lastButton(); ++b) {
         bool visible = false;

@@ -40,9 +40,17 @@ private:
     };
 
     void guess(int index);
+    // The steps of a guess; false when the guess is to be left.
+    bool uncover(Procedure &proc, int index, bool &found);
+    void wordSolved(Procedure &proc, quint64 word);
+    bool wrongGuess(Procedure &proc, quint64 word);
+    void wordLost(Procedure &proc, quint64 word);
+    // The word laid out as number `word` is gone, or the window is closing.
+    bool replacedSince(quint64 word) const;
     void runQueuedGuesses();
     bool wordInPlay() const;
     bool disableStrip(Procedure &proc);
+    bool clearBoard(Procedure &proc);
     bool placeCharacter(Procedure &proc, int position);
     void noWordFits(Procedure &proc);
 

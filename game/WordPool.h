@@ -30,7 +30,8 @@ public:
     // Draws entries at random, uniformly over those present, until one fits; it comes back in
     // upper case. With repeatMode 1 every drawn entry leaves the pool, fitting or not. Nothing
     // when no entry fits (the pool may then be empty).
-    std::optional<QString> draw(qint16 repeatMode, const std::function<bool(const QString &)> &fits);
+    std::optional<QString> draw(qint16 repeatMode,
+                                const std::function<bool(const QString &)> &fits);
 
 private:
     QStringList m_entries;

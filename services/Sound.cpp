@@ -23,12 +23,15 @@ quint16 le16(QByteArrayView b, qsizetype at)
 }
 
 // Keeps the sink alive after a sound has been fed: stopping it when it turns idle would cut
-// the tail that is still in the sound server's buffer.
+// the tail that is still in the sound server's buffer. Opening a stream on a sound server takes
+// a millisecond or more, so the start runs from the event loop, right after PlayWAV returned;
+// a stop before it cancels it.
 class SystemAudioOutput final : public AudioOutput
 {
 public:
     void stop() override
     {
+        ++m_generation; // a start still pending is void
         if (m_sink)
             m_sink->stop();
         m_buffer.close();
@@ -36,18 +39,29 @@ public:
 
     void start(QByteArrayView samples, int sampleRate) override
     {
-        if (!ensureSink(sampleRate))
-            return;
         m_samples = QByteArray::fromRawData(samples.data(), samples.size());
-        m_buffer.setData(m_samples);
-        if (!m_buffer.open(QIODevice::ReadOnly))
-            return;
-        m_sink->start(&m_buffer);
+        const quint64 generation = ++m_generation;
+        QMetaObject::invokeMethod(
+            &m_context,
+            [this, generation, sampleRate] {
+                if (generation == m_generation)
+                    startNow(sampleRate);
+            },
+            Qt::QueuedConnection);
     }
 
     void warmUp() { devices(); }
 
 private:
+    void startNow(int sampleRate)
+    {
+        if (!ensureSink(sampleRate))
+            return;
+        m_buffer.setData(m_samples);
+        if (m_buffer.open(QIODevice::ReadOnly))
+            m_sink->start(&m_buffer);
+    }
+
     QMediaDevices &devices()
     {
         if (!m_devices)
@@ -72,9 +86,11 @@ private:
         return true;
     }
 
+    QObject m_context; // deferred starts die with the output
     std::unique_ptr<QMediaDevices> m_devices;
     std::unique_ptr<QAudioSink> m_sink;
     int m_rate = 0;
+    quint64 m_generation = 0;
     QByteArray m_samples;
     QBuffer m_buffer;
 };

@@ -392,3 +392,30 @@ void GameRig::click(QChar letter)
     QVERIFY2(b >= 0, qPrintable(QString(letter)));
     game.imgAlpha_Click(b);
 }
+
+void GameRig::miss(int count)
+{
+    const QString word = state.currentWord;
+    for (int b = 0; b < 26 && count > 0 && !view.closing(); ++b) {
+        if (!word.contains(view.letters[size_t(b)]) && view.stripShown[size_t(b)]) {
+            game.imgAlpha_Click(b);
+            --count;
+        }
+    }
+}
+
+void GameRig::solve(bool typing)
+{
+    const QString word = state.currentWord;
+    for (const QChar c : word) {
+        if (view.closing() || state.currentWord != word)
+            return;
+        const int b = view.button(c);
+        if (b < 0 || !view.stripShown[size_t(b)])
+            continue;
+        if (typing)
+            game.Form_KeyPress(c.toLower());
+        else
+            game.imgAlpha_Click(b);
+    }
+}

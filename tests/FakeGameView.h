@@ -157,7 +157,8 @@ struct GameRig
     ~GameRig();
 
     // Writes a vocabulary file into the current language's folder.
-    void writeVocabulary(const QByteArray &bytes, const QString &name = QStringLiteral("quendo.dat"));
+    void writeVocabulary(const QByteArray &bytes,
+                         const QString &name = QStringLiteral("quendo.dat"));
     void writeWords(const QStringList &words);
     QString languageFolder() const;
     // Game settings as a fresh load would have them, then one word list in the pool.
@@ -166,6 +167,10 @@ struct GameRig
     void start() { game.StartGame(); }
     // Guesses the letter by clicking its button (fails the test when there is none).
     void click(QChar letter);
+    // Clicks count letters the current word does not hold (ten lose it).
+    void miss(int count);
+    // Clicks, or types, the current word's letters until it ends or the window closes.
+    void solve(bool typing = false);
 
     ProgramFolder folder;
     ErrorRecorder errors{ErrAnswer::Ignore};

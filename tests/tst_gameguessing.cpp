@@ -14,29 +14,6 @@ void startWith(GameRig &rig, const QString &word)
     rig.start();
 }
 
-// Clicks letters the current word does not hold, count times.
-void miss(GameRig &rig, int count)
-{
-    const QString word = rig.state.currentWord;
-    for (int b = 0; b < 26 && count > 0; ++b) {
-        if (!word.contains(rig.view.letters[size_t(b)]) && rig.view.stripShown[size_t(b)]) {
-            rig.game.imgAlpha_Click(b);
-            --count;
-        }
-    }
-}
-
-void solve(GameRig &rig)
-{
-    const QString word = rig.state.currentWord;
-    for (const QChar c : word) {
-        const int b = rig.view.button(c);
-        if (!rig.view.closing() && b >= 0 && rig.view.stripShown[size_t(b)] &&
-            rig.state.currentWord == word)
-            rig.game.imgAlpha_Click(b);
-    }
-}
-
 // The log from the first entry equal to from, up to (not including) the first equal to to.
 QStringList logBetween(const QStringList &log, const QString &from, const QString &to)
 {
@@ -125,7 +102,7 @@ private slots:
         QCOMPARE(rig.view.cells[2].sheetCell, 50);
         QCOMPARE(rig.view.cells[6].sheetCell, 51);
         QVERIFY(!rig.view.cells[9].visible);
-        solve(rig);
+        rig.solve();
         QCOMPARE(rig.state.scores[0], qint16(100));
     }
 
@@ -146,9 +123,9 @@ private slots:
         startWith(rig, "Hase");
         rig.state.scores[0] = 40;
         rig.view.atNextWait([&] { rig.view.log.append(QStringLiteral("hand-over")); });
-        miss(rig, misses);
+        rig.miss(misses);
         QCOMPARE(rig.state.missCount, qint16(misses));
-        solve(rig);
+        rig.solve();
         QCOMPARE(rig.state.scores[0], qint16(40 + score));
         QCOMPARE(rig.view.scoreTexts[0], QString::number(40 + score));
         // Solved: the sound, the hand-over, half a second, then the next player's word.
@@ -170,10 +147,10 @@ private slots:
             boardAtHandOver = rig.view.board();
         });
         const int set = rig.state.pictureSet;
-        miss(rig, 9);
+        rig.miss(9);
         QCOMPARE(rig.view.stage, 9);
         QCOMPARE(rig.view.pauses.count(0.1), 9);
-        miss(rig, 1);
+        rig.miss(1);
         QCOMPARE(stageAtHandOver, 10);
         QCOMPARE(boardAtHandOver, QStringLiteral("HASE"));
         // The set's own sound with the strip already off, then the long pause.
@@ -191,7 +168,7 @@ private slots:
         rig.state.soundOn = 0;
         rig.state.showSolution = 0;
         startWith(rig, "Hase");
-        miss(rig, 10);
+        rig.miss(10);
         QVERIFY(rig.sound.played.isEmpty());
         QVERIFY(rig.view.pauses.count(1.5) == 0 && rig.view.pauses.count(0.1) == 0);
         // The strip goes off only with the hand-over.
@@ -222,7 +199,7 @@ private slots:
             shown = rig.view.board();
             pool = rig.game.pool().entries();
         });
-        miss(rig, 10);
+        rig.miss(10);
         QCOMPARE(shown, board);
         // The lost word is back in the pool before the next word is drawn.
         QCOMPARE(pool, QStringList({"KRÄHE"}));

@@ -17,18 +17,6 @@ void atLastTurn(GameRig &rig, int players, std::array<qint16, 4> scores)
     rig.state.scores = scores;
 }
 
-// Clicks the letters of the current word until it is solved.
-void solve(GameRig &rig)
-{
-    const QString word = rig.state.currentWord;
-    for (const QChar c : word) {
-        const int b = rig.view.button(c);
-        if (!rig.view.closing() && b >= 0 && rig.view.stripVisible(b) &&
-            rig.state.currentWord == word)
-            rig.game.imgAlpha_Click(b);
-    }
-}
-
 } // namespace
 
 class TestGameTurns : public QObject
@@ -177,11 +165,11 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("all at 0") << 2 << QList<int>{0, 0, 0, 0} << "Unentschieden!";
         QTest::newRow("first and third tie") << 3 << QList<int>{90, 40, 90, 0} << "Unentschieden!";
-        QTest::newRow("second alone on top") << 3 << QList<int>{90, 95, 90, 0}
-                                             << "Spieler 2\rhat gewonnen!";
+        QTest::newRow("second alone on top")
+            << 3 << QList<int>{90, 95, 90, 0} << "Spieler 2\rhat gewonnen!";
         QTest::newRow("fourth on top") << 4 << QList<int>{1, 2, 3, 4} << "Spieler 4\rhat gewonnen!";
-        QTest::newRow("inactive slot") << 2 << QList<int>{10, 0, 0, 400}
-                                       << "Spieler 1\rhat gewonnen!";
+        QTest::newRow("inactive slot")
+            << 2 << QList<int>{10, 0, 0, 400} << "Spieler 1\rhat gewonnen!";
     }
 
     void drawsAndWinners()
@@ -242,7 +230,7 @@ private slots:
         Procedure caller(u"frmQuendo", u"StartGame");
         rig.game.NewWord(caller);
         rig.view.answers = {true};
-        solve(rig);
+        rig.solve();
         // Player 2 solved and won; Yes started a new game at once.
         QCOMPARE(rig.view.messages.size(), 1);
         QCOMPARE(rig.view.messages[0].text, QStringLiteral("Spieler 2\rhat gewonnen!"));
@@ -268,7 +256,7 @@ private slots:
         Procedure caller(u"frmQuendo", u"StartGame");
         rig.game.NewWord(caller);
         rig.view.answers = {false};
-        solve(rig);
+        rig.solve();
         QVERIFY(rig.view.closed);
         // Nothing was laid out or touched after the window began to close.
         QVERIFY(rig.view.faults.isEmpty());
@@ -312,7 +300,7 @@ private slots:
             rig.view.answers = {true};
             rig.game.StartGame();
         });
-        solve(rig);
+        rig.solve();
         QCOMPARE(rig.view.questions.size(), 1);
         QCOMPARE(rig.state.roundNo, qint16(1));
         QCOMPARE(rig.state.currentPlayer, qint16(1));
@@ -336,7 +324,7 @@ private slots:
             rig.view.answers = {true};
             rig.game.StartGame();
         });
-        solve(rig);
+        rig.solve();
         QCOMPARE(rig.state.currentPlayer, qint16(0));
         QCOMPARE(rig.state.roundNo, qint16(2));
         QCOMPARE(rig.state.scores[0], qint16(0));
@@ -354,7 +342,7 @@ private slots:
             rig.game.Form_KeyPress(u'h'); // the strip is off during the hand-over
             rig.game.Form_KeyPress(QChar(13));
         });
-        solve(rig);
+        rig.solve();
         QCOMPARE(rig.state.currentPlayer, qint16(1));
         QCOMPARE(rig.state.missCount, qint16(0));
         QVERIFY(!rig.view.nextVisible());
@@ -373,7 +361,7 @@ private slots:
         rig.start();
         rig.view.atNextWait([&] { rig.view.closeNow(); });
         const qint16 player = rig.state.currentPlayer;
-        solve(rig);
+        rig.solve();
         QCOMPARE(rig.state.currentPlayer, player);
         QVERIFY(rig.view.faults.isEmpty());
     }

@@ -3,33 +3,6 @@
 
 #include <QTest>
 
-namespace {
-
-void miss(GameRig &rig, int count)
-{
-    const QString word = rig.state.currentWord;
-    for (int b = 0; b < 26 && count > 0; ++b) {
-        if (!word.contains(rig.view.letters[size_t(b)]) && rig.view.stripShown[size_t(b)]) {
-            rig.game.imgAlpha_Click(b);
-            --count;
-        }
-    }
-}
-
-void solve(GameRig &rig)
-{
-    const QString word = rig.state.currentWord;
-    for (const QChar c : word) {
-        if (rig.view.closing() || rig.state.currentWord != word)
-            return;
-        const int b = rig.view.button(c);
-        if (b >= 0 && rig.view.stripShown[size_t(b)])
-            rig.game.Form_KeyPress(c.toLower());
-    }
-}
-
-} // namespace
-
 class TestGameWhole : public QObject
 {
     Q_OBJECT
@@ -38,8 +11,8 @@ private slots:
     void twoPlayersThreeRounds()
     {
         GameRig rig(0, 2024);
-        rig.writeWords({"Apfelbaum", "Zirkuszelt", "Schmetterling", "Regenbogen",
-                             "Blumenwiese", "Sonnenschein"});
+        rig.writeWords({"Apfelbaum", "Zirkuszelt", "Schmetterling", "Regenbogen", "Blumenwiese",
+                        "Sonnenschein"});
         rig.folder.write("Quendo.ini", "[Einstellungen]\r\nnumPlayers=2\r\nSpieler1=Anna\r\n"
                                        "Spieler2=Ben\r\nTipps1=1\r\nTipps2=0\r\n");
         rig.game.readSettings();
@@ -60,15 +33,16 @@ private slots:
             const int player = turn % 2;
             QCOMPARE(int(rig.state.currentPlayer), player);
             QCOMPARE(int(rig.state.roundNo), turn / 2 + 1);
-            QVERIFY(rig.view.highlighted[size_t(player)] && !rig.view.highlighted[size_t(1 - player)]);
+            QVERIFY(rig.view.highlighted[size_t(player)] &&
+                    !rig.view.highlighted[size_t(1 - player)]);
             // Anna's hint uncovered a letter for free; Ben gets none.
             QCOMPARE(rig.state.foundCount > 0, player == 0);
             QCOMPARE(rig.state.missCount, qint16(0));
             words << rig.state.currentWord;
             const int misses = plan[player][turn / 2];
-            miss(rig, misses);
+            rig.miss(misses);
             if (misses < 10)
-                solve(rig);
+                rig.solve(true); // typed on the keyboard
             ++turn;
         }
         QCOMPARE(turn, 6);

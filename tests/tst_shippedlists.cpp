@@ -41,7 +41,8 @@ private slots:
         for (const char undefinedByte : {'\x81', '\x8d', '\x8f', '\x90', '\x9d'})
             QVERIFY(!bytes.contains(undefinedByte));
 
-        const QStringList entries = VocabularyFile::editorEntries(VocabularyFile::readFields(bytes));
+        const QStringList entries =
+            VocabularyFile::editorEntries(VocabularyFile::readFields(bytes));
         QCOMPARE(entries.size(), bytes.count("\r\n")); // one entry per line, none lost
         QVERIFY2(entries.size() >= 150, qPrintable(QString::number(entries.size())));
         for (const QString &e : entries) {

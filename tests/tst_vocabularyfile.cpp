@@ -20,7 +20,8 @@ private slots:
         QCOMPARE(readFields("Apfel, Birne\r\nKirsche\r\n"),
                  QStringList({"Apfel", "Birne", "Kirsche"}));
         // Blanks around an unquoted field are not part of it.
-        QCOMPARE(readFields("  Der Mond scheint  ,Ei\r\n"), QStringList({"Der Mond scheint", "Ei"}));
+        QCOMPARE(readFields("  Der Mond scheint  ,Ei\r\n"),
+                 QStringList({"Der Mond scheint", "Ei"}));
         // The last line may lack its CR LF.
         QCOMPARE(readFields("Affe\r\nBaum"), QStringList({"Affe", "Baum"}));
     }
@@ -70,7 +71,8 @@ private slots:
     {
         QCOMPARE(toBytes({"Apfelbaum", "Der Mond scheint"}),
                  QByteArray("Apfelbaum\r\nDer Mond scheint\r\n"));
-        QCOMPARE(toBytes({"Krähe", " Ei ", "l'été"}), QByteArray("Kr\xe4he\r\n Ei \r\nl'\xe9t\xe9\r\n"));
+        QCOMPARE(toBytes({"Krähe", " Ei ", "l'été"}),
+                 QByteArray("Kr\xe4he\r\n Ei \r\nl'\xe9t\xe9\r\n"));
         QCOMPARE(toBytes({QStringLiteral("Ελ")}), QByteArray("??\r\n"));
         QCOMPARE(toBytes({}), QByteArray());
     }
@@ -163,8 +165,8 @@ private slots:
     {
         QStringList entries = {"Zebra", "apfel", "Öl", "Äpfel", "Apfel", "Ast", "Ober", "Baum"};
         sortForEditor(entries);
-        QCOMPARE(entries, QStringList({"apfel", "Apfel", "Äpfel", "Ast", "Baum", "Ober", "Öl",
-                                       "Zebra"}));
+        QCOMPARE(entries,
+                 QStringList({"apfel", "Apfel", "Äpfel", "Ast", "Baum", "Ober", "Öl", "Zebra"}));
         QVERIFY(editorCompare("Bauklötze", "Baum") < 0);
         QVERIFY(editorCompare("Ähre", "Affe") > 0);
         QVERIFY(editorCompare("Äpfel", "apfel") > 0);

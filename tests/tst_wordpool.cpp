@@ -9,30 +9,6 @@
 
 namespace {
 
-// Uncovers the current word letter by letter; the word ends and the next one is laid out.
-void solve(GameRig &rig)
-{
-    const QString word = rig.state.currentWord;
-    for (const QChar c : word) {
-        const int b = rig.view.button(c);
-        if (b >= 0 && rig.view.stripVisible(b) && rig.state.currentWord == word)
-            rig.game.imgAlpha_Click(b);
-    }
-}
-
-// Ten letters the word does not hold: the word is lost.
-void lose(GameRig &rig)
-{
-    const QString word = rig.state.currentWord;
-    int misses = 0;
-    for (int b = 0; b < 26 && misses < 10; ++b) {
-        if (!word.contains(rig.view.letters[size_t(b)]) && rig.view.stripVisible(b)) {
-            rig.game.imgAlpha_Click(b);
-            ++misses;
-        }
-    }
-}
-
 QStringList builtIn(int base, int minLen)
 {
     QStringList words;
@@ -124,8 +100,7 @@ private slots:
         rig.state.minLen = 4;
         rig.game.List1_Ini();
         QCOMPARE(rig.view.messages.size(), 1);
-        QCOMPARE(rig.view.messages[0].text,
-                 GetLang(177) + QStringLiteral("\r\n") + GetLang(178));
+        QCOMPARE(rig.view.messages[0].text, GetLang(177) + QStringLiteral("\r\n") + GetLang(178));
         QCOMPARE(rig.game.pool().entries(), builtIn(0, 4));
     }
 
@@ -207,7 +182,7 @@ private slots:
         for (int turn = 0; turn < 3; ++turn) {
             words << rig.state.currentWord;
             QCOMPARE(rig.game.pool().size(), 2 - turn);
-            solve(rig);
+            rig.solve();
         }
         // The fourth word came from a pool filled anew from the file.
         QCOMPARE(rig.game.pool().size(), 2);
@@ -229,7 +204,7 @@ private slots:
         QCOMPARE(rig.state.currentWord, QStringLiteral("KRÄHE"));
         QVERIFY(rig.game.pool().isEmpty());
         rig.useWords({"Affe"});
-        lose(rig);
+        rig.miss(10);
         // The lost word went back before the next draw: one of the two is being played now,
         // the other waits in the pool.
         QCOMPARE(rig.game.pool().size(), 1);
@@ -244,7 +219,7 @@ private slots:
         all.game.zurueck();
         all.useWords({"Affe"});
         all.start();
-        lose(all);
+        all.miss(10);
         QCOMPARE(all.state.currentWord, QStringLiteral("AFFE"));
         QCOMPARE(all.game.pool().entries(), QStringList({"Affe", "AFFE"}));
         QVERIFY(all.view.faults.isEmpty());
@@ -260,8 +235,7 @@ private slots:
         rig.view.cells[1] = {};
         rig.start();
         QCOMPARE(rig.view.messages.size(), 1);
-        QCOMPARE(rig.view.messages[0].text,
-                 GetLang(183) + QStringLiteral("\r\n") + GetLang(184));
+        QCOMPARE(rig.view.messages[0].text, GetLang(183) + QStringLiteral("\r\n") + GetLang(184));
         QCOMPARE(rig.view.messages[0].title, QStringLiteral("Quendo"));
         QVERIFY(rig.view.cells.isEmpty());
         QVERIFY(rig.state.currentWord.isEmpty());
@@ -301,8 +275,7 @@ private slots:
         // The file message once (the pool was empty before the draw), then no word fits.
         QCOMPARE(rig.view.busySpells, 1);
         QCOMPARE(rig.view.messages.size(), 2);
-        QCOMPARE(rig.view.messages[1].text,
-                 GetLang(183) + QStringLiteral("\r\n") + GetLang(184));
+        QCOMPARE(rig.view.messages[1].text, GetLang(183) + QStringLiteral("\r\n") + GetLang(184));
         QVERIFY(rig.view.faults.isEmpty());
     }
 };

@@ -87,7 +87,8 @@ QStringList gameWords(const QStringList &fields, int minLen)
     words.reserve(fields.size());
     for (const QString &field : fields) {
         if (trimBlanks(field).size() >= least)
-            words.append(field.toUpper().replace(QStringLiteral("ß"), QStringLiteral("SS"), Qt::CaseInsensitive));
+            words.append(field.toUpper().replace(QStringLiteral("ß"), QStringLiteral("SS"),
+                                                 Qt::CaseInsensitive));
     }
     return words;
 }
