@@ -10,9 +10,10 @@ class PictureClip
 public:
     PictureClip(int rows, int columns) : m_rows(rows), m_columns(columns) {}
 
-    // Takes a new picture (its device pixel ratio is kept for every cell).
+    // Takes a new picture (its device pixel ratio is kept for every cell). Cells are cut when
+    // first asked for: most words never show most stages.
     void load(const QImage &picture);
-    bool isLoaded() const { return !m_cells.isEmpty(); }
+    bool isLoaded() const { return !m_picture.isNull(); }
     int count() const { return m_rows * m_columns; }
     // Raises a subscript error for a cell outside the grid or before a picture was loaded.
     QPixmap cell(int k) const;
@@ -20,5 +21,6 @@ public:
 private:
     int m_rows;
     int m_columns;
-    QList<QPixmap> m_cells;
+    QImage m_picture;
+    mutable QList<QPixmap> m_cells;
 };

@@ -1,6 +1,7 @@
 #include "frmQuendo.h"
 
 #include "Alphabet.h"
+#include "Catalogue.h"
 #include "BoardSurface.h"
 #include "ChooserDialog.h"
 #include "ClickableImage.h"
@@ -215,7 +216,6 @@ void frmQuendo::Form_Load()
         m_picBG->setGeometry(QRect(QPoint(0, 0), boardSize));
         resize(boardSize);
     });
-    step([&] { m_tafel = windowPicture(u"tafel"); });
     step([&] { m_game.zurueck(); });
 }
 
@@ -631,11 +631,19 @@ void frmQuendo::showEmptyBoard()
 
 void frmQuendo::loadPictureSet(int bitmapId)
 {
-    m_clpBild.load(LoadResPicture(bitmapId, devicePixelRatioF()));
+    // Decoded at the first wrong guess: a word solved without a miss never needs it, and the
+    // start-up stays quick.
+    if (!Catalogue::bitmap(bitmapId))
+        throw RunTimeError(ErrNo::ResourceNotFound, QStringLiteral("BITMAP %1").arg(bitmapId));
+    m_pendingPictureSet = bitmapId;
 }
 
 void frmQuendo::showStage(int stage)
 {
+    if (m_pendingPictureSet != 0) {
+        m_clpBild.load(LoadResPicture(m_pendingPictureSet, devicePixelRatioF()));
+        m_pendingPictureSet = 0;
+    }
     m_sequence->setPixmap(m_clpBild.cell(stage - 1));
 }
 

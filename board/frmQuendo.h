@@ -151,6 +151,7 @@ private:
     QPixmap m_tafel;        // imgTafel
     PictureClip m_clpLetter{6, 10};
     PictureClip m_clpBild{10, 1};
+    int m_pendingPictureSet = 0; // loaded, not yet decoded
     QMenu *m_menu = nullptr;
     QAction *m_mnuHilfe = nullptr;
     QAction *m_mnuHomepage = nullptr;

@@ -75,12 +75,12 @@ void SaveIni(const QString &section, const QString &key, const QString &value)
 {
     Procedure proc(kModuleAllgemein, u"SaveIni");
     proc.step([&] {
+        // A folder that cannot be written loses the value without a message.
         const QByteArray updated = IniFile::write(readIni(), section, key, value);
         QSaveFile file(iniPath());
-        if (file.open(QIODevice::WriteOnly)) {
-            file.write(updated);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+            file.write(updated) == updated.size())
             file.commit();
-        }
     });
 }
 

@@ -62,7 +62,8 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes)
     if (::lstat(native.constData(), &st) == 0 && S_ISLNK(st.st_mode) && ::unlink(native.constData()) != 0)
         throw RunTimeError(ErrNo::PathFileAccess, path);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (full disk) is seen here, not committed as a success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw RunTimeError(ErrNo::PathFileAccess, path);
     if (file.write(bytes) != bytes.size() || !file.commit())
         throw RunTimeError(ErrNo::DeviceIoError, path);
