@@ -2,13 +2,13 @@
 // temporary folder, the info box as splash while the main window loads, then the main window.
 #include "Dialogs.h"
 #include "ErrorConvention.h"
+#include "frmInfo.h"
+#include "frmQuendo.h"
 #include "Language.h"
 #include "ModResFiles.h"
 #include "Settings.h"
 #include "Sound.h"
 #include "TempDir.h"
-#include "frmInfo.h"
-#include "frmQuendo.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -54,8 +54,8 @@ Placement place(const Input &in)
         p.panel[i] = {px(left), px(top)};
         p.name[i] = {px(p.panel[i].x() + 10 * f), px(p.panel[i].y() + 10 * f)};
         p.score[i] = QRect(px(p.name[i].x() + in.name.width() * 0.3),
-                           px(p.name[i].y() + in.name.height() * 1.4),
-                           px(in.name.width() * 0.6), in.scoreHeight);
+                           px(p.name[i].y() + in.name.height() * 1.4), px(in.name.width() * 0.6),
+                           in.scoreHeight);
     };
     for (int i = 0; i < 2; ++i)
         placePanel(i, halfOf(in.sequence.width() - W0) - 30 * f, 75 * f + i * H0 * 1.25);

@@ -29,18 +29,18 @@ int px(double value);
 
 struct Input
 {
-    QSize window;          // inner size of the window
-    QSize board;           // inner size of the board surface
-    float f = 1.0f;        // layout scale factor
+    QSize window;   // inner size of the window
+    QSize board;    // inner size of the board surface
+    float f = 1.0f; // layout scale factor
     QSize logo{300, 60};
     QSize sequence{300, 200}; // B_Folge
     int noticeHeight = 13;
-    QSize panel{147, 68};  // lblPlayer
-    QSize name{127, 24};   // Spieler
-    int scoreHeight = 25;  // lblPunkte
-    QSize button{38, 37};  // PicBut
+    QSize panel{147, 68}; // lblPlayer
+    QSize name{127, 24};  // Spieler
+    int scoreHeight = 25; // lblPunkte
+    QSize button{38, 37}; // PicBut
     QSize flag{32, 20};
-    QSize letter{30, 40};  // imgAlpha
+    QSize letter{30, 40}; // imgAlpha
     int wordLength = 0;
 };
 

@@ -1,7 +1,7 @@
 #include "BoardSurface.h"
 
-#include <QPaintEvent>
 #include <QPainter>
+#include <QPaintEvent>
 
 BoardSurface::BoardSurface(QWidget *parent) : QWidget(parent)
 {

@@ -66,7 +66,8 @@ ChooserDialog::ChooserDialog(const ChooserSpec &spec, qint16 &choice, QWidget *p
     connect(ok, &QPushButton::clicked, this, &ChooserDialog::cmdOK_Click);
 
     const QRect last = thumbnailRect(spec.count - 1);
-    const int right = std::max(spec.okButton.right(), spec.first.x() + spec.perRow * spec.pitch.x());
+    const int right =
+        std::max(spec.okButton.right(), spec.first.x() + spec.perRow * spec.pitch.x());
     setFixedSize(right + spec.first.x(),
                  std::max(spec.okButton.bottom(), last.bottom()) + spec.first.y() + 1);
     Form_Load();

@@ -11,8 +11,8 @@ class ClickableImage;
 
 struct ChooserSpec
 {
-    QString module;     // "frmLetters" / "frmBack"
-    QString clickName;  // "picLetter_Click" / "picBack_Click"
+    QString module;    // "frmLetters" / "frmBack"
+    QString clickName; // "picLetter_Click" / "picBack_Click"
     QString doubleClickName;
     QString settingsKey; // "Letter" / "Back"
     int firstBitmap;
@@ -35,7 +35,7 @@ class ChooserDialog : public QDialog
 public:
     ChooserDialog(const ChooserSpec &spec, qint16 &choice, QWidget *parent = nullptr);
 
-    void select(int index);       // picLetter_Click / picBack_Click
+    void select(int index);         // picLetter_Click / picBack_Click
     void selectAndClose(int index); // the double click
     void cmdOK_Click();
     QRect frameRect() const { return m_frame; }

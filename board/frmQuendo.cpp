@@ -1,18 +1,18 @@
 #include "frmQuendo.h"
 
 #include "Alphabet.h"
-#include "Catalogue.h"
 #include "BoardSurface.h"
+#include "Catalogue.h"
 #include "ChooserDialog.h"
 #include "ClickableImage.h"
 #include "Dialogs.h"
 #include "ErrorConvention.h"
+#include "frmInfo.h"
 #include "Language.h"
 #include "ModResFiles.h"
 #include "Settings.h"
 #include "Sound.h"
 #include "Utilities.h"
-#include "frmInfo.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -50,12 +50,12 @@ struct ToolButton
     int tipText;
 };
 constexpr ToolButton kToolButtons[7] = {
-    {u"tool_start", 169}, {u"tool_end", 170},  {u"tool_back", 173}, {u"tool_letter", 167},
+    {u"tool_start", 169},   {u"tool_end", 170},  {u"tool_back", 173}, {u"tool_letter", 167},
     {u"tool_options", 101}, {u"tool_help", 134}, {u"tool_next", 150},
 };
 
 constexpr const char16_t *kLanguageNames[7] = {u"Deutsch",    u"English", u"Svenska", u"Italiano",
-                                              u"Portuguesa", u"Español", u"Français"};
+                                               u"Portuguesa", u"Español", u"Français"};
 
 QFont nameFont(const QFont &base)
 {
@@ -72,11 +72,11 @@ const QString kNameOn = QStringLiteral(
     "QLabel { background: rgb(255, 255, 0); color: black; border-radius: 6px; padding: 0 4px; }");
 const QString kNameOff = QStringLiteral(
     "QLabel { background: black; color: rgb(255, 255, 0); border-radius: 6px; padding: 0 4px; }");
-const QString kScoreStyle = QStringLiteral(
-    "QLabel { color: #1D2B64; font-weight: bold; background: transparent; }");
-const QString kToolbarStyle = QStringLiteral(
-    "QFrame#picToolbar { background: rgba(255, 255, 255, 150);"
-    " border: 2px solid rgba(60, 60, 90, 110); border-radius: 14px; }");
+const QString kScoreStyle =
+    QStringLiteral("QLabel { color: #1D2B64; font-weight: bold; background: transparent; }");
+const QString kToolbarStyle =
+    QStringLiteral("QFrame#picToolbar { background: rgba(255, 255, 255, 150);"
+                   " border: 2px solid rgba(60, 60, 90, 110); border-radius: 14px; }");
 const QString kButtonStyle = QStringLiteral(
     "QPushButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF,"
     " stop:1 #DCE6F2); border: 1px solid #7A8BA6; border-radius: 7px; }"
@@ -118,7 +118,8 @@ void frmQuendo::createControls()
     QFont small = m_notice->font();
     small.setPointSize(8);
     m_notice->setFont(small);
-    m_notice->setStyleSheet(QStringLiteral("color: rgba(30, 30, 50, 170); background: transparent;"));
+    m_notice->setStyleSheet(
+        QStringLiteral("color: rgba(30, 30, 50, 170); background: transparent;"));
     m_notice->adjustSize();
 
     for (int i = 0; i < 4; ++i) {
@@ -202,7 +203,8 @@ void frmQuendo::Form_Load()
     step([&] { posAlpha(); });
     step([&] { loadAlpha(); });
     step([&] {
-        setLangBase(validLangBase(GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Sprache"), 0)));
+        setLangBase(
+            validLangBase(GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Sprache"), 0)));
         imgLang_Click(langBase() / 1000);
     });
     step([&] { seedRandomFromClock(); });
@@ -272,8 +274,9 @@ BoardLayout::Input frmQuendo::layoutInput() const
     in.board = m_picBG->size();
     in.f = m_f;
     in.logo = m_logo->pixmap().deviceIndependentSize().toSize();
-    in.sequence = m_sequence->pixmap().isNull() ? QSize(300, 200)
-                                                : m_sequence->pixmap().deviceIndependentSize().toSize();
+    in.sequence = m_sequence->pixmap().isNull()
+                      ? QSize(300, 200)
+                      : m_sequence->pixmap().deviceIndependentSize().toSize();
     in.noticeHeight = m_notice->height();
     in.panel = m_panel[0]->size();
     in.name = m_name[0]->size();
@@ -382,8 +385,8 @@ void frmQuendo::Sprache()
         m_mnuHomepage->setText(GetLang(langBase() + 136));
     });
     proc.step([&] {
-        m_state.vocabFile = GetIniString(kSettings, QStringLiteral("Datei") + numTextPlain(langBase()),
-                                         QString());
+        m_state.vocabFile =
+            GetIniString(kSettings, QStringLiteral("Datei") + numTextPlain(langBase()), QString());
     });
 }
 
@@ -399,8 +402,8 @@ void frmQuendo::imgLang_Click(int index)
     if (!step([&] {
             if (!m_state.gameRunning)
                 return;
-            const QString text = GetLang(langBase() + 172) + QStringLiteral("\n\n") +
-                                 GetLang(index * 1000 + 172);
+            const QString text =
+                GetLang(langBase() + 172) + QStringLiteral("\n\n") + GetLang(index * 1000 + 172);
             if (!m_dialogs.askOkCancel(this, text, GetLang(langBase() + 100)))
                 cancelled = true;
             else if (!m_closing)
@@ -409,7 +412,9 @@ void frmQuendo::imgLang_Click(int index)
         return;
     step([&] { setLangBase(qint16(index * 1000)); });
     step([&] { Sprache(); });
-    step([&] { SaveIni(QStringLiteral("Optionen"), QStringLiteral("Sprache"), numText(langBase())); });
+    step([&] {
+        SaveIni(QStringLiteral("Optionen"), QStringLiteral("Sprache"), numText(langBase()));
+    });
     step([&] { loadAlpha(); });
     step([&] {
         if (isVisible())

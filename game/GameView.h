@@ -29,9 +29,9 @@ public:
     virtual int nameLabelWidth(int slot) const = 0;
 
     // The picture sequence.
-    virtual void showEmptyBoard() = 0;               // the empty chalk board, made visible
-    virtual void loadPictureSet(int bitmapId) = 0;   // 101..105
-    virtual void showStage(int stage) = 0;           // 1..10
+    virtual void showEmptyBoard() = 0;             // the empty chalk board, made visible
+    virtual void loadPictureSet(int bitmapId) = 0; // 101..105
+    virtual void showStage(int stage) = 0;         // 1..10
 
     // The Next button (toolbar button 6) and the Start button (toolbar button 0).
     virtual void setNextVisible(bool visible) = 0;
@@ -47,7 +47,7 @@ public:
     virtual QString stripLetter(int button) const = 0; // the button's tag, upper case
 
     // Word-field cells 1..n of the current word. Geometry is in the board's scale units.
-    virtual void removeWordCells() = 0;                 // cells of the previous layout
+    virtual void removeWordCells() = 0;                      // cells of the previous layout
     virtual void createWordCell(int position, int left) = 0; // blank cell, hidden
     virtual void showStripPictureInCell(int position, int button) = 0;
     virtual void showSheetCellInCell(int position, int sheetCell) = 0;

@@ -59,7 +59,7 @@ std::optional<QString> MessageBoxDialogs::input(QWidget *parent, const QString &
                                                 const QString &title)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal,
-                                               QString(), &ok);
+    const QString text =
+        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
     return ok ? std::optional<QString>(text) : std::nullopt;
 }

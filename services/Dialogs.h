@@ -11,7 +11,13 @@ class QWidget;
 class Dialogs
 {
 public:
-    enum class Icon { None, Information, Question, Exclamation };
+    enum class Icon
+    {
+        None,
+        Information,
+        Question,
+        Exclamation
+    };
 
     virtual ~Dialogs() = default;
     virtual bool askYesNo(QWidget *parent, const QString &text, const QString &title) = 0;

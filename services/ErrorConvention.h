@@ -18,7 +18,13 @@
 #include <functional>
 #include <utility>
 
-enum class ErrAnswer : qint16 { Retry = 0, Ignore = 1, Cancel = 2, End = 3 };
+enum class ErrAnswer : qint16
+{
+    Retry = 0,
+    Ignore = 1,
+    Cancel = 2,
+    End = 3
+};
 
 // The dialog (or a stand-in) that decides. Arguments: module, procedure, the error.
 using ErrorHandler =
@@ -36,7 +42,7 @@ ErrAnswer OnError(const QString &module, const QString &procedure, const RunTime
 class Procedure
 {
 public:
-    Procedure(QStringView module, QStringView name) 
+    Procedure(QStringView module, QStringView name)
         : m_module(module.toString()), m_name(name.toString())
     {
     }

@@ -101,8 +101,7 @@ std::optional<QString> read(const QByteArray &content, QStringView section, QStr
     return result;
 }
 
-QByteArray write(const QByteArray &content, QStringView section, QStringView key,
-                 QStringView value)
+QByteArray write(const QByteArray &content, QStringView section, QStringView key, QStringView value)
 {
     const QByteArray newLine =
         Cp1252::encode(key) + '=' + Cp1252::encode(value) + QByteArrayLiteral("\r\n");

@@ -130,7 +130,9 @@ QString windowsLanguageId(const QLocale &locale)
                 break;
             }
         }
-        return QStringLiteral("%1").arg((sub << 10) | ids.primary, 4, 16, QLatin1Char('0')).toUpper();
+        return QStringLiteral("%1")
+            .arg((sub << 10) | ids.primary, 4, 16, QLatin1Char('0'))
+            .toUpper();
     }
     return QStringLiteral("0000");
 }

@@ -5,7 +5,8 @@
 
 #include <exception>
 
-enum class ErrNo : int {
+enum class ErrNo : int
+{
     InvalidCall = 5,
     Overflow = 6,
     OutOfMemory = 7,

@@ -100,11 +100,7 @@ namespace {
 class UserStore : public QSettings
 {
 public:
-    UserStore()
-        : QSettings(QSettings::NativeFormat, QSettings::UserScope, kAppTitle,
-                    kAppTitle)
-    {
-    }
+    UserStore() : QSettings(QSettings::NativeFormat, QSettings::UserScope, kAppTitle, kAppTitle) {}
 };
 
 const QString kStartVal = QStringLiteral("Optionen/StartVal");

@@ -119,9 +119,8 @@ QtMessageHandler g_previousHandler = nullptr;
 
 void filterAudioWarnings(QtMsgType type, const QMessageLogContext &context, const QString &msg)
 {
-    if (type == QtWarningMsg &&
-        (msg == u"PulseAudioService: pa_context_connect() failed" ||
-         msg == u"No audio device detected"))
+    if (type == QtWarningMsg && (msg == u"PulseAudioService: pa_context_connect() failed" ||
+                                 msg == u"No audio device detected"))
         return;
     if (g_previousHandler)
         g_previousHandler(type, context, msg);
@@ -144,8 +143,8 @@ std::optional<WavInfo> parseWav(QByteArrayView bytes)
         if (id == "fmt ") {
             if (size < 16 || available < 16)
                 return std::nullopt;
-            formatOk = le16(bytes, body) == 1 && le16(bytes, body + 2) == 1 &&
-                       le16(bytes, body + 14) == 8;
+            formatOk =
+                le16(bytes, body) == 1 && le16(bytes, body + 2) == 1 && le16(bytes, body + 14) == 8;
             info.sampleRate = int(le32(bytes, body + 4));
         } else if (id == "data") {
             if (!formatOk || info.sampleRate <= 0 || info.sampleRate > 192000)

@@ -42,8 +42,8 @@ QString GetTempDir()
             result = withSeparator(runtime);
             return;
         }
-        const QString own = QDir::tempPath() + QStringLiteral("/quendo-") +
-                            QString::number(::getuid());
+        const QString own =
+            QDir::tempPath() + QStringLiteral("/quendo-") + QString::number(::getuid());
         const QByteArray ownPath = QFile::encodeName(own);
         if (::mkdir(ownPath.constData(), 0700) != 0 && errno != EEXIST)
             throw RunTimeError(ErrNo::PathFileAccess, own);
@@ -59,7 +59,8 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes)
     // QSaveFile writes through a link to its target: remove a link first, so it is replaced.
     struct stat st;
     const QByteArray native = QFile::encodeName(path);
-    if (::lstat(native.constData(), &st) == 0 && S_ISLNK(st.st_mode) && ::unlink(native.constData()) != 0)
+    if (::lstat(native.constData(), &st) == 0 && S_ISLNK(st.st_mode) &&
+        ::unlink(native.constData()) != 0)
         throw RunTimeError(ErrNo::PathFileAccess, path);
     QSaveFile file(path);
     // Unbuffered, so that a short write (full disk) is seen here, not committed as a success.

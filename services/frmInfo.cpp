@@ -21,7 +21,7 @@ const QString kModule = QStringLiteral("frmInfo");
 
 // The flags' own names, the same in every language.
 constexpr const char16_t *kLanguageNames[7] = {u"Deutsch",    u"English", u"Svenska", u"Italiano",
-                                              u"Portuguesa", u"Español", u"Français"};
+                                               u"Portuguesa", u"Español", u"Français"};
 
 QPixmap picture(QStringView name)
 {

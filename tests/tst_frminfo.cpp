@@ -1,7 +1,7 @@
+#include "frmInfo.h"
 #include "Language.h"
 #include "Settings.h"
 #include "TestSupport.h"
-#include "frmInfo.h"
 
 #include <QElapsedTimer>
 #include <QPointer>

@@ -2,10 +2,10 @@
 #include "ChooserDialog.h"
 #include "ClickableImage.h"
 #include "FakeDialogs.h"
+#include "frmQuendo.h"
 #include "Language.h"
 #include "Settings.h"
 #include "TestSupport.h"
-#include "frmQuendo.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,8 +38,8 @@ class TestFrmQuendo : public QObject
         m_folder = std::make_unique<ProgramFolder>();
         installLanguageTable(m_folder->path());
         m_folder->write(QStringLiteral("Quendo.ini"), ini);
-        for (const char *lang : {"deutsch", "english", "svenska", "italiano", "portuguesa",
-                                 "español", "français"}) {
+        for (const char *lang :
+             {"deutsch", "english", "svenska", "italiano", "portuguesa", "español", "français"}) {
             const QString folder = QString::fromUtf8(lang);
             QDir(m_folder->path()).mkdir(folder);
             m_folder->write(folder + QStringLiteral("/quendo.dat"), words);
@@ -133,8 +133,8 @@ private slots:
 
         bool handedOver = false;
         whenNextShows([&] {
-            handedOver = m_window->toolButton(6)->isVisible() &&
-                         !m_window->stripButton(0)->isEnabled();
+            handedOver =
+                m_window->toolButton(6)->isVisible() && !m_window->stripButton(0)->isEnabled();
             QCOMPARE(m_window->scoreLabel(0)->text(), QStringLiteral("95"));
             type(Qt::Key_Return); // Enter presses Next
         });
@@ -159,8 +159,7 @@ private slots:
         QString solution;
         whenNextShows([&] {
             for (int i = 1; i <= 6; ++i)
-                solution += m_window->wordCell(i)->pixmap().toImage() ==
-                                    coveredCell.toImage()
+                solution += m_window->wordCell(i)->pixmap().toImage() == coveredCell.toImage()
                                 ? u'?'
                                 : u'*';
             click(m_window->toolButton(6));

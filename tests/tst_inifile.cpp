@@ -67,8 +67,7 @@ private slots:
         QCOMPARE(write(QByteArray(), u"Optionen", u"Sprache", u" 6000"),
                  QByteArray("[Optionen]\r\nSprache= 6000\r\n"));
         // A last line without its line end gets one before the new section.
-        QCOMPARE(write("[A]\r\nx=1", u"B", u"y", u"2"),
-                 QByteArray("[A]\r\nx=1\r\n[B]\r\ny=2\r\n"));
+        QCOMPARE(write("[A]\r\nx=1", u"B", u"y", u"2"), QByteArray("[A]\r\nx=1\r\n[B]\r\ny=2\r\n"));
         QCOMPARE(write("[A]\r\nx=1", u"A", u"y", u"2"), QByteArray("[A]\r\nx=1\r\ny=2\r\n"));
     }
 

@@ -11,10 +11,9 @@ namespace {
 // The ids every language must have.
 QList<int> tableIds()
 {
-    QList<int> ids = {101, 102, 103, 104, 105, 107, 108, 109, 110, 111, 113, 116,
-                      134, 135, 136, 137, 140, 141, 142, 143, 144, 145, 146, 149,
-                      166, 167, 169, 170, 172, 173, 176, 177, 178, 179, 180, 181,
-                      182, 183, 184};
+    QList<int> ids = {101, 102, 103, 104, 105, 107, 108, 109, 110, 111, 113, 116, 134,
+                      135, 136, 137, 140, 141, 142, 143, 144, 145, 146, 149, 166, 167,
+                      169, 170, 172, 173, 176, 177, 178, 179, 180, 181, 182, 183, 184};
     for (int id = 150; id <= 163; ++id)
         ids << id;
     for (int id = 300; id <= 349; ++id)
@@ -118,16 +117,26 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("id");
         QTest::addColumn<int>("firstStartBase");
-        QTest::newRow("de_DE") << "de_DE" << "0407" << 0;
-        QTest::newRow("de_AT") << "de_AT" << "0C07" << 1000;
-        QTest::newRow("de_CH") << "de_CH" << "0807" << 1000;
-        QTest::newRow("en_US") << "en_US" << "0409" << 1000;
-        QTest::newRow("en_GB") << "en_GB" << "0809" << 1000;
-        QTest::newRow("fr_FR") << "fr_FR" << "040C" << 1000;
-        QTest::newRow("sv_SE") << "sv_SE" << "041D" << 1000;
-        QTest::newRow("es_ES") << "es_ES" << "0C0A" << 1000;
-        QTest::newRow("pt_BR") << "pt_BR" << "0416" << 1000;
-        QTest::newRow("C") << "C" << "0409" << 1000;
+        QTest::newRow("de_DE") << "de_DE"
+                               << "0407" << 0;
+        QTest::newRow("de_AT") << "de_AT"
+                               << "0C07" << 1000;
+        QTest::newRow("de_CH") << "de_CH"
+                               << "0807" << 1000;
+        QTest::newRow("en_US") << "en_US"
+                               << "0409" << 1000;
+        QTest::newRow("en_GB") << "en_GB"
+                               << "0809" << 1000;
+        QTest::newRow("fr_FR") << "fr_FR"
+                               << "040C" << 1000;
+        QTest::newRow("sv_SE") << "sv_SE"
+                               << "041D" << 1000;
+        QTest::newRow("es_ES") << "es_ES"
+                               << "0C0A" << 1000;
+        QTest::newRow("pt_BR") << "pt_BR"
+                               << "0416" << 1000;
+        QTest::newRow("C") << "C"
+                           << "0409" << 1000;
     }
     void windowsLanguageIds()
     {

@@ -118,7 +118,8 @@ private slots:
             QVERIFY2(qAbs(ms - s.lengthMs) <= 10.0,
                      qPrintable(QStringLiteral("%1: %2 ms").arg(s.id).arg(ms)));
             // Not silent, and no clipping.
-            const QByteArrayView samples = QByteArrayView(wav).sliced(info->dataOffset, info->dataSize);
+            const QByteArrayView samples =
+                QByteArrayView(wav).sliced(info->dataOffset, info->dataSize);
             int peak = 0;
             for (const char c : samples)
                 peak = qMax(peak, qAbs(int(uchar(c)) - 128));

@@ -113,7 +113,8 @@ private slots:
         QCOMPARE(ok->dataOffset, qsizetype(44));
         QCOMPARE(ok->dataSize, qsizetype(100));
         // A chunk before the data is skipped, with its pad byte.
-        const auto list = parseWav(wavHeader(1, 1, 8000, 8, pcm, "LIST" + QByteArray("\3\0\0\0abc\0", 8)));
+        const auto list =
+            parseWav(wavHeader(1, 1, 8000, 8, pcm, "LIST" + QByteArray("\3\0\0\0abc\0", 8)));
         QVERIFY(list);
         QCOMPARE(list->dataOffset, qsizetype(56));
         // A data chunk claiming more than the file holds is cut to what is there.
@@ -121,10 +122,10 @@ private slots:
         shortFile.chop(40);
         QCOMPARE(parseWav(shortFile)->dataSize, qsizetype(60));
 
-        QVERIFY(!parseWav(wavHeader(1, 2, 8000, 8, pcm)));   // stereo
-        QVERIFY(!parseWav(wavHeader(1, 1, 8000, 16, pcm)));  // 16 bit
-        QVERIFY(!parseWav(wavHeader(3, 1, 8000, 8, pcm)));   // not PCM
-        QVERIFY(!parseWav(wavHeader(1, 1, 0, 8, pcm)));      // no rate
+        QVERIFY(!parseWav(wavHeader(1, 2, 8000, 8, pcm)));  // stereo
+        QVERIFY(!parseWav(wavHeader(1, 1, 8000, 16, pcm))); // 16 bit
+        QVERIFY(!parseWav(wavHeader(3, 1, 8000, 8, pcm)));  // not PCM
+        QVERIFY(!parseWav(wavHeader(1, 1, 0, 8, pcm)));     // no rate
         QVERIFY(!parseWav(QByteArray("RIFF")));
         QVERIFY(!parseWav(QByteArray(44, '\0')));
         QVERIFY(!parseWav(wavHeader(1, 1, 8000, 8, pcm).left(30)));

@@ -141,7 +141,8 @@ private slots:
         SaveIni(E, QStringLiteral("Back"), numTextPlain(2));
         QCOMPARE(GetIniInt(E, QStringLiteral("Back"), 0), qint16(0));
         QVERIFY(errors.errors().isEmpty());
-        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(folder.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void aFailedWriteLeavesTheOldFileWhole()

@@ -48,8 +48,8 @@ static bool isOpaque(const QImage &image)
 void savePng(const QImage &image, const QString &path)
 {
     // Opaque pictures are stored without an alpha channel: smaller, and boards need none.
-    const QImage out = image.convertToFormat(isOpaque(image) ? QImage::Format_RGB32
-                                                             : QImage::Format_ARGB32);
+    const QImage out =
+        image.convertToFormat(isOpaque(image) ? QImage::Format_RGB32 : QImage::Format_ARGB32);
     QImageWriter writer(path, "png");
     writer.setCompression(100); // Qt maps 0..100 onto zlib 0..9
     if (!writer.write(out)) {

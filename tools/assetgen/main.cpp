@@ -20,7 +20,8 @@ int main(int argc, char **argv)
     parser.addPositionalArgument("resources", "The resources folder to write into.");
     parser.process(app);
 
-    const QString root = parser.positionalArguments().value(0, QStringLiteral(QUENDO_RESOURCES_DIR));
+    const QString root =
+        parser.positionalArguments().value(0, QStringLiteral(QUENDO_RESOURCES_DIR));
     const QDir resources(root);
     for (const char *sub : {"bitmap", "wav", "window"})
         resources.mkpath(QString::fromLatin1(sub));

@@ -30,7 +30,8 @@ int main(int argc, char **argv)
         }
         PlayWAV(id);
         QEventLoop wait;
-        QTimer::singleShot(parts.value(1, QStringLiteral("1000")).toInt(), &wait, &QEventLoop::quit);
+        QTimer::singleShot(parts.value(1, QStringLiteral("1000")).toInt(), &wait,
+                           &QEventLoop::quit);
         wait.exec();
     }
     shutdownAudio();
