@@ -54,9 +54,6 @@ constexpr ToolButton kToolButtons[7] = {
     {u"tool_options", 101}, {u"tool_help", 134}, {u"tool_next", 150},
 };
 
-constexpr const char16_t *kLanguageNames[7] = {u"Deutsch",    u"English", u"Svenska", u"Italiano",
-                                               u"Portuguesa", u"Español", u"Français"};
-
 QFont nameFont(const QFont &base)
 {
     QFont font = base;
@@ -158,7 +155,7 @@ void frmQuendo::createControls()
         auto *flag = new ClickableImage(m_toolbar);
         flag->setPixmap(windowPicture(QStringLiteral("flag_%1").arg(i)));
         flag->resize(32, 20);
-        flag->setToolTip(QString::fromUtf16(kLanguageNames[i]));
+        flag->setToolTip(languageOwnName(i));
         connect(flag, &ClickableImage::clicked, this, [this, i] { imgLang_Click(i); });
         m_flags[i] = flag;
     }

@@ -153,3 +153,10 @@ qint16 validLangBase(qint32 base)
 {
     return base >= 0 && base < kLanguageCount * 1000 && base % 1000 == 0 ? qint16(base) : 0;
 }
+
+QString languageOwnName(int index)
+{
+    static constexpr const char16_t *kNames[kLanguageCount] = {
+        u"Deutsch", u"English", u"Svenska", u"Italiano", u"Portuguesa", u"Español", u"Français"};
+    return index >= 0 && index < kLanguageCount ? QString::fromUtf16(kNames[index]) : QString();
+}

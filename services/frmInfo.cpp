@@ -19,10 +19,6 @@ bool g_splashMode = false;
 bool g_splashDone = false;
 const QString kModule = QStringLiteral("frmInfo");
 
-// The flags' own names, the same in every language.
-constexpr const char16_t *kLanguageNames[7] = {u"Deutsch",    u"English", u"Svenska", u"Italiano",
-                                               u"Portuguesa", u"Español", u"Français"};
-
 QPixmap picture(QStringView name)
 {
     return QPixmap::fromImage(LoadWindowPicture(name, qApp->devicePixelRatio()));
@@ -106,7 +102,7 @@ frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
         }
         auto *flag = new ClickableFlag(this);
         flag->setCursor(Qt::PointingHandCursor);
-        flag->setToolTip(QString::fromUtf16(kLanguageNames[i]));
+        flag->setToolTip(languageOwnName(i));
         flag->onClick = [this, i] { imgLang_Click(i); };
         m_flags[i] = flag;
         row->addWidget(flag);

@@ -29,6 +29,9 @@ void renderPicture(const QDir &dir, const QString &name, QSize size, quint32 see
 QImage paintPicture(QSize size, int scale, quint32 seed, const PaintFn &paint,
                     QColor fill = Qt::transparent);
 
+// Blurs a premultiplied ARGB picture in place (radius in pixels of that picture).
+void boxBlur(QImage &img, int radius);
+
 // Writes a PNG without any time stamp or other varying metadata; aborts the tool on failure.
 void savePng(const QImage &image, const QString &path);
 

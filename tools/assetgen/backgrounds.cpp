@@ -99,66 +99,7 @@ void paintPixels(QPainter &p, const std::function<QRgb(double, double)> &pixel)
     p.drawImage(QRectF(0, 0, kW, kH), img);
 }
 
-// Three box passes approximate a Gaussian; premultiplied pixels keep the edges clean.
-void boxBlur(QImage &img, int radius)
-{
-    if (radius < 1)
-        return;
-    const int w = img.width();
-    const int h = img.height();
-    std::vector<float> a(size_t(w) * size_t(h) * 4);
-    std::vector<float> b(a.size());
-    for (int y = 0; y < h; ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
-        for (int x = 0; x < w; ++x) {
-            float *px = &a[(size_t(y) * w + x) * 4];
-            px[0] = float(qAlpha(line[x]));
-            px[1] = float(qRed(line[x]));
-            px[2] = float(qGreen(line[x]));
-            px[3] = float(qBlue(line[x]));
-        }
-    }
-    const float inv = 1.0f / float(2 * radius + 1);
-    auto pass = [&](const std::vector<float> &src, std::vector<float> &dst, bool horizontal) {
-        const int len = horizontal ? w : h;
-        const int lines = horizontal ? h : w;
-        for (int l = 0; l < lines; ++l) {
-            auto at = [&](int i) {
-                const int c = std::clamp(i, 0, len - 1);
-                return (horizontal ? size_t(l) * w + c : size_t(c) * w + l) * 4;
-            };
-            float sum[4] = {0, 0, 0, 0};
-            for (int i = -radius; i <= radius; ++i) {
-                const size_t o = at(i);
-                for (int ch = 0; ch < 4; ++ch)
-                    sum[ch] += src[o + ch];
-            }
-            for (int i = 0; i < len; ++i) {
-                const size_t o = at(i);
-                const size_t add = at(i + radius + 1);
-                const size_t rem = at(i - radius);
-                for (int ch = 0; ch < 4; ++ch) {
-                    dst[o + ch] = sum[ch] * inv;
-                    sum[ch] += src[add + ch] - src[rem + ch];
-                }
-            }
-        }
-    };
-    for (int k = 0; k < 3; ++k) {
-        pass(a, b, true);
-        pass(b, a, false);
-    }
-    for (int y = 0; y < h; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const float *px = &a[(size_t(y) * w + x) * 4];
-            auto c = [](float v) { return std::clamp(int(std::lround(v)), 0, 255); };
-            const int al = c(px[0]);
-            line[x] =
-                qRgba(std::min(c(px[1]), al), std::min(c(px[2]), al), std::min(c(px[3]), al), al);
-        }
-    }
-}
+
 
 // Paints `draw` on its own layer, softens it by `blur` logical pixels and lays it on top.
 void softLayer(QPainter &p, double blur, const std::function<void(QPainter &)> &draw)
