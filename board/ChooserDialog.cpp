@@ -11,9 +11,9 @@
 #include <QPainterPath>
 #include <QPushButton>
 
-const ChooserSpec &letterChooserSpec()
+const ChooserTable &letterChooserTable()
 {
-    static const ChooserSpec spec{QStringLiteral("frmLetters"),
+    static const ChooserTable table{QStringLiteral("frmLetters"),
                                   QStringLiteral("picLetter_Click"),
                                   QStringLiteral("picLetter_DblClick"),
                                   QStringLiteral("Letter"),
@@ -26,12 +26,12 @@ const ChooserSpec &letterChooserSpec()
                                   {140, 107},
                                   {488, 280, 49, 33},
                                   167};
-    return spec;
+    return table;
 }
 
-const ChooserSpec &backgroundChooserSpec()
+const ChooserTable &backgroundChooserTable()
 {
-    static const ChooserSpec spec{QStringLiteral("frmBack"),
+    static const ChooserTable table{QStringLiteral("frmBack"),
                                   QStringLiteral("picBack_Click"),
                                   QStringLiteral("picBack_DblClick"),
                                   QStringLiteral("Back"),
@@ -44,15 +44,15 @@ const ChooserSpec &backgroundChooserSpec()
                                   {120, 120},
                                   {280, 200, 41, 41},
                                   173};
-    return spec;
+    return table;
 }
 
-ChooserDialog::ChooserDialog(const ChooserSpec &spec, qint16 &choice, QWidget *parent)
-    : QDialog(parent), m_spec(spec), m_choice(choice)
+ChooserDialog::ChooserDialog(const ChooserTable &table, qint16 &choice, QWidget *parent)
+    : QDialog(parent), m_table(table), m_choice(choice)
 {
-    setObjectName(spec.module);
-    setWindowTitle(GetLang(langBase() + spec.titleText));
-    for (int i = 0; i < spec.count; ++i) {
+    setObjectName(table.module);
+    setWindowTitle(GetLang(langBase() + table.titleText));
+    for (int i = 0; i < table.count; ++i) {
         auto *thumb = new ClickableImage(this);
         thumb->setGeometry(thumbnailRect(i));
         connect(thumb, &ClickableImage::clicked, this, [this, i] { select(i); });
@@ -61,74 +61,74 @@ ChooserDialog::ChooserDialog(const ChooserSpec &spec, qint16 &choice, QWidget *p
     }
     auto *ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setGeometry(spec.okButton);
+    ok->setGeometry(table.okButton);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &ChooserDialog::cmdOK_Click);
 
-    const QRect last = thumbnailRect(spec.count - 1);
+    const QRect last = thumbnailRect(table.count - 1);
     const int right =
-        std::max(spec.okButton.right(), spec.first.x() + spec.perRow * spec.pitch.x());
-    setFixedSize(right + spec.first.x(),
-                 std::max(spec.okButton.bottom(), last.bottom()) + spec.first.y() + 1);
+        std::max(table.okButton.right(), table.first.x() + table.perRow * table.pitch.x());
+    setFixedSize(right + table.first.x(),
+                 std::max(table.okButton.bottom(), last.bottom()) + table.first.y() + 1);
     Form_Load();
 }
 
 QRect ChooserDialog::thumbnailRect(int index) const
 {
-    const QPoint at = m_spec.first + QPoint((index % m_spec.perRow) * m_spec.pitch.x(),
-                                            (index / m_spec.perRow) * m_spec.pitch.y());
-    return QRect(at, m_spec.thumbnail);
+    const QPoint at = m_table.first + QPoint((index % m_table.perRow) * m_table.pitch.x(),
+                                            (index / m_table.perRow) * m_table.pitch.y());
+    return QRect(at, m_table.thumbnail);
 }
 
 void ChooserDialog::Form_Load()
 {
-    Procedure proc(m_spec.module, u"Form_Load");
+    Procedure proc(m_table.module, u"Form_Load");
     const qreal dpr = devicePixelRatioF();
-    for (int i = 0; i < m_spec.count; ++i) {
+    for (int i = 0; i < m_table.count; ++i) {
         // The bitmap unscaled from its top-left corner, clipped to the thumbnail.
         if (!proc.step([&] {
-                const QImage picture = LoadResPicture(m_spec.firstBitmap + i, dpr);
-                const QSize size = m_spec.thumbnail * picture.devicePixelRatio();
+                const QImage picture = LoadResPicture(m_table.firstBitmap + i, dpr);
+                const QSize size = m_table.thumbnail * picture.devicePixelRatio();
                 QPixmap thumb = QPixmap::fromImage(picture.copy(QRect(QPoint(0, 0), size)));
                 thumb.setDevicePixelRatio(picture.devicePixelRatio());
                 m_thumbs[i]->setPixmap(thumb);
             }))
             return;
     }
-    proc.step([&] { centreFrameOn(std::clamp<int>(m_choice, 0, m_spec.count - 1)); });
+    proc.step([&] { centreFrameOn(std::clamp<int>(m_choice, 0, m_table.count - 1)); });
 }
 
 void ChooserDialog::centreFrameOn(int index)
 {
     const QRect thumb = thumbnailRect(index);
-    m_frame = QRect(thumb.x() - BoardLayout::halfOf(m_spec.frame.width() - thumb.width()),
-                    thumb.y() - BoardLayout::halfOf(m_spec.frame.height() - thumb.height()),
-                    m_spec.frame.width(), m_spec.frame.height());
+    m_frame = QRect(thumb.x() - BoardLayout::halfOf(m_table.frame.width() - thumb.width()),
+                    thumb.y() - BoardLayout::halfOf(m_table.frame.height() - thumb.height()),
+                    m_table.frame.width(), m_table.frame.height());
     update();
 }
 
 void ChooserDialog::select(int index)
 {
-    Procedure proc(m_spec.module, m_spec.clickName);
+    Procedure proc(m_table.module, m_table.clickName);
     proc.step([&] {
-        if (index < 0 || index >= m_spec.count)
+        if (index < 0 || index >= m_table.count)
             throw RunTimeError(ErrNo::SubscriptOutOfRange, QString::number(index));
         centreFrameOn(index);
         m_choice = qint16(index);
-        SaveIni(QStringLiteral("Einstellungen"), m_spec.settingsKey, numTextPlain(index));
+        SaveIni(QStringLiteral("Einstellungen"), m_table.settingsKey, numTextPlain(index));
     });
 }
 
 void ChooserDialog::selectAndClose(int index)
 {
-    Procedure proc(m_spec.module, m_spec.doubleClickName);
+    Procedure proc(m_table.module, m_table.doubleClickName);
     proc.step([&] { select(index); });
     proc.step([&] { cmdOK_Click(); });
 }
 
 void ChooserDialog::cmdOK_Click()
 {
-    Procedure proc(m_spec.module, u"cmdOK_Click");
+    Procedure proc(m_table.module, u"cmdOK_Click");
     proc.step([&] { accept(); });
 }
 

@@ -9,7 +9,7 @@
 
 class ClickableImage;
 
-struct ChooserSpec
+struct ChooserTable
 {
     QString module;    // "frmLetters" / "frmBack"
     QString clickName; // "picLetter_Click" / "picBack_Click"
@@ -26,14 +26,14 @@ struct ChooserSpec
     int titleText; // language text of the window title
 };
 
-const ChooserSpec &letterChooserSpec();
-const ChooserSpec &backgroundChooserSpec();
+const ChooserTable &letterChooserTable();
+const ChooserTable &backgroundChooserTable();
 
 class ChooserDialog : public QDialog
 {
     Q_OBJECT
 public:
-    ChooserDialog(const ChooserSpec &spec, qint16 &choice, QWidget *parent = nullptr);
+    ChooserDialog(const ChooserTable &table, qint16 &choice, QWidget *parent = nullptr);
 
     void select(int index);         // picLetter_Click / picBack_Click
     void selectAndClose(int index); // the double click
@@ -48,7 +48,7 @@ private:
     void Form_Load();
     void centreFrameOn(int index);
 
-    const ChooserSpec &m_spec;
+    const ChooserTable &m_table;
     qint16 &m_choice;
     QList<ClickableImage *> m_thumbs;
     QRect m_frame;
@@ -59,7 +59,7 @@ class frmLetters : public ChooserDialog
 {
 public:
     frmLetters(qint16 &letter, QWidget *parent = nullptr)
-        : ChooserDialog(letterChooserSpec(), letter, parent)
+        : ChooserDialog(letterChooserTable(), letter, parent)
     {
     }
 };
@@ -68,7 +68,7 @@ class frmBack : public ChooserDialog
 {
 public:
     frmBack(qint16 &back, QWidget *parent = nullptr)
-        : ChooserDialog(backgroundChooserSpec(), back, parent)
+        : ChooserDialog(backgroundChooserTable(), back, parent)
     {
     }
 };

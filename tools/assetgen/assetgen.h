@@ -29,6 +29,13 @@ void renderPicture(const QDir &dir, const QString &name, QSize size, quint32 see
 QImage paintPicture(QSize size, int scale, quint32 seed, const PaintFn &paint,
                     QColor fill = Qt::transparent);
 
+// A hash of pixel coordinates: texture that is the same at every resolution.
+quint32 hashInts(int x, int y, quint32 seed);
+// The same, as 0 <= value < 1.
+double hash01(int x, int y, quint32 seed);
+// 3t^2 - 2t^3: a soft ramp from 0 to 1.
+double smoothStep(double t);
+
 // Blurs a premultiplied ARGB picture in place (radius in pixels of that picture).
 void boxBlur(QImage &img, int radius);
 

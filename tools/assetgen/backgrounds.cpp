@@ -21,29 +21,6 @@ namespace {
 constexpr int kW = 640;
 constexpr int kH = 480;
 
-// Per-pixel texture hashes its coordinates instead of drawing from a generator, so the 1x and
-// the 2x picture get the same pattern.
-quint32 hashInts(int x, int y, quint32 seed)
-{
-    quint32 h = quint32(x) * 0x8da6b343u ^ quint32(y) * 0xd8163841u ^ seed * 0xcb1ab31fu;
-    h ^= h >> 15;
-    h *= 0x2c1b3c6du;
-    h ^= h >> 12;
-    h *= 0x297a2d39u;
-    h ^= h >> 15;
-    return h;
-}
-
-double hash01(int x, int y, quint32 seed)
-{
-    return hashInts(x, y, seed) / 4294967296.0;
-}
-
-double smoothStep(double t)
-{
-    return t * t * (3.0 - 2.0 * t);
-}
-
 double valueNoise(double x, double y, double cell, quint32 seed)
 {
     x /= cell;
@@ -98,8 +75,6 @@ void paintPixels(QPainter &p, const std::function<QRgb(double, double)> &pixel)
     }
     p.drawImage(QRectF(0, 0, kW, kH), img);
 }
-
-
 
 // Paints `draw` on its own layer, softens it by `blur` logical pixels and lays it on top.
 void softLayer(QPainter &p, double blur, const std::function<void(QPainter &)> &draw)

@@ -38,27 +38,6 @@ const QColor kCoal(0x1E, 0x26, 0x22);
 // ---- Noise. Per-pixel texture hashes its coordinates instead of drawing from a generator:
 // the 1x and the 2x picture visit different numbers of pixels but must keep the same drawing.
 
-quint32 hashInts(int x, int y, quint32 seed)
-{
-    quint32 h = quint32(x) * 0x8da6b343u ^ quint32(y) * 0xd8163841u ^ seed * 0xcb1ab31fu;
-    h ^= h >> 15;
-    h *= 0x2c1b3c6du;
-    h ^= h >> 12;
-    h *= 0x297a2d39u;
-    h ^= h >> 15;
-    return h;
-}
-
-double hash01(int x, int y, quint32 seed)
-{
-    return hashInts(x, y, seed) / 4294967296.0;
-}
-
-double smoothStep(double t)
-{
-    return t * t * (3.0 - 2.0 * t);
-}
-
 // Smooth value noise in [0, 1] with features of about `cell` pixels.
 double valueNoise(double x, double y, double cell, quint32 seed)
 {
@@ -89,8 +68,6 @@ int scaleOf(const QPainter &p)
 {
     return std::max(1, qRound(p.worldTransform().m11()));
 }
-
-
 
 // ---- The board
 

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <vector>
 #include <cstdlib>
+#include <vector>
 
 namespace assetgen {
 
@@ -121,6 +121,29 @@ void boxBlur(QImage &img, int radius)
                 qRgba(std::min(c(px[1]), al), std::min(c(px[2]), al), std::min(c(px[3]), al), al);
         }
     }
+}
+
+// Per-pixel texture hashes its coordinates instead of drawing from a generator, so the 1x and
+// the 2x picture get the same pattern.
+quint32 hashInts(int x, int y, quint32 seed)
+{
+    quint32 h = quint32(x) * 0x8da6b343u ^ quint32(y) * 0xd8163841u ^ seed * 0xcb1ab31fu;
+    h ^= h >> 15;
+    h *= 0x2c1b3c6du;
+    h ^= h >> 12;
+    h *= 0x297a2d39u;
+    h ^= h >> 15;
+    return h;
+}
+
+double hash01(int x, int y, quint32 seed)
+{
+    return hashInts(x, y, seed) / 4294967296.0;
+}
+
+double smoothStep(double t)
+{
+    return t * t * (3.0 - 2.0 * t);
 }
 
 } // namespace assetgen
