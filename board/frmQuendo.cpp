@@ -428,6 +428,17 @@ void frmQuendo::imgLang_Click(int index)
 void frmQuendo::PicBut_Click(int index)
 {
     Procedure proc(kModule, u"PicBut_Click");
+    if (index == 4) {
+        bool restart = false;
+        proc.step([&] { m_state.settingsChanged = false; });
+        proc.step([&] {
+            showOptions();
+            restart = !m_closing && m_state.settingsChanged;
+        });
+        if (restart)
+            m_game.restartGame(proc);
+        return;
+    }
     proc.step([&] {
         switch (index) {
         case 0:
@@ -459,21 +470,6 @@ void frmQuendo::PicBut_Click(int index)
             loadAlpha();
             break;
         }
-        case 4: {
-            m_state.settingsChanged = false;
-            // The options dialog comes with the vocabulary tools; until then an empty one.
-            QDialog options(this);
-            options.setWindowTitle(GetLang(langBase() + 101));
-            auto *layout = new QVBoxLayout(&options);
-            auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &options);
-            connect(buttons, &QDialogButtonBox::accepted, &options, &QDialog::accept);
-            layout->addWidget(buttons);
-            options.exec();
-            if (m_closing || !m_state.settingsChanged)
-                return;
-            m_game.restartGame(proc);
-            break;
-        }
         case 5:
             m_menu->popup(QCursor::pos());
             break;
@@ -484,6 +480,18 @@ void frmQuendo::PicBut_Click(int index)
             throw RunTimeError(ErrNo::SubscriptOutOfRange, QString::number(index));
         }
     });
+}
+
+void frmQuendo::showOptions()
+{
+    // The options dialog comes with the vocabulary tools; until then an empty one.
+    QDialog options(this);
+    options.setWindowTitle(GetLang(langBase() + 101));
+    auto *layout = new QVBoxLayout(&options);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &options);
+    connect(buttons, &QDialogButtonBox::accepted, &options, &QDialog::accept);
+    layout->addWidget(buttons);
+    options.exec();
 }
 
 QString frmQuendo::homepage()

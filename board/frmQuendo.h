@@ -121,6 +121,7 @@ private:
     void posAlpha();
     void Form_Resize();
     void Shutdown();
+    void showOptions();
     BoardLayout::Input layoutInput() const;
     QPixmap windowPicture(QStringView name) const;
     QLabel *checkedCell(int position) const;

@@ -9,7 +9,6 @@
 
 class QLabel;
 class QPushButton;
-class ClickableFlag;
 
 // Set by start-up just before the info box is shown; the box clears it again.
 bool splashMode();

@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -260,6 +261,33 @@ private slots:
         QCOMPARE(iniValue(QStringLiteral("Einstellungen"), QStringLiteral("Back")),
                  QStringLiteral("3"));
         QVERIFY(m_window->board()->grab().toImage() != before.toImage());
+    }
+
+    void optionsRestartOnlyWhenSomethingChanged()
+    {
+        openWindow(kQuiet);
+        click(m_window->toolButton(0));
+        guess(u'N');
+        auto closeOptions = [this](bool changed) {
+            QTimer::singleShot(0, this, [this, changed] {
+                auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                QCOMPARE(dialog->windowTitle(), QStringLiteral("Einstellungen"));
+                m_window->state().settingsChanged = changed;
+                dialog->accept();
+            });
+        };
+        closeOptions(false);
+        click(m_window->toolButton(4));
+        QCOMPARE(m_window->state().foundCount, qint16(2)); // the running word is untouched
+        QVERIFY(!m_window->stripButton(button(u'N'))->isVisible());
+
+        closeOptions(true);
+        click(m_window->toolButton(4));
+        QCOMPARE(m_window->state().foundCount, qint16(0)); // a new game, a new word
+        QVERIFY(m_window->stripButton(button(u'N'))->isVisible());
+        QVERIFY(m_window->state().gameRunning);
+        QCOMPARE(m_window->state().currentPlayer, qint16(0));
     }
 
     void handEditedSettingsAreBroughtIntoRange()
