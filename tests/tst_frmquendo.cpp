@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -300,7 +301,26 @@ private slots:
         QVERIFY(m_window->state().numPlayers >= 1 && m_window->state().numPlayers <= 4);
     }
 
-    // Last: closing ends the application's event loops for good.
+    // Closing ends the application's event loops; a short exec() makes them usable again.
+    static void restartEventLoops()
+    {
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+    }
+
+    void closingDuringAPauseEndsCleanly()
+    {
+        // With sound on, laying out a word pauses 0.15 s for each cell.
+        openWindow("[Einstellungen]\r\nnumPlayers= 1\r\nSound=-1\r\nTipps1= 0\r\n");
+        QElapsedTimer clock;
+        clock.start();
+        QTimer::singleShot(200, m_window.get(), [&] { m_window->close(); });
+        click(m_window->toolButton(0));
+        QVERIFY(m_window->closing());
+        QVERIFY(clock.elapsed() < 6 * 150); // the layout stopped instead of running on
+        restartEventLoops();
+    }
+
     void closingDuringTheHandOverEndsCleanly()
     {
         openWindow(kQuiet);
@@ -311,6 +331,7 @@ private slots:
         guess(u'E'); // waits for Next; the close ends the wait
         QVERIFY(m_window->closing());
         QVERIFY(!m_window->isVisible());
+        restartEventLoops();
     }
 };
 
