@@ -291,6 +291,28 @@ private slots:
         QCOMPARE(m_window->state().currentPlayer, qint16(0));
     }
 
+    void newLetterStyleDuringAWordKeepsTheStrip()
+    {
+        openWindow(kQuiet, "Ni\xF1o\r\n"); // Windows-1252
+        click(m_window->flag(5));          // Spanish: Ñ in slot 26
+        click(m_window->toolButton(0));
+        QCOMPARE(m_window->state().currentWord, QStringLiteral("NIÑO"));
+        guess(u'O');
+        QTimer::singleShot(0, this, [] {
+            auto *chooser = qobject_cast<ChooserDialog *>(QApplication::activeModalWidget());
+            QVERIFY(chooser);
+            chooser->selectAndClose(2);
+        });
+        click(m_window->toolButton(3));
+        // Used letters stay hidden, and Ñ stays available: the word can still be solved.
+        QVERIFY(!m_window->stripButton(button(u'O'))->isVisible());
+        QVERIFY(m_window->stripButton(26)->isVisible());
+        QCOMPARE(m_window->stripLetter(26), QStringLiteral("Ñ"));
+        QCOMPARE(m_window->state().foundCount, qint16(1));
+        click(m_window->stripButton(26));
+        QCOMPARE(m_window->state().foundCount, qint16(2));
+    }
+
     void handEditedSettingsAreBroughtIntoRange()
     {
         openWindow("[Einstellungen]\r\nnumPlayers=9\r\nLetter=77\r\nBack=-4\r\n"
