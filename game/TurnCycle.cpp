@@ -27,17 +27,6 @@ qint16 clamped(qint16 value, qint16 lo, qint16 hi)
     return std::clamp(value, lo, hi);
 }
 
-QString trimBlanks(const QString &s)
-{
-    qsizetype b = 0;
-    qsizetype e = s.size();
-    while (b < e && s[b] == u' ')
-        ++b;
-    while (e > b && s[e - 1] == u' ')
-        --e;
-    return s.mid(b, e - b);
-}
-
 // The name as the label can show it: while wider than the label, all but the last two
 // characters and a ".", at most length - 9 times.
 QString fittedName(const GameView &view, int slot, const QString &name)
@@ -77,7 +66,7 @@ void TurnCycle::readSettings()
         if (!m_ctx.step(proc, [&] {
                 const QString name = GetIniString(kSection, QStringLiteral("Spieler") + number,
                                                   QStringLiteral("Spieler ") + number);
-                s.playerNames[size_t(i)] = trimBlanks(name.left(kNameMax));
+                s.playerNames[size_t(i)] = trimBlanks(name.left(kNameMax)).toString();
                 m_ctx.view.setPlayerName(i, s.playerNames[size_t(i)]);
             }))
             return;

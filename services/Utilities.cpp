@@ -50,6 +50,17 @@ QString TrimNull(const QString &s)
     return nul < 0 ? s : s.left(nul);
 }
 
+QStringView trimBlanks(QStringView s)
+{
+    qsizetype b = 0;
+    qsizetype e = s.size();
+    while (b < e && s[b] == u' ')
+        ++b;
+    while (e > b && s[e - 1] == u' ')
+        --e;
+    return s.sliced(b, e - b);
+}
+
 void Verzoegerung(double seconds)
 {
     if (!(seconds > 0))

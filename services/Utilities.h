@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // A random integer from lo to hi inclusive, all from one generator per process.
 qint16 zz(qint16 lo, qint16 hi);
@@ -11,6 +12,10 @@ void seedRandomFromClock();
 
 // The characters before the first NUL, or s itself when it holds none.
 QString TrimNull(const QString &s);
+
+// s without the blanks at both ends; a TAB is part of the text, as the entries' length tests
+// want it.
+QStringView trimBlanks(QStringView s);
 
 // Waits while the window goes on processing events (clicks, painting, timers), without
 // spinning the CPU. Uses a monotonic clock: a change of the time of day neither cuts the wait

@@ -6,16 +6,9 @@
 set -euo pipefail
 build="$(cd "${1:-$(dirname "$0")/../build}" && pwd)"
 out="$(mkdir -p "${2:-$(dirname "$0")/../docs}" && cd "${2:-$(dirname "$0")/../docs}" && pwd)"
-work=$(mktemp -d)
-export XDG_RUNTIME_DIR="$work/run"; mkdir -m 700 "$XDG_RUNTIME_DIR"
-export XDG_CONFIG_HOME="$work/config"
-Xvfb :98 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=:98
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-sleep 1
+source "$(dirname "$0")/xvfb-session.sh"
+xvfb_session 98 1024x768x24 "$build"
 
-cp -r "$build/bin" "$work/prog"
 printf '[Einstellungen]\r\nnumPlayers= 3\r\nSpieler1=Anna\r\nSpieler2=Ben\r\nSpieler3=Maximilian-Alexander\r\nTipps1= 0\r\nTipps2= 0\r\nTipps3= 0\r\nSound= 0\r\nLetter=8\r\nBack=0\r\n[Optionen]\r\nSprache= 0\r\n' \
     > "$work/prog/Quendo.ini"
 printf 'Zirkuszelt\r\n' > "$work/prog/deutsch/quendo.dat"

@@ -1,9 +1,11 @@
 #include "VocabularyFile.h"
 
+
 #include "Cp1252.h"
 #include "Language.h"
 #include "RunTimeError.h"
 #include "Settings.h"
+#include "Utilities.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,18 +20,6 @@ namespace {
 
 constexpr int kFolderText = 166;
 constexpr int kDefaultFileText = 146;
-
-// Only blanks count, as in the entries' own length tests; a TAB is part of the text.
-QStringView trimBlanks(QStringView s)
-{
-    qsizetype b = 0;
-    qsizetype e = s.size();
-    while (b < e && s[b] == u' ')
-        ++b;
-    while (e > b && s[e - 1] == u' ')
-        --e;
-    return s.sliced(b, e - b);
-}
 
 bool isLineEnd(QChar c)
 {

@@ -36,6 +36,9 @@ double hash01(int x, int y, quint32 seed);
 // 3t^2 - 2t^3: a soft ramp from 0 to 1.
 double smoothStep(double t);
 
+// Smooth value noise in [0, 1] with features of about `cell` pixels.
+double valueNoise(double x, double y, double cell, quint32 seed);
+
 // Blurs a premultiplied ARGB picture in place (radius in pixels of that picture).
 void boxBlur(QImage &img, int radius);
 

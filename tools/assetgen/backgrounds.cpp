@@ -21,22 +21,6 @@ namespace {
 constexpr int kW = 640;
 constexpr int kH = 480;
 
-double valueNoise(double x, double y, double cell, quint32 seed)
-{
-    x /= cell;
-    y /= cell;
-    const int xi = int(std::floor(x));
-    const int yi = int(std::floor(y));
-    const double fx = smoothStep(x - xi);
-    const double fy = smoothStep(y - yi);
-    const double a = hash01(xi, yi, seed);
-    const double b = hash01(xi + 1, yi, seed);
-    const double c = hash01(xi, yi + 1, seed);
-    const double d = hash01(xi + 1, yi + 1, seed);
-    const double top = a + (b - a) * fx;
-    return top + ((c + (d - c) * fx) - top) * fy;
-}
-
 int scaleOf(const QPainter &p)
 {
     return std::max(1, qRound(p.worldTransform().m11()));

@@ -38,22 +38,6 @@ const QColor kCoal(0x1E, 0x26, 0x22);
 // ---- Noise. Per-pixel texture hashes its coordinates instead of drawing from a generator:
 // the 1x and the 2x picture visit different numbers of pixels but must keep the same drawing.
 
-// Smooth value noise in [0, 1] with features of about `cell` pixels.
-double valueNoise(double x, double y, double cell, quint32 seed)
-{
-    x /= cell;
-    y /= cell;
-    const int xi = int(std::floor(x));
-    const int yi = int(std::floor(y));
-    const double fx = smoothStep(x - xi);
-    const double fy = smoothStep(y - yi);
-    const double a = hash01(xi, yi, seed);
-    const double b = hash01(xi + 1, yi, seed);
-    const double c = hash01(xi, yi + 1, seed);
-    const double d = hash01(xi + 1, yi + 1, seed);
-    return (a + (b - a) * fx) + ((c + (d - c) * fx) - (a + (b - a) * fx)) * fy;
-}
-
 // Smooth 1-D noise in [-1, 1].
 double noise1(double t, quint32 seed)
 {

@@ -146,4 +146,19 @@ double smoothStep(double t)
     return t * t * (3.0 - 2.0 * t);
 }
 
+double valueNoise(double x, double y, double cell, quint32 seed)
+{
+    x /= cell;
+    y /= cell;
+    const int xi = int(std::floor(x));
+    const int yi = int(std::floor(y));
+    const double fx = smoothStep(x - xi);
+    const double fy = smoothStep(y - yi);
+    const double a = hash01(xi, yi, seed);
+    const double b = hash01(xi + 1, yi, seed);
+    const double c = hash01(xi, yi + 1, seed);
+    const double d = hash01(xi + 1, yi + 1, seed);
+    return (a + (b - a) * fx) + ((c + (d - c) * fx) - (a + (b - a) * fx)) * fy;
+}
+
 } // namespace assetgen

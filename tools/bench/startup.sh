@@ -6,17 +6,10 @@
 # 3. CPU time used while the Next button waits for 10 s
 set -euo pipefail
 build="$(cd "${1:-$(dirname "$0")/../../build}" && pwd)"
-work=$(mktemp -d)
-export XDG_RUNTIME_DIR="$work/run"; mkdir -m 700 "$XDG_RUNTIME_DIR"
-export XDG_CONFIG_HOME="$work/config"
-Xvfb :97 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=:97
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-sleep 1
+source "$(dirname "$0")/../xvfb-session.sh"
+xvfb_session 97 1280x1024x24 "$build"
 
 # A program folder of its own: one player, ten rounds, one word, no hints, no sound.
-cp -r "$build/bin" "$work/prog"
 printf '[Einstellungen]\r\nnumPlayers= 1\r\nRunden= 10\r\nTipps1= 0\r\nSound= 0\r\n[Optionen]\r\nSprache= 0\r\n' \
     > "$work/prog/Quendo.ini"
 printf 'Zirkuszelt\r\n' > "$work/prog/deutsch/quendo.dat"
