@@ -8,6 +8,7 @@
 #include "ModResFiles.h"
 #include "Settings.h"
 #include "Sound.h"
+#include "StartupPrefetch.h"
 #include "TempDir.h"
 
 #include <QApplication>
@@ -15,15 +16,45 @@
 #include <QEventLoop>
 #include <QLockFile>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <cstdio>
 #include <memory>
 
+namespace {
+
+// For the start-up benchmark (tools/bench/startup.sh): wall-clock milestones on standard error.
+void traceStartup(const char *milestone)
+{
+    static const bool on = qEnvironmentVariableIsSet("QUENDO_TRACE_STARTUP");
+    if (on)
+        std::fprintf(stderr, "quendo: %s at %lld ms\n", milestone,
+                     static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+}
+
+QStringList ratioPaths(QStringList paths)
+{
+    for (QString &path : paths)
+        path = picturePathForRatio(path, qApp->devicePixelRatio());
+    return paths;
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+    traceStartup("main entered");
     installAudioWarningFilter();
     QApplication app(argc, argv);
+    traceStartup("application created");
+    // Image decoding must not start before the application object exists: Qt's plug-in search
+    // is not safe against its construction. The worker ends before the application object.
+    auto prefetch = std::make_unique<StartupPrefetch>();
+    const auto endPrefetch = qScopeGuard([&] { prefetch.reset(); });
+    prefetch->addFontDatabase();
+    prefetch->addPictures(ratioPaths(frmInfo::firstPictures() + frmQuendo::designPictures() +
+                                     frmQuendo::settingsPictures()));
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationDisplayName(kAppTitle);
     QApplication::setDesktopFileName(QStringLiteral("quendo"));
@@ -61,11 +92,10 @@ int main(int argc, char **argv)
         splash->setAttribute(Qt::WA_DeleteOnClose);
         splash->show();
     });
+    traceStartup("splash shown");
     proc.step([&] { window = std::make_unique<frmQuendo>(dialogs); });
-    // For the start-up benchmark (tools/bench/startup.sh).
-    if (qEnvironmentVariableIsSet("QUENDO_TRACE_STARTUP"))
-        std::fprintf(stderr, "quendo: main window loaded at %lld ms\n",
-                     static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+    traceStartup("main window loaded");
+    prefetch.reset();
     proc.step([&] {
         if (!splashDone() && splash) {
             QEventLoop wait;

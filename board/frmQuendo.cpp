@@ -8,6 +8,7 @@
 #include "Dialogs.h"
 #include "ErrorConvention.h"
 #include "frmInfo.h"
+#include "IniFile.h"
 #include "Language.h"
 #include "ModResFiles.h"
 #include "Settings.h"
@@ -54,6 +55,26 @@ constexpr ToolButton kToolButtons[7] = {
     {u"tool_options", 101}, {u"tool_help", 134}, {u"tool_next", 150},
 };
 
+const QString kIcon = QStringLiteral("icon");
+const QString kTafel = QStringLiteral("tafel");
+const QString kLogo = QStringLiteral("logo");
+QString flagName(int i)
+{
+    return QStringLiteral("flag_%1").arg(i);
+}
+
+// Hand-edited values outside the pictures there are fall back into range.
+qint16 storedBackground()
+{
+    return std::clamp<qint16>(GetIniInt(kSettings, QStringLiteral("Back"), 0), 0,
+                              Catalogue::kBackgrounds - 1);
+}
+qint16 storedLetterStyle()
+{
+    return std::clamp<qint16>(GetIniInt(kSettings, QStringLiteral("Letter"), 8), 0,
+                              Catalogue::kLetterStyles - 1);
+}
+
 QFont nameFont(const QFont &base)
 {
     QFont font = base;
@@ -88,7 +109,7 @@ frmQuendo::frmQuendo(Dialogs &dialogs, QWidget *parent)
 {
     setObjectName(kModule);
     setWindowTitle(kAppTitle);
-    setWindowIcon(QIcon(windowPicture(u"icon")));
+    setWindowIcon(QIcon(windowPicture(kIcon)));
     createControls();
     Form_Load();
 }
@@ -101,6 +122,33 @@ frmQuendo::~frmQuendo()
 QPixmap frmQuendo::windowPicture(QStringView name) const
 {
     return QPixmap::fromImage(LoadWindowPicture(name, devicePixelRatioF()));
+}
+
+QStringList frmQuendo::designPictures()
+{
+    QStringList names{kIcon};
+    for (const ToolButton &button : kToolButtons)
+        names.append(QString::fromUtf16(button.picture));
+    for (int i = 0; i < 7; ++i)
+        names.append(flagName(i));
+    names << kTafel << kLogo;
+    QStringList paths;
+    for (const QString &name : std::as_const(names))
+        paths.append(Catalogue::windowPicturePath(name));
+    return paths;
+}
+
+QStringList frmQuendo::settingsPictures()
+{
+    // Only a guess: a value that will be reported as out of range later is not reported here.
+    auto guess = [](const QString &key, int defaultValue, int count) {
+        const QString stored = GetIniString(kSettings, key, QString::number(defaultValue));
+        return std::clamp(IniFile::leadingNumber(stored), 0, count - 1);
+    };
+    const int letter = guess(QStringLiteral("Letter"), 8, Catalogue::kLetterStyles);
+    const int back = guess(QStringLiteral("Back"), 0, Catalogue::kBackgrounds);
+    return {Catalogue::resourcePath(u"BITMAP", Catalogue::kFirstLetterStyle + letter),
+            Catalogue::resourcePath(u"BITMAP", Catalogue::kFirstBackground + back)};
 }
 
 void frmQuendo::createControls()
@@ -153,7 +201,7 @@ void frmQuendo::createControls()
     m_buttons[6]->hide();
     for (int i = 0; i < 7; ++i) {
         auto *flag = new ClickableImage(m_toolbar);
-        flag->setPixmap(windowPicture(QStringLiteral("flag_%1").arg(i)));
+        flag->setPixmap(windowPicture(flagName(i)));
         flag->resize(32, 20);
         flag->setToolTip(languageOwnName(i));
         connect(flag, &ClickableImage::clicked, this, [this, i] { imgLang_Click(i); });
@@ -186,12 +234,15 @@ void frmQuendo::Form_Load()
     step([&] { m_state.lastLetter = Alphabet::kLastLetter; });
     step([&] { m_game.readSettings(); });
     step([&] {
-        m_back = std::clamp<qint16>(GetIniInt(kSettings, QStringLiteral("Back"), 0), 0, 3);
-        m_letter = std::clamp<qint16>(GetIniInt(kSettings, QStringLiteral("Letter"), 8), 0, 10);
+        m_back = storedBackground();
+        m_letter = storedLetterStyle();
     });
-    step([&] { m_clpLetter.load(LoadResPicture(111 + m_letter, devicePixelRatioF())); });
-    step([&] { m_tafel = windowPicture(u"tafel"); });
-    step([&] { m_logo->setPixmap(windowPicture(u"logo")); });
+    step([&] {
+        m_clpLetter.load(
+            LoadResPicture(Catalogue::kFirstLetterStyle + m_letter, devicePixelRatioF()));
+    });
+    step([&] { m_tafel = windowPicture(kTafel); });
+    step([&] { m_logo->setPixmap(windowPicture(kLogo)); });
     step([&] {
         m_feld[0]->setPixmap(m_clpLetter.cell(Alphabet::kBlankCell));
         m_alpha[0] = new ClickableImage(m_picBG);
@@ -336,7 +387,7 @@ void frmQuendo::PaintBack()
         if (m_f < 1.0f)
             m_picBG->setGeometry(rect());
         const qreal dpr = devicePixelRatioF();
-        const QImage picture = LoadResPicture(200 + m_back, dpr);
+        const QImage picture = LoadResPicture(Catalogue::kFirstBackground + m_back, dpr);
         QPixmap background(m_picBG->size() * dpr);
         background.setDevicePixelRatio(dpr);
         QPainter p(&background);
@@ -466,7 +517,8 @@ void frmQuendo::PicBut_Click(int index)
                 return;
             if (m_state.soundOn != 0)
                 PlayWAV(103);
-            m_clpLetter.load(LoadResPicture(111 + m_letter, devicePixelRatioF()));
+            m_clpLetter.load(
+                LoadResPicture(Catalogue::kFirstLetterStyle + m_letter, devicePixelRatioF()));
             loadAlpha();
             break;
         }

@@ -11,6 +11,7 @@
 
 #include <QList>
 #include <QPixmap>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -63,6 +64,11 @@ public:
     qint16 background() const { return m_back; }
 
     // The homepage and the support address the menu opens.
+    // Resource paths of the pictures the window loads first, at ratio 1, for decoding ahead:
+    // those of its design, and those the stored settings choose (letter style, background).
+    static QStringList designPictures();
+    static QStringList settingsPictures();
+
     static QString homepage();
     static QString supportAddress();
 

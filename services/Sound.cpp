@@ -4,12 +4,13 @@
 #include "ModResFiles.h"
 #include "Settings.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
-#include <QMediaDevices>
+#include "audio/AudioModule.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
 #include <QtEndian>
+
+#include <cstdio>
 
 namespace {
 
@@ -22,77 +23,11 @@ quint16 le16(QByteArrayView b, qsizetype at)
     return qFromLittleEndian<quint16>(b.data() + at);
 }
 
-// Keeps the sink alive after a sound has been fed: stopping it when it turns idle would cut
-// the tail that is still in the sound server's buffer. Opening a stream on a sound server takes
-// a millisecond or more, so the start runs from the event loop, right after PlayWAV returned;
-// a stop before it cancels it.
-class SystemAudioOutput final : public AudioOutput
+class SilentAudioOutput final : public AudioOutput
 {
 public:
-    void stop() override
-    {
-        ++m_generation; // a start still pending is void
-        if (m_sink)
-            m_sink->stop();
-        m_buffer.close();
-    }
-
-    void start(QByteArrayView samples, int sampleRate) override
-    {
-        m_samples = QByteArray::fromRawData(samples.data(), samples.size());
-        const quint64 generation = ++m_generation;
-        QMetaObject::invokeMethod(
-            &m_context,
-            [this, generation, sampleRate] {
-                if (generation == m_generation)
-                    startNow(sampleRate);
-            },
-            Qt::QueuedConnection);
-    }
-
-    void warmUp() { devices(); }
-
-private:
-    void startNow(int sampleRate)
-    {
-        if (!ensureSink(sampleRate))
-            return;
-        m_buffer.setData(m_samples);
-        if (m_buffer.open(QIODevice::ReadOnly))
-            m_sink->start(&m_buffer);
-    }
-
-    QMediaDevices &devices()
-    {
-        if (!m_devices)
-            m_devices = std::make_unique<QMediaDevices>();
-        return *m_devices;
-    }
-
-    bool ensureSink(int sampleRate)
-    {
-        if (m_sink && m_rate == sampleRate)
-            return true;
-        const QAudioDevice device = devices().defaultAudioOutput();
-        if (device.isNull())
-            return false;
-        QAudioFormat format;
-        format.setSampleRate(sampleRate);
-        format.setChannelCount(1);
-        format.setSampleFormat(QAudioFormat::UInt8);
-        m_sink.reset();
-        m_sink = std::make_unique<QAudioSink>(device, format);
-        m_rate = sampleRate;
-        return true;
-    }
-
-    QObject m_context; // deferred starts die with the output
-    std::unique_ptr<QMediaDevices> m_devices;
-    std::unique_ptr<QAudioSink> m_sink;
-    int m_rate = 0;
-    quint64 m_generation = 0;
-    QByteArray m_samples;
-    QBuffer m_buffer;
+    void stop() override {}
+    void start(QByteArrayView, int) override {}
 };
 
 std::unique_ptr<AudioOutput> &outputSlot()
@@ -162,7 +97,21 @@ std::optional<WavInfo> parseWav(QByteArrayView bytes)
 
 std::unique_ptr<AudioOutput> makeSystemAudioOutput()
 {
-    return std::make_unique<SystemAudioOutput>();
+    return makeSystemAudioOutput(QCoreApplication::applicationDirPath());
+}
+
+std::unique_ptr<AudioOutput> makeSystemAudioOutput(const QString &folder)
+{
+    // The module stays loaded for the rest of the run: its outputs' code lives in it.
+    QLibrary module(folder + QLatin1Char('/') + QLatin1StringView(kAudioModuleName));
+    const auto create = reinterpret_cast<CreateAudioOutput>(module.resolve(kAudioModuleEntry));
+    std::unique_ptr<AudioOutput> output(create ? create(kAudioModuleVersion) : nullptr);
+    if (output)
+        return output;
+    const QString why =
+        create ? QStringLiteral("the sound module is from another build") : module.errorString();
+    std::fprintf(stderr, "quendo: playing without sound: %s\n", qPrintable(why));
+    return std::make_unique<SilentAudioOutput>();
 }
 
 std::unique_ptr<AudioOutput> setAudioOutput(std::unique_ptr<AudioOutput> next)
@@ -191,8 +140,7 @@ void PlayWAV(int id)
 
 void warmUpAudio()
 {
-    if (auto *system = dynamic_cast<SystemAudioOutput *>(&output()))
-        system->warmUp();
+    output().warmUp();
 }
 
 void installAudioWarningFilter()

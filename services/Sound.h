@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 
 #include <memory>
 #include <optional>
@@ -25,10 +26,15 @@ public:
     // Starts playing 8-bit unsigned mono samples at rate and returns at once. The samples stay
     // valid until the next stop(). Failures are swallowed: a game goes on without sound.
     virtual void start(QByteArrayView samples, int sampleRate) = 0;
+    // Opens the device ahead of the first sound.
+    virtual void warmUp() {}
 };
 
-// The Qt Multimedia output; the device is opened on first use, not at start-up.
+// The Qt Multimedia output from the sound module in folder (the program folder by default);
+// the device is opened on first use, not at start-up. Without a usable module the output is
+// silent and one line on standard error says why.
 std::unique_ptr<AudioOutput> makeSystemAudioOutput();
+std::unique_ptr<AudioOutput> makeSystemAudioOutput(const QString &folder);
 
 // Replaces the output PlayWAV uses (tests); returns the previous one.
 std::unique_ptr<AudioOutput> setAudioOutput(std::unique_ptr<AudioOutput> output);

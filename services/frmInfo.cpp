@@ -19,6 +19,13 @@ bool g_splashMode = false;
 bool g_splashDone = false;
 const QString kModule = QStringLiteral("frmInfo");
 
+const QString kArt = QStringLiteral("info_art");
+const QString kSmall = QStringLiteral("info_small");
+QString flagName(int i)
+{
+    return QStringLiteral("flag_%1").arg(i);
+}
+
 QPixmap picture(QStringView name)
 {
     return QPixmap::fromImage(LoadWindowPicture(name, qApp->devicePixelRatio()));
@@ -131,14 +138,22 @@ QString frmInfo::versionLine()
                            .arg(v.revision, 4, 10, QLatin1Char('0'));
 }
 
+QStringList frmInfo::firstPictures()
+{
+    QStringList paths{Catalogue::windowPicturePath(kArt), Catalogue::windowPicturePath(kSmall)};
+    for (int i = 0; i < 7; ++i)
+        paths.append(Catalogue::windowPicturePath(flagName(i)));
+    return paths;
+}
+
 void frmInfo::Form_Load()
 {
     Procedure proc(kModule, u"Form_Load");
     proc.step([&] {
-        m_art->setPixmap(picture(u"info_art"));
-        m_small->setPixmap(picture(u"info_small"));
+        m_art->setPixmap(picture(kArt));
+        m_small->setPixmap(picture(kSmall));
         for (int i = 0; i < 7; ++i)
-            m_flags[i]->setPixmap(picture(QStringLiteral("flag_%1").arg(i)));
+            m_flags[i]->setPixmap(picture(flagName(i)));
     });
     proc.step([&] { m_version->setText(versionLine()); });
     proc.step([&] { Sprache(); });

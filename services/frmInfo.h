@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <QTimer>
 
 #include <array>
@@ -26,6 +27,8 @@ public:
     static constexpr int kSplashMs = 2500;
     // "Quendo  1.31.0555"
     static QString versionLine();
+    // Resource paths of the pictures the box shows, at ratio 1, for decoding ahead.
+    static QStringList firstPictures();
 
     void Sprache();
     void imgLang_Click(int index);
