@@ -58,10 +58,6 @@ constexpr ToolButton kToolButtons[7] = {
 const QString kIcon = QStringLiteral("icon");
 const QString kTafel = QStringLiteral("tafel");
 const QString kLogo = QStringLiteral("logo");
-QString flagName(int i)
-{
-    return QStringLiteral("flag_%1").arg(i);
-}
 
 // Hand-edited values outside the pictures there are fall back into range.
 qint16 storedBackground()
@@ -130,7 +126,7 @@ QStringList frmQuendo::designPictures()
     for (const ToolButton &button : kToolButtons)
         names.append(QString::fromUtf16(button.picture));
     for (int i = 0; i < 7; ++i)
-        names.append(flagName(i));
+        names.append(Catalogue::flagPicture(i));
     names << kTafel << kLogo;
     QStringList paths;
     for (const QString &name : std::as_const(names))
@@ -201,7 +197,7 @@ void frmQuendo::createControls()
     m_buttons[6]->hide();
     for (int i = 0; i < 7; ++i) {
         auto *flag = new ClickableImage(m_toolbar);
-        flag->setPixmap(windowPicture(flagName(i)));
+        flag->setPixmap(windowPicture(Catalogue::flagPicture(i)));
         flag->resize(32, 20);
         flag->setToolTip(languageOwnName(i));
         connect(flag, &ClickableImage::clicked, this, [this, i] { imgLang_Click(i); });

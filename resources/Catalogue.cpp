@@ -73,4 +73,9 @@ QString windowPicturePath(QStringView name)
     return QStringLiteral(":/res/window/") + name.toString() + QStringLiteral(".png");
 }
 
+QString flagPicture(int language)
+{
+    return QStringLiteral("flag_%1").arg(language);
+}
+
 } // namespace Catalogue

@@ -50,6 +50,8 @@ std::span<const WindowPicture> windowPictures();
 // Empty for an unknown type.
 QString resourcePath(QStringView type, int id);
 QString windowPicturePath(QStringView name);
+// The window picture of language index 0..6's flag: "flag_3".
+QString flagPicture(int language);
 
 struct Version
 {

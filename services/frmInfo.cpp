@@ -21,10 +21,6 @@ const QString kModule = QStringLiteral("frmInfo");
 
 const QString kArt = QStringLiteral("info_art");
 const QString kSmall = QStringLiteral("info_small");
-QString flagName(int i)
-{
-    return QStringLiteral("flag_%1").arg(i);
-}
 
 QPixmap picture(QStringView name)
 {
@@ -142,7 +138,7 @@ QStringList frmInfo::firstPictures()
 {
     QStringList paths{Catalogue::windowPicturePath(kArt), Catalogue::windowPicturePath(kSmall)};
     for (int i = 0; i < 7; ++i)
-        paths.append(Catalogue::windowPicturePath(flagName(i)));
+        paths.append(Catalogue::windowPicturePath(Catalogue::flagPicture(i)));
     return paths;
 }
 
@@ -153,7 +149,7 @@ void frmInfo::Form_Load()
         m_art->setPixmap(picture(kArt));
         m_small->setPixmap(picture(kSmall));
         for (int i = 0; i < 7; ++i)
-            m_flags[i]->setPixmap(picture(flagName(i)));
+            m_flags[i]->setPixmap(picture(Catalogue::flagPicture(i)));
     });
     proc.step([&] { m_version->setText(versionLine()); });
     proc.step([&] { Sprache(); });
