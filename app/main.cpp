@@ -110,8 +110,9 @@ int main(int argc, char **argv)
         if (splash)
             splash->close();
     });
-    // Opens the audio device now that the window is up, so that the first sound is quick.
-    QTimer::singleShot(0, [] { warmUpAudio(); });
+    // Loads the sound module and opens the audio device once the window has painted, so that
+    // the first sound is quick and the first paint does not wait for it.
+    QTimer::singleShot(250, [] { warmUpAudio(); });
 
     const int code = QApplication::exec();
     window.reset();
