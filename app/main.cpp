@@ -1,10 +1,10 @@
 // Main: one copy per user, the start counter, the first language, the language table in the
 // temporary folder, the info box as splash while the main window loads, then the main window.
-#include "Dialogs.h"
 #include "ErrorConvention.h"
 #include "frmInfo.h"
 #include "frmQuendo.h"
 #include "Language.h"
+#include "MessageBoxDialogs.h"
 #include "ModResFiles.h"
 #include "Settings.h"
 #include "Sound.h"
@@ -66,7 +66,7 @@ int main(int argc, char **argv)
     bool otherCopy = false;
     qint16 starts = 0;
 
-    Procedure proc(kModuleAllgemein, u"Main");
+    Procedure proc(Proc::Allgemein::Main);
     proc.step([&] {
         // A lock of a crashed run is taken over: QLockFile sees its holder is gone.
         lock = std::make_unique<QLockFile>(GetTempDir() + QStringLiteral("Quendo.lock"));
@@ -82,7 +82,7 @@ int main(int argc, char **argv)
     });
     proc.step([&] {
         qint16 next = starts;
-        Procedure count(kModuleAllgemein, u"Main");
+        Procedure count(Proc::Allgemein::Main);
         count.step([&] { next = checkedInt16(qint32(starts) + 1); });
         writeStartCount(next);
     });

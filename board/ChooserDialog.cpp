@@ -13,44 +13,46 @@
 
 const ChooserTable &letterChooserTable()
 {
-    static const ChooserTable table{QStringLiteral("frmLetters"),
-                                  QStringLiteral("picLetter_Click"),
-                                  QStringLiteral("picLetter_DblClick"),
-                                  QStringLiteral("Letter"),
-                                  111,
-                                  11,
-                                  {120, 89},
-                                  4,
-                                  {136, 104},
-                                  {16, 16},
-                                  {140, 107},
-                                  {488, 280, 49, 33},
-                                  167};
+    static const ChooserTable table{Proc::frmLetters::Form_Load,
+                                    Proc::frmLetters::picLetter_Click,
+                                    Proc::frmLetters::picLetter_DblClick,
+                                    Proc::frmLetters::cmdOK_Click,
+                                    QStringLiteral("Letter"),
+                                    111,
+                                    11,
+                                    {120, 89},
+                                    4,
+                                    {136, 104},
+                                    {16, 16},
+                                    {140, 107},
+                                    {488, 280, 49, 33},
+                                    167};
     return table;
 }
 
 const ChooserTable &backgroundChooserTable()
 {
-    static const ChooserTable table{QStringLiteral("frmBack"),
-                                  QStringLiteral("picBack_Click"),
-                                  QStringLiteral("picBack_DblClick"),
-                                  QStringLiteral("Back"),
-                                  200,
-                                  4,
-                                  {100, 100},
-                                  2,
-                                  {128, 128},
-                                  {24, 16},
-                                  {120, 120},
-                                  {280, 200, 41, 41},
-                                  173};
+    static const ChooserTable table{Proc::frmBack::Form_Load,
+                                    Proc::frmBack::picBack_Click,
+                                    Proc::frmBack::picBack_DblClick,
+                                    Proc::frmBack::cmdOK_Click,
+                                    QStringLiteral("Back"),
+                                    200,
+                                    4,
+                                    {100, 100},
+                                    2,
+                                    {128, 128},
+                                    {24, 16},
+                                    {120, 120},
+                                    {280, 200, 41, 41},
+                                    173};
     return table;
 }
 
 ChooserDialog::ChooserDialog(const ChooserTable &table, qint16 &choice, QWidget *parent)
     : QDialog(parent), m_table(table), m_choice(choice)
 {
-    setObjectName(table.module);
+    setObjectName(table.formLoad.module.toString());
     setWindowTitle(GetLang(langBase() + table.titleText));
     for (int i = 0; i < table.count; ++i) {
         auto *thumb = new ClickableImage(this);
@@ -76,13 +78,13 @@ ChooserDialog::ChooserDialog(const ChooserTable &table, qint16 &choice, QWidget 
 QRect ChooserDialog::thumbnailRect(int index) const
 {
     const QPoint at = m_table.first + QPoint((index % m_table.perRow) * m_table.pitch.x(),
-                                            (index / m_table.perRow) * m_table.pitch.y());
+                                             (index / m_table.perRow) * m_table.pitch.y());
     return QRect(at, m_table.thumbnail);
 }
 
 void ChooserDialog::Form_Load()
 {
-    Procedure proc(m_table.module, u"Form_Load");
+    Procedure proc(m_table.formLoad);
     const qreal dpr = devicePixelRatioF();
     for (int i = 0; i < m_table.count; ++i) {
         // The bitmap unscaled from its top-left corner, clipped to the thumbnail.
@@ -109,7 +111,7 @@ void ChooserDialog::centreFrameOn(int index)
 
 void ChooserDialog::select(int index)
 {
-    Procedure proc(m_table.module, m_table.clickName);
+    Procedure proc(m_table.click);
     proc.step([&] {
         if (index < 0 || index >= m_table.count)
             throw RunTimeError(ErrNo::SubscriptOutOfRange, QString::number(index));
@@ -121,14 +123,14 @@ void ChooserDialog::select(int index)
 
 void ChooserDialog::selectAndClose(int index)
 {
-    Procedure proc(m_table.module, m_table.doubleClickName);
+    Procedure proc(m_table.doubleClick);
     proc.step([&] { select(index); });
     proc.step([&] { cmdOK_Click(); });
 }
 
 void ChooserDialog::cmdOK_Click()
 {
-    Procedure proc(m_table.module, u"cmdOK_Click");
+    Procedure proc(m_table.ok);
     proc.step([&] { accept(); });
 }
 

@@ -2,6 +2,8 @@
 // and OK. A click stores the choice at once; there is no cancel.
 #pragma once
 
+#include "ProcedureNames.h"
+
 #include <QDialog>
 #include <QList>
 #include <QPoint>
@@ -11,9 +13,10 @@ class ClickableImage;
 
 struct ChooserTable
 {
-    QString module;    // "frmLetters" / "frmBack"
-    QString clickName; // "picLetter_Click" / "picBack_Click"
-    QString doubleClickName;
+    ProcName formLoad;
+    ProcName click;
+    ProcName doubleClick;
+    ProcName ok;
     QString settingsKey; // "Letter" / "Back"
     int firstBitmap;
     int count;

@@ -11,6 +11,7 @@
 #include "IniFile.h"
 #include "Language.h"
 #include "ModResFiles.h"
+#include "Places.h"
 #include "Settings.h"
 #include "Sound.h"
 #include "Utilities.h"
@@ -34,7 +35,6 @@
 
 namespace {
 
-const QString kModule = QStringLiteral("frmQuendo");
 const QString kSettings = QStringLiteral("Einstellungen");
 
 constexpr QSize kPanel{147, 68};
@@ -103,7 +103,7 @@ const QString kButtonStyle = QStringLiteral(
 frmQuendo::frmQuendo(Dialogs &dialogs, QWidget *parent)
     : QWidget(parent), m_dialogs(dialogs), m_game(m_state, *this, *this)
 {
-    setObjectName(kModule);
+    setObjectName(QStringLiteral("frmQuendo"));
     setWindowTitle(kAppTitle);
     setWindowIcon(QIcon(windowPicture(kIcon)));
     createControls();
@@ -224,7 +224,7 @@ void frmQuendo::createControls()
 
 void frmQuendo::Form_Load()
 {
-    Procedure proc(kModule, u"Form_Load");
+    Procedure proc(Proc::frmQuendo::Form_Load);
     auto step = [&](auto &&f) { return proc.step(f); };
     step([&] { QDir::setCurrent(programFolder()); });
     step([&] { m_state.lastLetter = Alphabet::kLastLetter; });
@@ -267,7 +267,7 @@ void frmQuendo::Form_Load()
 
 void frmQuendo::posAlpha()
 {
-    Procedure proc(kModule, u"posAlpha");
+    Procedure proc(Proc::frmQuendo::posAlpha);
     for (int i = 1; i <= Alphabet::kLastLetter; ++i) {
         if (!proc.step([&] {
                 auto *letter = new ClickableImage(m_picBG);
@@ -288,7 +288,7 @@ void frmQuendo::posAlpha()
 
 void frmQuendo::loadAlpha()
 {
-    Procedure proc(kModule, u"loadAlpha");
+    Procedure proc(Proc::frmQuendo::loadAlpha);
     // A slot shown again only while no word is being played keeps used letters hidden.
     auto offer = [&](int slot, int cell, QChar letter) {
         m_alpha[slot]->setPixmap(m_clpLetter.cell(cell));
@@ -334,7 +334,7 @@ BoardLayout::Input frmQuendo::layoutInput() const
 
 void frmQuendo::positionieren()
 {
-    Procedure proc(kModule, u"positionieren");
+    Procedure proc(Proc::frmQuendo::positionieren);
     proc.step([&] {
         if (isMinimized())
             return;
@@ -378,7 +378,7 @@ void frmQuendo::positionieren()
 
 void frmQuendo::PaintBack()
 {
-    Procedure proc(kModule, u"PaintBack");
+    Procedure proc(Proc::frmQuendo::PaintBack);
     proc.step([&] {
         if (m_f < 1.0f)
             m_picBG->setGeometry(rect());
@@ -398,7 +398,7 @@ void frmQuendo::PaintBack()
 
 void frmQuendo::Form_Resize()
 {
-    Procedure proc(kModule, u"Form_Resize");
+    Procedure proc(Proc::frmQuendo::Form_Resize);
     proc.step([&] { positionieren(); });
     proc.step([&] { PaintBack(); });
 }
@@ -417,7 +417,7 @@ void frmQuendo::showEvent(QShowEvent *event)
 
 void frmQuendo::Sprache()
 {
-    Procedure proc(kModule, u"Sprache");
+    Procedure proc(Proc::frmQuendo::Sprache);
     proc.step([&] {
         for (int i = 0; i < 7; ++i)
             m_buttons[i]->setToolTip(GetLang(langBase() + kToolButtons[i].tipText));
@@ -436,7 +436,7 @@ void frmQuendo::Sprache()
 
 void frmQuendo::imgLang_Click(int index)
 {
-    Procedure proc(kModule, u"imgLang_Click");
+    Procedure proc(Proc::frmQuendo::imgLang_Click);
     bool cancelled = false;
     auto step = [&](auto &&f) { return !cancelled && proc.step(f) && !m_closing; };
     step([&] {
@@ -474,7 +474,7 @@ void frmQuendo::imgLang_Click(int index)
 
 void frmQuendo::PicBut_Click(int index)
 {
-    Procedure proc(kModule, u"PicBut_Click");
+    Procedure proc(Proc::frmQuendo::PicBut_Click);
     if (index == 4) {
         bool restart = false;
         proc.step([&] { m_state.settingsChanged = false; });
@@ -554,7 +554,7 @@ QString frmQuendo::supportAddress()
 
 void frmQuendo::mnuHilfe_Click()
 {
-    Procedure proc(kModule, u"mnuhilfe_Click");
+    Procedure proc(Proc::frmQuendo::mnuhilfe_Click);
     proc.step([&] {
         QDesktopServices::openUrl(
             QUrl::fromLocalFile(programFolder() + QStringLiteral("/Quendo.html")));
@@ -563,13 +563,13 @@ void frmQuendo::mnuHilfe_Click()
 
 void frmQuendo::mnuHomepage_Click()
 {
-    Procedure proc(kModule, u"mnuHomepage_Click");
+    Procedure proc(Proc::frmQuendo::mnuHomepage_Click);
     proc.step([&] { QDesktopServices::openUrl(QUrl(homepage())); });
 }
 
 void frmQuendo::mnuEMail_Click()
 {
-    Procedure proc(kModule, u"mnuEMail_Click");
+    Procedure proc(Proc::frmQuendo::mnuEMail_Click);
     proc.step([&] {
         QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + supportAddress().trimmed()));
     });
@@ -577,7 +577,7 @@ void frmQuendo::mnuEMail_Click()
 
 void frmQuendo::mnuUeber_Click()
 {
-    Procedure proc(kModule, u"mnuUeber_Click");
+    Procedure proc(Proc::frmQuendo::mnuUeber_Click);
     proc.step([&] {
         frmInfo info(this);
         info.exec();
@@ -861,7 +861,7 @@ void frmQuendo::closeEvent(QCloseEvent *event)
     event->accept();
     if (m_closing)
         return;
-    Procedure proc(kModule, u"Form_Unload");
+    Procedure proc(Proc::frmQuendo::Form_Unload);
     proc.step([&] {
         m_closing = true;
         emit closingStarted();
@@ -872,7 +872,7 @@ void frmQuendo::closeEvent(QCloseEvent *event)
 void frmQuendo::Shutdown()
 {
     // Every error is ignored: each step goes on with the next.
-    Procedure proc(kModuleAllgemein, u"Shutdown");
+    Procedure proc(Proc::Allgemein::Shutdown);
     const auto windows = QApplication::topLevelWidgets();
     for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
         QWidget *w = *it;

@@ -16,8 +16,6 @@
 #include <algorithm>
 #include <utility>
 
-inline constexpr QStringView kGameModule = u"frmQuendo";
-
 // Element i of a fixed array, or a SubscriptOutOfRange error.
 template <typename Array> auto &checkedAt(Array &array, qint64 i)
 {

@@ -39,7 +39,7 @@ private:
 
 void PoolLoader::List1_Ini()
 {
-    Procedure proc(kGameModule, u"List1_Ini");
+    Procedure proc(Proc::frmQuendo::List1_Ini);
     GameState &s = m_ctx.state;
     BusyCursor busy(m_ctx.view);
     if (!m_ctx.step(proc, [&] { m_pool.clear(); }))
@@ -65,7 +65,7 @@ void PoolLoader::List1_Ini()
 
 void PoolLoader::WortList()
 {
-    Procedure proc(kGameModule, u"WortList");
+    Procedure proc(Proc::frmQuendo::WortList);
     for (int i = 0; i < kBuiltInCount; ++i) {
         if (!m_ctx.step(proc, [&] {
                 const QString word = GameContext::text(kBuiltInFirst + i);

@@ -46,7 +46,7 @@ QString fittedName(const GameView &view, int slot, const QString &name)
 
 void TurnCycle::readSettings()
 {
-    Procedure proc(kGameModule, u"Form_Load");
+    Procedure proc(Proc::frmQuendo::Form_Load);
     GameState &s = m_ctx.state;
     s.lastLetter = Alphabet::kLastLetter;
     const auto readInt = [&](qint16 &field, const QString &key, qint16 def, qint16 lo, qint16 hi) {
@@ -77,7 +77,7 @@ void TurnCycle::readSettings()
 
 void TurnCycle::zurueck()
 {
-    Procedure proc(kGameModule, u"zurueck");
+    Procedure proc(Proc::frmQuendo::zurueck);
     GameState &s = m_ctx.state;
     GameView &view = m_ctx.view;
     if (!m_ctx.step(proc, [&] {
@@ -128,7 +128,7 @@ void TurnCycle::resetSlot(Procedure &proc, int slot, bool &leave)
 
 void TurnCycle::StartGame()
 {
-    Procedure proc(kGameModule, u"StartGame");
+    Procedure proc(Proc::frmQuendo::StartGame);
     GameState &s = m_ctx.state;
     GameView &view = m_ctx.view;
     if (s.gameRunning) {
@@ -166,7 +166,7 @@ void TurnCycle::restartGame(Procedure &proc)
 
 void TurnCycle::WaitForNext()
 {
-    Procedure proc(kGameModule, u"WaitForNext");
+    Procedure proc(Proc::frmQuendo::WaitForNext);
     GameView &view = m_ctx.view;
     if (!m_ctx.step(proc, [&] {
             view.setNextVisible(true);
@@ -184,7 +184,7 @@ void TurnCycle::WaitForNext()
 
 void TurnCycle::NextPlayer()
 {
-    Procedure proc(kGameModule, u"NextPlayer");
+    Procedure proc(Proc::frmQuendo::NextPlayer);
     GameState &s = m_ctx.state;
     GameView &view = m_ctx.view;
     if (!m_ctx.step(proc, [&] {

@@ -209,7 +209,7 @@ void WordPlay::noWordFits(Procedure &proc)
 
 void WordPlay::ShowLetters()
 {
-    Procedure proc(kGameModule, u"ShowLetters");
+    Procedure proc(Proc::frmQuendo::ShowLetters);
     GameView &view = m_ctx.view;
     const int last = m_ctx.lastButton();
     for (int b = 0; b <= last; ++b) {
@@ -246,7 +246,7 @@ void WordPlay::imgAlpha_Click(int index)
 
 void WordPlay::runQueuedGuesses()
 {
-    Procedure proc(kGameModule, u"imgAlpha_click");
+    Procedure proc(Proc::frmQuendo::imgAlpha_click);
     GameView &view = m_ctx.view;
     while (m_guessDepth == 0 && !m_queued.isEmpty()) {
         if (view.closing()) {
@@ -275,7 +275,7 @@ bool WordPlay::replacedSince(quint64 word) const
 
 void WordPlay::guess(int index)
 {
-    Procedure proc(kGameModule, u"imgAlpha_click");
+    Procedure proc(Proc::frmQuendo::imgAlpha_click);
     const GameState &s = m_ctx.state;
     GameView &view = m_ctx.view;
     const DepthGuard depth(m_guessDepth);
@@ -394,7 +394,7 @@ void WordPlay::wordLost(Procedure &proc, quint64 word)
 
 void WordPlay::Form_KeyPress(QChar key)
 {
-    Procedure proc(kGameModule, u"Form_KeyPress");
+    Procedure proc(Proc::frmQuendo::Form_KeyPress);
     GameView &view = m_ctx.view;
     const QChar upper = key.toUpper();
     int button = -1;
@@ -418,7 +418,7 @@ void WordPlay::Form_KeyPress(QChar key)
 
 void WordPlay::GetTipp()
 {
-    Procedure proc(kGameModule, u"GetTipp");
+    Procedure proc(Proc::frmQuendo::GetTipp);
     GameState &s = m_ctx.state;
     GameView &view = m_ctx.view;
     const int last = m_ctx.lastButton();
@@ -464,7 +464,7 @@ void WordPlay::GetTipp()
 
 void WordPlay::WortAnzeigen()
 {
-    Procedure proc(kGameModule, u"WortAnzeigen");
+    Procedure proc(Proc::frmQuendo::WortAnzeigen);
     const GameState &s = m_ctx.state;
     GameView &view = m_ctx.view;
     const quint64 word = m_word;

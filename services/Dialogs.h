@@ -27,14 +27,3 @@ public:
     virtual std::optional<QString> input(QWidget *parent, const QString &prompt,
                                          const QString &title) = 0;
 };
-
-// Qt's message boxes and input dialog.
-class MessageBoxDialogs final : public Dialogs
-{
-public:
-    bool askYesNo(QWidget *parent, const QString &text, const QString &title) override;
-    bool askOkCancel(QWidget *parent, const QString &text, const QString &title) override;
-    void message(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
-    std::optional<QString> input(QWidget *parent, const QString &prompt,
-                                 const QString &title) override;
-};

@@ -6,9 +6,10 @@
 
 namespace {
 
-ErrAnswer logAndIgnore(const QString &module, const QString &procedure, const RunTimeError &e)
+ErrAnswer logAndIgnore(const ErrorReport &report)
 {
-    qWarning().noquote() << "Quendo:" << module << procedure << e.description();
+    qWarning().noquote() << "Quendo:" << report.module << report.procedure
+                         << report.error.description();
     return ErrAnswer::Ignore;
 }
 
@@ -36,16 +37,16 @@ ProgramEnd setProgramEnd(ProgramEnd end)
     return std::exchange(endSlot(), std::move(end));
 }
 
-ErrAnswer OnError(const QString &module, const QString &procedure, const RunTimeError &error)
+ErrAnswer OnError(const ErrorReport &report)
 {
-    const ErrAnswer answer = handlerSlot()(module, procedure, error);
+    const ErrAnswer answer = handlerSlot()(report);
     const auto value = static_cast<qint16>(answer);
     return value >= 0 && value <= 3 ? answer : ErrAnswer::Cancel;
 }
 
-bool Procedure::handle(const RunTimeError &e)
+bool Procedure::handle(const RunTimeError &e, const std::source_location &where)
 {
-    switch (OnError(m_module, m_name, e)) {
+    switch (OnError({m_module, m_name, e, int(where.line())})) {
     case ErrAnswer::Retry:
         return true;
     case ErrAnswer::Ignore:

@@ -2,7 +2,7 @@
 // and procedure name and then retries the failing step, goes on with the next, leaves the
 // procedure, or ends the program.
 //
-//     Procedure proc(u"Allgemein", u"GetIniInt");
+//     Procedure proc(Proc::Allgemein::GetIniInt);
 //     proc.step([&] { result = ...; });      // each step may throw RunTimeError
 //     for (...) { if (!proc.step([&] { ... })) break; }   // Ignore goes on with the next pass
 //
@@ -10,12 +10,14 @@
 // same procedure is skipped and step() returns false.
 #pragma once
 
+#include "ProcedureNames.h"
 #include "RunTimeError.h"
 
 #include <QString>
 #include <QStringView>
 
 #include <functional>
+#include <source_location>
 #include <utility>
 
 enum class ErrAnswer : qint16
@@ -26,9 +28,17 @@ enum class ErrAnswer : qint16
     End = 3
 };
 
-// The dialog (or a stand-in) that decides. Arguments: module, procedure, the error.
-using ErrorHandler =
-    std::function<ErrAnswer(const QString &module, const QString &procedure, const RunTimeError &)>;
+// One failure as the report shows it: where it happened and what it was.
+struct ErrorReport
+{
+    QString module;
+    QString procedure;
+    const RunTimeError &error;
+    int line = 0; // source line of the failing step; 0 when unknown
+};
+
+// The dialog (or a stand-in) that decides.
+using ErrorHandler = std::function<ErrAnswer(const ErrorReport &)>;
 // What End does. The default ends the process at once.
 using ProgramEnd = std::function<void()>;
 
@@ -37,28 +47,29 @@ ErrorHandler setErrorHandler(ErrorHandler handler);
 ProgramEnd setProgramEnd(ProgramEnd end);
 
 // Asks the installed handler; the result is 0..3 as the error dialog returns it.
-ErrAnswer OnError(const QString &module, const QString &procedure, const RunTimeError &error);
+ErrAnswer OnError(const ErrorReport &report);
 
 class Procedure
 {
 public:
-    Procedure(QStringView module, QStringView name)
-        : m_module(module.toString()), m_name(name.toString())
+    explicit Procedure(const ProcName &name)
+        : m_module(name.module.toString()), m_name(name.procedure.toString())
     {
     }
 
     // Runs f; returns false when the procedure is to be left (now or by an earlier Cancel).
-    template <typename F> bool step(F &&f)
+    template <typename F>
+    bool step(F &&f, std::source_location where = std::source_location::current())
     {
         while (!m_cancelled) {
             try {
                 std::forward<F>(f)();
                 return true;
             } catch (const RunTimeError &e) {
-                if (!handle(e))
+                if (!handle(e, where))
                     return !m_cancelled;
             } catch (const std::exception &e) {
-                if (!handle(RunTimeError(ErrNo::Internal, QString::fromLocal8Bit(e.what()))))
+                if (!handle(RunTimeError(ErrNo::Internal, QString::fromLocal8Bit(e.what())), where))
                     return !m_cancelled;
             }
         }
@@ -71,7 +82,7 @@ public:
 
 private:
     // True when the step is to run again.
-    bool handle(const RunTimeError &e);
+    bool handle(const RunTimeError &e, const std::source_location &where);
 
     QString m_module;
     QString m_name;

@@ -109,7 +109,7 @@ QString langText(const QByteArray &table, int n)
 QString GetLang(int n)
 {
     QString result;
-    Procedure proc(kModuleAllgemein, u"GetLang");
+    Procedure proc(Proc::Allgemein::GetLang);
     proc.step([&] {
         QFile file(langFilePath());
         if (!langFilePath().isEmpty() && file.open(QIODevice::ReadOnly))

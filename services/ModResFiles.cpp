@@ -91,7 +91,7 @@ QImage LoadWindowPicture(QStringView name, qreal devicePixelRatio)
 
 qint32 SaveResItemToDisk(qint16 id, const QString &type, const QString &path)
 {
-    Procedure proc(kModuleModResFiles, u"SaveResItemToDisk");
+    Procedure proc(Proc::ModResFiles::SaveResItemToDisk);
     QByteArray bytes;
     proc.step([&] { bytes = LoadResData(id, type); });
     proc.step([&] { writeFileAtomically(path, bytes); });

@@ -10,8 +10,6 @@
 #include <functional>
 #include <optional>
 
-inline const QString kModuleModResFiles = QStringLiteral("ModResFiles");
-
 // The bytes of resource (type, id); type "WAV", "CUSTOM" or "BITMAP".
 QByteArray LoadResData(int id, QStringView type);
 

@@ -2,6 +2,7 @@
 
 #include "ErrorConvention.h"
 #include "IniFile.h"
+#include "Places.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,12 +12,6 @@
 namespace {
 
 constexpr qsizetype kMaxValue = 254;
-
-QString &folderOverride()
-{
-    static QString folder;
-    return folder;
-}
 
 QByteArray readIni()
 {
@@ -36,26 +31,15 @@ std::optional<QString> lookUp(const QString &section, const QString &key)
 
 } // namespace
 
-QString programFolder()
-{
-    const QString &folder = folderOverride();
-    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
-}
-
-void setProgramFolder(const QString &folder)
-{
-    folderOverride() = folder;
-}
-
 QString iniPath()
 {
-    return programFolder() + QLatin1Char('/') + kAppTitle + QStringLiteral(".ini");
+    return settingsFolder() + QLatin1Char('/') + kAppTitle + QStringLiteral(".ini");
 }
 
 qint16 GetIniInt(const QString &section, const QString &key, qint32 defaultValue)
 {
     qint16 result = 0;
-    Procedure proc(kModuleAllgemein, u"GetIniInt");
+    Procedure proc(Proc::Allgemein::GetIniInt);
     proc.step([&] {
         const auto value = lookUp(section, key);
         result = checkedInt16(value ? IniFile::leadingNumber(*value) : defaultValue);
@@ -66,14 +50,14 @@ qint16 GetIniInt(const QString &section, const QString &key, qint32 defaultValue
 QString GetIniString(const QString &section, const QString &key, const QString &defaultValue)
 {
     QString result;
-    Procedure proc(kModuleAllgemein, u"GetIniString");
+    Procedure proc(Proc::Allgemein::GetIniString);
     proc.step([&] { result = lookUp(section, key).value_or(defaultValue).left(kMaxValue); });
     return result;
 }
 
 void SaveIni(const QString &section, const QString &key, const QString &value)
 {
-    Procedure proc(kModuleAllgemein, u"SaveIni");
+    Procedure proc(Proc::Allgemein::SaveIni);
     proc.step([&] {
         // A folder that cannot be written loses the value without a message.
         const QByteArray updated = IniFile::write(readIni(), section, key, value);

@@ -5,11 +5,8 @@
 #include <QString>
 
 inline const QString kAppTitle = QStringLiteral("Quendo");
-inline const QString kModuleAllgemein = QStringLiteral("Allgemein");
 
-// The folder of the executable, unless tests point the program somewhere else.
-QString programFolder();
-void setProgramFolder(const QString &folder); // empty: back to the executable's folder
+// Quendo.ini in the settings folder (see Places).
 QString iniPath();
 
 // The number held by key, default when file, section or key is missing; a value that does not

@@ -126,7 +126,7 @@ const QByteArray &wavBuffer()
 
 void PlayWAV(int id)
 {
-    Procedure proc(kModuleAllgemein, u"PlayWAV");
+    Procedure proc(Proc::Allgemein::PlayWAV);
     QByteArray bytes;
     if (!proc.step([&] { bytes = LoadResData(id, u"WAV"); }) || bytes.isEmpty())
         return;

@@ -35,7 +35,7 @@ QString withSeparator(QString path)
 QString GetTempDir()
 {
     QString result;
-    Procedure proc(kModuleAllgemein, u"GetTempDir");
+    Procedure proc(Proc::Allgemein::GetTempDir);
     proc.step([&] {
         const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
         if (isPrivateFolder(runtime)) {

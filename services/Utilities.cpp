@@ -34,7 +34,7 @@ void seedRandomFromClock()
 qint16 zz(qint16 lo, qint16 hi)
 {
     qint16 result = 0;
-    Procedure proc(kModuleAllgemein, u"zz");
+    Procedure proc(Proc::Allgemein::zz);
     proc.step([&] {
         const qint16 span = checkedInt16(qint32(hi) - lo + 1);
         // 24 random bits give a single-precision r with 0 <= r < 1 exactly.

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "Language.h"
+#include "Places.h"
 #include "Settings.h"
 
 #include <QFile>
@@ -31,11 +32,10 @@ QByteArray ProgramFolder::read(const QString &name) const
 
 ErrorRecorder::ErrorRecorder(ErrAnswer fallback) : m_fallback(fallback)
 {
-    m_previousHandler = setErrorHandler(
-        [this](const QString &module, const QString &procedure, const RunTimeError &e) {
-            m_errors.append({module, procedure, e.number()});
-            return m_script.isEmpty() ? m_fallback : m_script.takeFirst();
-        });
+    m_previousHandler = setErrorHandler([this](const ErrorReport &report) {
+        m_errors.append({report.module, report.procedure, report.error.number(), report.line});
+        return m_script.isEmpty() ? m_fallback : m_script.takeFirst();
+    });
     m_previousEnd = setProgramEnd([this] { ++m_ends; });
 }
 

@@ -28,6 +28,7 @@ struct ReportedError
     QString module;
     QString procedure;
     ErrNo number;
+    int line;
 };
 
 // Installs an error handler that records every report and answers from a script (then a

@@ -14,7 +14,7 @@ struct ThreeSteps
     int run()
     {
         int result = -1;
-        Procedure proc(u"frmQuendo", u"NextPlayer");
+        Procedure proc({u"frmQuendo", u"NextPlayer"});
         proc.step([&] { done << QStringLiteral("first"); });
         proc.step([&] {
             if (failures > 0) {
@@ -86,7 +86,7 @@ private slots:
     void ignoreInALoopBodyGoesOnWithTheNextPass()
     {
         ErrorRecorder errors(ErrAnswer::Ignore);
-        Procedure proc(u"Allgemein", u"Shutdown");
+        Procedure proc({u"Allgemein", u"Shutdown"});
         QList<int> seen;
         for (int i = 0; i < 4; ++i) {
             if (!proc.step([&] {
@@ -103,7 +103,7 @@ private slots:
     void cancelInALoopStopsTheLoop()
     {
         ErrorRecorder errors(ErrAnswer::Cancel);
-        Procedure proc(u"Allgemein", u"Shutdown");
+        Procedure proc({u"Allgemein", u"Shutdown"});
         QList<int> seen;
         for (int i = 0; i < 4; ++i) {
             if (!proc.step([&] {
@@ -121,10 +121,10 @@ private slots:
     {
         ErrorRecorder errors(ErrAnswer::Ignore);
         auto inner = [] {
-            Procedure proc(u"Allgemein", u"zz");
+            Procedure proc({u"Allgemein", u"zz"});
             proc.step([] { throw RunTimeError(ErrNo::Overflow); });
         };
-        Procedure outer(u"frmQuendo", u"NewWord-caller");
+        Procedure outer({u"frmQuendo", u"NewWord-caller"});
         QVERIFY(outer.step(inner));
         QCOMPARE(errors.errors().size(), 1);
         QCOMPARE(errors.errors().first().procedure, QStringLiteral("zz"));
@@ -133,10 +133,52 @@ private slots:
     void otherExceptionsAreReportedToo()
     {
         ErrorRecorder errors(ErrAnswer::Ignore);
-        Procedure proc(u"frmQuendo", u"Form_Load");
+        Procedure proc({u"frmQuendo", u"Form_Load"});
         proc.step([] { throw std::runtime_error("boom"); });
         QCOMPARE(errors.errors().size(), 1);
         QCOMPARE(errors.errors().first().number, ErrNo::Internal);
+    }
+
+    void everyReportingProcedureHasItsDocumentedName()
+    {
+        // The names as users and support know them from the reports, irregular capitals kept.
+        const QStringList expected = {
+            "frmQuendo: GetTipp loadAlpha NextPlayer PaintBack posAlpha positionieren ShowLetters "
+            "Sprache StartGame WaitForNext WortAnzeigen WortList zurueck Form_Activate "
+            "Form_KeyPress Form_Load Form_Resize Form_Unload imgAlpha_click imgLang_Click "
+            "List1_Ini mnuEMail_Click mnuhilfe_Click mnuHomepage_Click mnuUeber_Click PicBut_Click",
+            "frmInfo: Sprache Form_Load imgLang_Click cmdOK_Click Timer1_Timer",
+            "frmOpt: chkAnzeige_Click chkSound_Click cmdOK_Click EditButt_Click Form_Activate "
+            "Form_Load Password_Click txtSpieler_Change txtSpieler_GotFocus vscZahl_Change "
+            "wiederh_Click WortSch_Click WortSch_DblClick",
+            "WEdit: Abbruch_Click cmdNeu_Click Form_Load Hinzuf_Click List1_Click List1_DblClick "
+            "List1_Ini Loesch_Click cmdOK_Click OK_Click Speichern_Click Text1_GotFocus "
+            "Text1_KeyPress",
+            "Allgemein: Encrypt GetIniInt GetIniString GetLang GetTempDir Main PlayWAV SaveIni "
+            "Shutdown TrimNull Verzoegerung zz",
+            "ModResFiles: SaveResItemToDisk",
+            "frmLetters: cmdOK_Click Form_Load picLetter_Click picLetter_DblClick",
+            "frmBack: cmdOK_Click Form_Load picBack_Click picBack_DblClick",
+        };
+        QStringList table;
+        for (const ProcName &name : allProcedureNames()) {
+            if (table.isEmpty() || !table.last().startsWith(name.module + u':'))
+                table.append(name.module + u':');
+            table.last() += u' ' + name.procedure;
+        }
+        QCOMPARE(table, expected);
+        QCOMPARE(Proc::frmOpt::vscZahl_Change.procedure, u"vscZahl_Change");
+        QCOMPARE(Proc::frmQuendo::mnuhilfe_Click.module, u"frmQuendo");
+    }
+
+    void failingStepsReportTheirSourceLine()
+    {
+        ErrorRecorder errors(ErrAnswer::Ignore);
+        Procedure proc({u"frmQuendo", u"Form_Load"});
+        const int line = __LINE__ + 1;
+        proc.step([] { throw RunTimeError(ErrNo::Overflow); });
+        QCOMPARE(errors.errors().size(), 1);
+        QCOMPARE(errors.errors().first().line, line);
     }
 
     void descriptionNamesNumberAndMessage()

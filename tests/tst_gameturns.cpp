@@ -227,7 +227,7 @@ private slots:
         rig.state.scores = {200, 300, 0, 0};
         rig.state.gameRunning = true;
         rig.useWords({"Hase", "Igel"});
-        Procedure caller(u"frmQuendo", u"StartGame");
+        Procedure caller(Proc::frmQuendo::StartGame);
         rig.game.NewWord(caller);
         rig.view.answers = {true};
         rig.solve();
@@ -253,7 +253,7 @@ private slots:
         rig.state.hintsPerWord.fill(0);
         atLastTurn(rig, 2, {});
         rig.useWords({"Hase"});
-        Procedure caller(u"frmQuendo", u"StartGame");
+        Procedure caller(Proc::frmQuendo::StartGame);
         rig.game.NewWord(caller);
         rig.view.answers = {false};
         rig.solve();

@@ -101,7 +101,7 @@ private slots:
         {
             ErrorRecorder errors;
             // Mend the file from inside the error report, as a user with an editor would.
-            setErrorHandler([&](const QString &, const QString &, const RunTimeError &) {
+            setErrorHandler([&](const ErrorReport &) {
                 folder.write(QStringLiteral("Quendo.ini"), "[Einstellungen]\r\nRunden=30\r\n");
                 return ErrAnswer::Retry;
             });

@@ -1,8 +1,8 @@
 #include "VocabularyFile.h"
 
-
 #include "Cp1252.h"
 #include "Language.h"
+#include "Places.h"
 #include "RunTimeError.h"
 #include "Settings.h"
 #include "Utilities.h"

@@ -2,6 +2,7 @@
 // on a long word, with a board that does nothing.
 #include "Game.h"
 #include "Language.h"
+#include "Places.h"
 #include "Settings.h"
 #include "TempDir.h"
 #include "Utilities.h"
@@ -135,7 +136,7 @@ int main(int argc, char **argv)
     // One guess on a 22-character word that uncovers three positions, and one miss.
     std::vector<double> hits;
     std::vector<double> misses;
-    Procedure caller(u"frmQuendo", u"StartGame");
+    Procedure caller(Proc::frmQuendo::StartGame);
     for (int r = 0; r < 2000; ++r) {
         game.pool().replace({QStringLiteral("Abrakadabra Simsalabim")});
         game.NewWord(caller);

@@ -1,4 +1,4 @@
-#include "Dialogs.h"
+#include "MessageBoxDialogs.h"
 
 #include <QInputDialog>
 #include <QMessageBox>

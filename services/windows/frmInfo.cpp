@@ -1,6 +1,7 @@
 #include "frmInfo.h"
 
 #include "Catalogue.h"
+#include "ClickableImage.h"
 #include "ErrorConvention.h"
 #include "Language.h"
 #include "ModResFiles.h"
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,7 +17,6 @@ namespace {
 
 bool g_splashMode = false;
 bool g_splashDone = false;
-const QString kModule = QStringLiteral("frmInfo");
 
 const QString kArt = QStringLiteral("info_art");
 const QString kSmall = QStringLiteral("info_small");
@@ -45,20 +44,6 @@ void setSplashDone(bool done)
 {
     g_splashDone = done;
 }
-
-class ClickableFlag : public QLabel
-{
-public:
-    using QLabel::QLabel;
-    std::function<void()> onClick;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *e) override
-    {
-        if (e->button() == Qt::LeftButton && onClick)
-            onClick();
-    }
-};
 
 frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
 {
@@ -103,10 +88,9 @@ frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
             row->setSpacing(6);
             flagRows->addLayout(row);
         }
-        auto *flag = new ClickableFlag(this);
-        flag->setCursor(Qt::PointingHandCursor);
+        auto *flag = new ClickableImage(this);
         flag->setToolTip(languageOwnName(i));
-        flag->onClick = [this, i] { imgLang_Click(i); };
+        connect(flag, &ClickableImage::clicked, this, [this, i] { imgLang_Click(i); });
         m_flags[i] = flag;
         row->addWidget(flag);
         if (i == 6)
@@ -144,7 +128,7 @@ QStringList frmInfo::firstPictures()
 
 void frmInfo::Form_Load()
 {
-    Procedure proc(kModule, u"Form_Load");
+    Procedure proc(Proc::frmInfo::Form_Load);
     proc.step([&] {
         m_art->setPixmap(picture(kArt));
         m_small->setPixmap(picture(kSmall));
@@ -168,7 +152,7 @@ void frmInfo::Form_Load()
 
 void frmInfo::Sprache()
 {
-    Procedure proc(kModule, u"Sprache");
+    Procedure proc(Proc::frmInfo::Sprache);
     proc.step([&] {
         m_version->setText(versionLine());
         m_readMe->setText(GetLang(langBase() + 116));
@@ -177,7 +161,7 @@ void frmInfo::Sprache()
 
 void frmInfo::imgLang_Click(int index)
 {
-    Procedure proc(kModule, u"imgLang_Click");
+    Procedure proc(Proc::frmInfo::imgLang_Click);
     proc.step([&] {
         if (index < 0 || index >= kLanguageCount)
             throw RunTimeError(ErrNo::SubscriptOutOfRange, QString::number(index));
@@ -191,7 +175,7 @@ void frmInfo::imgLang_Click(int index)
 
 void frmInfo::Timer1_Timer()
 {
-    Procedure proc(kModule, u"Timer1_Timer");
+    Procedure proc(Proc::frmInfo::Timer1_Timer);
     proc.step([&] { m_timer.stop(); });
     proc.step([&] { setSplashDone(true); });
     proc.step([&] { close(); });
@@ -199,7 +183,7 @@ void frmInfo::Timer1_Timer()
 
 void frmInfo::cmdOK_Click()
 {
-    Procedure proc(kModule, u"cmdOK_Click");
+    Procedure proc(Proc::frmInfo::cmdOK_Click);
     proc.step([&] { accept(); });
 }
 
