@@ -112,6 +112,25 @@ void drawCloud(QPainter &p, QPointF c, double w, double opacity)
     p.restore();
 }
 
+// A pale, friendly sun with short rounded rays.
+void drawSun(QPainter &p, QPointF c, double r)
+{
+    p.save();
+    p.setPen(QPen(QColor(255, 230, 140, 170), r * 0.2, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 12; ++i) {
+        const double a = qDegreesToRadians(i * 30.0 + 8.0);
+        const QPointF dir(std::cos(a), std::sin(a));
+        p.drawLine(c + dir * r * 1.35, c + dir * r * (i % 2 ? 1.62 : 1.8));
+    }
+    QRadialGradient disc(c - QPointF(r, r) * 0.25, r * 1.3);
+    disc.setColorAt(0, QColor(0xFF, 0xF6, 0xC8));
+    disc.setColorAt(1, QColor(0xFF, 0xDA, 0x6E));
+    p.setPen(Qt::NoPen);
+    p.setBrush(disc);
+    p.drawEllipse(c, r, r);
+    p.restore();
+}
+
 // ---- 200: a plain soft sky with a few clouds
 
 void paintSky(QPainter &p, QRandomGenerator &)
@@ -123,13 +142,17 @@ void paintSky(QPainter &p, QRandomGenerator &)
         const double haze = 0.04 * (valueNoise(x, y, 160, 3u) - 0.5);
         return toRgb(mix(top, bottom, std::clamp(t + haze, 0.0, 1.0)));
     });
-    // The sun's warm glow just out of the picture, top left.
-    QRadialGradient glow(QPointF(40, 20), 260);
-    glow.setColorAt(0, QColor(255, 255, 255, 80));
+    // A soft sun in the top-left corner: it is what tells this sky from the meadow's in the
+    // small preview of the background chooser.
+    const QPointF sun(40, 36);
+    QRadialGradient glow(sun, 260);
+    glow.setColorAt(0, QColor(255, 250, 225, 150));
+    glow.setColorAt(0.25, QColor(255, 250, 230, 60));
     glow.setColorAt(1, QColor(255, 255, 255, 0));
     p.fillRect(QRectF(0, 0, kW, kH), glow);
+    softLayer(p, 1.2, [&](QPainter &lp) { drawSun(lp, sun, 23); });
     softLayer(p, 1.6, [](QPainter &lp) {
-        drawCloud(lp, {120, 78}, 190, 0.95);
+        drawCloud(lp, {124, 84}, 190, 0.95);
         drawCloud(lp, {505, 52}, 150, 0.9);
         drawCloud(lp, {322, 26}, 90, 0.7);
         drawCloud(lp, {585, 408}, 120, 0.8);
@@ -229,6 +252,160 @@ void flower(QPainter &p, QPointF c, double rad, const QColor &petal, const QColo
     p.drawEllipse(c, rad * 0.32, rad * 0.32);
 }
 
+struct Curve
+{
+    QPointF a, ctrl, b;
+
+    QPointF at(double t) const
+    {
+        return (1 - t) * (1 - t) * a + 2 * (1 - t) * t * ctrl + t * t * b;
+    }
+    QPointF tangent(double t) const { return 2 * (1 - t) * (ctrl - a) + 2 * t * (b - ctrl); }
+};
+
+// A twig that thins from `w0` to `w1` along the curve, with a rounded tip.
+QPainterPath taperedTwig(const Curve &cv, double w0, double w1)
+{
+    constexpr int steps = 32;
+    std::vector<QPointF> left, right;
+    for (int i = 0; i <= steps; ++i) {
+        const double t = double(i) / steps;
+        const QPointF d = cv.tangent(t);
+        const double len = std::max(1e-6, std::hypot(d.x(), d.y()));
+        const QPointF n(-d.y() / len, d.x() / len);
+        const double half = (w0 + (w1 - w0) * t) / 2;
+        left.push_back(cv.at(t) + n * half);
+        right.push_back(cv.at(t) - n * half);
+    }
+    QPainterPath path(left.front());
+    for (const QPointF &q : left)
+        path.lineTo(q);
+    for (auto it = right.rbegin(); it != right.rend(); ++it)
+        path.lineTo(*it);
+    path.closeSubpath();
+    path.addEllipse(cv.b, w1 / 2, w1 / 2);
+    return path.simplified();
+}
+
+void leaf(QPainter &p, QPointF base, double len, double angleDeg)
+{
+    p.save();
+    p.translate(base);
+    p.rotate(angleDeg);
+    QPainterPath path;
+    path.moveTo(0, 0);
+    path.quadTo(len * 0.45, -len * 0.34, len, 0);
+    path.quadTo(len * 0.45, len * 0.34, 0, 0);
+    p.fillPath(path, QColor(0x92, 0xCC, 0x6C));
+    p.setPen(QPen(QColor(0x74, 0xB0, 0x52), 0.8));
+    p.drawLine(QPointF(len * 0.1, 0), QPointF(len * 0.8, 0));
+    p.restore();
+}
+
+// An apple blossom: five round petals, pale pink with a deeper heart, and a few stamens.
+void blossom(QPainter &p, QPointF c, double rad, double turn)
+{
+    p.save();
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 5; ++i) {
+        const double a = qDegreesToRadians(turn + i * 72.0);
+        const QPointF pc = c + QPointF(std::cos(a), std::sin(a)) * rad * 0.52;
+        QRadialGradient g(c, rad);
+        g.setColorAt(0.0, QColor(0xF2, 0x9C, 0xBA));
+        g.setColorAt(0.45, QColor(0xFA, 0xCF, 0xDD));
+        g.setColorAt(1.0, QColor(0xFF, 0xF1, 0xF5));
+        p.setBrush(g);
+        p.drawEllipse(pc, rad * 0.5, rad * 0.5);
+    }
+    p.setBrush(QColor(0xF6, 0xD3, 0x5A));
+    for (int i = 0; i < 5; ++i) {
+        const double a = qDegreesToRadians(turn + 36.0 + i * 72.0);
+        p.drawEllipse(c + QPointF(std::cos(a), std::sin(a)) * rad * 0.22, rad * 0.09, rad * 0.09);
+    }
+    p.restore();
+}
+
+void bud(QPainter &p, QPointF c, double rad, double angleDeg)
+{
+    p.save();
+    p.translate(c);
+    p.rotate(angleDeg);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xF0, 0x9E, 0xBC));
+    p.drawEllipse(QPointF(0, 0), rad * 1.25, rad);
+    p.setBrush(QColor(0x92, 0xCC, 0x6C));
+    p.drawEllipse(QPointF(-rad * 1.0, 0), rad * 0.55, rad * 0.65);
+    p.restore();
+}
+
+void butterfly(QPainter &p, QPointF c, double size, double angleDeg)
+{
+    p.save();
+    p.translate(c);
+    p.rotate(angleDeg);
+    p.setPen(QPen(QColor(0xE8, 0x9A, 0x3C), size * 0.06));
+    for (int side : {-1, 1}) {
+        p.setBrush(QColor(0xFC, 0xDC, 0x6E));
+        p.drawEllipse(QPointF(side * size * 0.42, -size * 0.22), size * 0.42, size * 0.34);
+        p.setBrush(QColor(0xFB, 0xC8, 0x60));
+        p.drawEllipse(QPointF(side * size * 0.3, size * 0.28), size * 0.28, size * 0.24);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x6E, 0x58, 0x4A));
+    p.drawEllipse(QPointF(0, 0), size * 0.08, size * 0.45);
+    p.setPen(QPen(QColor(0x6E, 0x58, 0x4A), size * 0.05, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    for (int side : {-1, 1}) {
+        QPainterPath feeler(QPointF(0, -size * 0.4));
+        feeler.quadTo(side * size * 0.08, -size * 0.7, side * size * 0.26, -size * 0.8);
+        p.drawPath(feeler);
+    }
+    p.restore();
+}
+
+// A blossoming branch reaching in from the top-left corner: the meadow's mark in the small
+// preview of the background chooser, well clear of the board in the middle.
+void blossomBranch(QPainter &p)
+{
+    const Curve main{{-10, 6}, {64, 44}, {156, 32}};
+    const Curve up{main.at(0.36), {64, 14}, {84, 8}};
+    const Curve down{main.at(0.6), {100, 46}, {106, 64}};
+    const Curve tip{main.at(0.82), {140, 20}, {146, 14}};
+    const QColor bark(0x8E, 0x66, 0x4A);
+    p.fillPath(taperedTwig(main, 11, 2.6), bark);
+    p.fillPath(taperedTwig(up, 4.2, 1.8), bark);
+    p.fillPath(taperedTwig(down, 4.2, 1.8), bark);
+    p.fillPath(taperedTwig(tip, 2.6, 1.4), bark);
+    // A lit upper edge gives the wood a little roundness.
+    p.setPen(QPen(QColor(0xB0, 0x88, 0x64), 1.2, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath rim(main.at(0.02) + QPointF(0, -3.4));
+    for (int i = 1; i <= 16; ++i) {
+        const double t = 0.02 + 0.7 * i / 16.0;
+        rim.lineTo(main.at(t) + QPointF(0, -3.4 * (1.0 - t)));
+    }
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(rim);
+
+    leaf(p, main.at(0.22), 17, 118);
+    leaf(p, main.at(0.3), 15, -62);
+    leaf(p, up.at(0.5), 15, -100);
+    leaf(p, main.at(0.52), 16, 64);
+    leaf(p, down.at(0.6), 14, 8);
+    leaf(p, down.at(0.35), 13, 150);
+    leaf(p, main.at(0.9), 15, -38);
+    bud(p, up.b + QPointF(3, -1), 3.4, -20);
+    bud(p, main.b + QPointF(3, 1), 3.2, 10);
+    blossom(p, main.at(0.14), 9.5, 10);
+    blossom(p, main.at(0.27) + QPointF(2, 9), 7.5, 50);
+    blossom(p, up.at(0.72), 10.5, 40);
+    blossom(p, up.at(0.3) + QPointF(-3, -7), 7.5, 14);
+    blossom(p, main.at(0.46) + QPointF(-4, 8), 10.0, 22);
+    blossom(p, down.b, 9.5, 55);
+    blossom(p, main.at(0.74) + QPointF(2, -7), 10.5, 4);
+    blossom(p, main.at(0.64) + QPointF(-2, 9), 7.0, 66);
+    blossom(p, tip.b + QPointF(1, -2), 8.0, 30);
+}
+
 void paintMeadow(QPainter &p, QRandomGenerator &rng)
 {
     const Rgb skyTop = rgbOf(QColor(0x9C, 0xCF, 0xF0));
@@ -249,19 +426,26 @@ void paintMeadow(QPainter &p, QRandomGenerator &rng)
         return toRgb(c);
     });
     softLayer(p, 1.6, [](QPainter &lp) {
-        drawCloud(lp, {110, 70}, 150, 0.9);
+        drawCloud(lp, {262, 60}, 130, 0.9);
         drawCloud(lp, {530, 96}, 120, 0.85);
-        drawCloud(lp, {330, 36}, 80, 0.6);
+        drawCloud(lp, {400, 32}, 80, 0.6);
     });
-
-    // Grass blades and flowers, only along the bottom edge.
-    auto r = [&](double lo, double hi) { return lo + (hi - lo) * rng.generateDouble(); };
     p.setRenderHint(QPainter::Antialiasing);
+    blossomBranch(p);
+    butterfly(p, {66, 86}, 13, -18);
+
+    // Grass blades and flowers, only along the bottom edge. The game prints its rights notice at
+    // the bottom left, so the grass stays short and flowerless there to keep it readable.
+    constexpr double calmUntil = 100.0;
+    auto calm = [&](double x) {
+        return 1.0 - smoothStep(std::clamp((x - calmUntil) / 40, 0.0, 1.0));
+    };
+    auto r = [&](double lo, double hi) { return lo + (hi - lo) * rng.generateDouble(); };
     for (int layer = 0; layer < 2; ++layer) {
         const QColor blade = layer == 0 ? QColor(0x7C, 0xB8, 0x5E) : QColor(0x68, 0xA8, 0x4E);
         for (double x = -4; x < kW + 4; x += r(3.0, 6.0)) {
             const double base = kH + 2;
-            const double h = layer == 0 ? r(16, 34) : r(10, 22);
+            const double h = (layer == 0 ? r(16, 34) : r(10, 22)) * (1.0 - 0.85 * calm(x));
             const double lean = r(-7, 7);
             QPainterPath path;
             path.moveTo(x - 2, base);
@@ -278,11 +462,16 @@ void paintMeadow(QPainter &p, QRandomGenerator &rng)
     for (double x = r(4, 14); x < kW; x += r(16, 30)) {
         const double y = kH - r(8, 26);
         const double rad = r(5.0, 8.5);
-        p.setPen(QPen(QColor(0x5E, 0x9E, 0x48), 1.4));
-        p.drawLine(QPointF(x, y), QPointF(x + r(-1.5, 1.5), kH));
+        const double stemEnd = x + r(-1.5, 1.5);
         const int pc = int(rng.bounded(int(petals.size())));
         const int cc = int(rng.bounded(int(centres.size())));
-        flower(p, {x, y}, rad, petals[size_t(pc)], centres[size_t(cc)], r(0, 72));
+        const double turn = r(0, 72);
+        // Skipped flowers still draw their numbers, so the rest of the row keeps its place.
+        if (x - rad < calmUntil + 4)
+            continue;
+        p.setPen(QPen(QColor(0x5E, 0x9E, 0x48), 1.4));
+        p.drawLine(QPointF(x, y), QPointF(stemEnd, kH));
+        flower(p, {x, y}, rad, petals[size_t(pc)], centres[size_t(cc)], turn);
     }
 }
 
