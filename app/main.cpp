@@ -7,6 +7,7 @@
 #include "MessageBoxDialogs.h"
 #include "ModResFiles.h"
 #include "Settings.h"
+#include "SettingsTable.h"
 #include "Sound.h"
 #include "StartupPrefetch.h"
 #include "TempDir.h"
@@ -74,7 +75,7 @@ int main(int argc, char **argv)
     });
     if (otherCopy)
         return 0;
-    proc.step([&] { starts = readStartCount(); });
+    proc.step([&] { starts = Setting::readStartCount(); });
     proc.step([&] { setLangBase(startLangBase(starts, QLocale::system())); });
     proc.step([&] {
         setLangFilePath(GetTempDir() + QStringLiteral("~tmp.lng"));
@@ -84,7 +85,7 @@ int main(int argc, char **argv)
         qint16 next = starts;
         Procedure count(Proc::Allgemein::Main);
         count.step([&] { next = checkedInt16(qint32(starts) + 1); });
-        writeStartCount(next);
+        Setting::writeStartCount(next);
     });
     proc.step([&] {
         setSplashMode(true);

@@ -13,6 +13,7 @@
 #include "ModResFiles.h"
 #include "Places.h"
 #include "Settings.h"
+#include "SettingsTable.h"
 #include "Sound.h"
 #include "Utilities.h"
 
@@ -247,8 +248,7 @@ void frmQuendo::Form_Load()
     step([&] { posAlpha(); });
     step([&] { loadAlpha(); });
     step([&] {
-        setLangBase(
-            validLangBase(GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Sprache"), 0)));
+        setLangBase(Setting::readInRange(Setting::Language));
         imgLang_Click(langBase() / 1000);
     });
     step([&] { seedRandomFromClock(); });

@@ -3,6 +3,8 @@
 #include "ErrorConvention.h"
 #include "IniFile.h"
 #include "Settings.h"
+#include "SettingsTable.h"
+#include "TextIds.h"
 
 #include <QFile>
 
@@ -118,6 +120,11 @@ QString GetLang(int n)
     return result;
 }
 
+QString uiText(int id)
+{
+    return GetLang(langBase() + id);
+}
+
 QString windowsLanguageId(const QLocale &locale)
 {
     for (const LanguageIds &ids : kLanguageIds) {
@@ -146,12 +153,7 @@ qint16 startLangBase(qint16 startCount, const QLocale &locale)
 {
     if (startCount == 0)
         return langBaseForLanguageId(windowsLanguageId(locale));
-    return GetIniInt(QStringLiteral("Optionen"), QStringLiteral("Sprache"), 0);
-}
-
-qint16 validLangBase(qint32 base)
-{
-    return base >= 0 && base < kLanguageCount * 1000 && base % 1000 == 0 ? qint16(base) : 0;
+    return Setting::readInRange(Setting::Language);
 }
 
 QString languageOwnName(int index)

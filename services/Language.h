@@ -29,6 +29,3 @@ qint16 startLangBase(qint16 startCount, const QLocale &locale);
 
 // The language's name in itself ("Deutsch", "English", ... "Français"), shown on its flag.
 QString languageOwnName(int index);
-
-// A base read from a hand-edited settings file may be anything; the program only knows seven.
-qint16 validLangBase(qint32 base);

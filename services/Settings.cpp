@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
-#include <QSettings>
 
 namespace {
 
@@ -76,29 +75,4 @@ QString numText(qint32 value)
 QString numTextPlain(qint32 value)
 {
     return QString::number(value);
-}
-
-namespace {
-
-// The per-user store of the platform (~/.config/Quendo/Quendo.conf on Linux).
-class UserStore : public QSettings
-{
-public:
-    UserStore() : QSettings(QSettings::NativeFormat, QSettings::UserScope, kAppTitle, kAppTitle) {}
-};
-
-const QString kStartVal = QStringLiteral("Optionen/StartVal");
-
-} // namespace
-
-qint16 readStartCount()
-{
-    return checkedInt16(IniFile::leadingNumber(UserStore().value(kStartVal).toString()));
-}
-
-void writeStartCount(qint16 value)
-{
-    UserStore store;
-    store.setValue(kStartVal, numTextPlain(value));
-    store.sync();
 }

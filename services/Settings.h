@@ -22,7 +22,3 @@ void SaveIni(const QString &section, const QString &key, const QString &value);
 // that are not negative), and the plain form "8".
 QString numText(qint32 value);
 QString numTextPlain(qint32 value);
-
-// The per-user start counter "StartVal", kept apart from the settings file.
-qint16 readStartCount();
-void writeStartCount(qint16 value);

@@ -8,6 +8,24 @@
 #include <memory>
 #include <optional>
 
+// The sound effects by name.
+namespace Wav {
+enum Id : int
+{
+    WordSolved = 100,
+    RightLetter = 101,
+    Tick = 102, // a word-field cell placed or uncovered by the program
+    ChooserClosed = 103,
+    WrongLetter = 104,
+    GameOver = 105,
+};
+// Each picture set 101..105 has its own sound for the tenth miss, 106..110.
+constexpr Id closingSound(int pictureSet)
+{
+    return Id(pictureSet + 5);
+}
+} // namespace Wav
+
 // Where the samples of a RIFF WAVE image lie; only 8-bit unsigned mono PCM is playable.
 struct WavInfo
 {

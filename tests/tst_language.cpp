@@ -158,10 +158,14 @@ private slots:
 
     void handEditedLanguageBasesFallBackToGerman()
     {
-        QCOMPARE(int(validLangBase(6000)), 6000);
-        QCOMPARE(int(validLangBase(1500)), 0);
-        QCOMPARE(int(validLangBase(7000)), 0);
-        QCOMPARE(int(validLangBase(-1000)), 0);
+        ProgramFolder folder;
+        for (const char *stored : {"1500", "7000", "-1000", "200", "x"}) {
+            folder.write(QStringLiteral("Quendo.ini"),
+                         QByteArray("[Optionen]\r\nSprache=") + stored + "\r\n");
+            QCOMPARE(int(startLangBase(3, QLocale(QStringLiteral("de_DE")))), 0);
+        }
+        folder.write(QStringLiteral("Quendo.ini"), "[Optionen]\r\nSprache= 5000\r\n");
+        QCOMPARE(int(startLangBase(3, QLocale(QStringLiteral("en_US")))), 5000);
     }
 };
 

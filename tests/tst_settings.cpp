@@ -1,4 +1,5 @@
 #include "Settings.h"
+#include "SettingsTable.h"
 #include "TestSupport.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,10 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 namespace {
 const QString E = QStringLiteral("Einstellungen");
@@ -148,13 +153,84 @@ private slots:
     void aFailedWriteLeavesTheOldFileWhole()
     {
         ProgramFolder folder;
-        folder.write(QStringLiteral("Quendo.ini"), "[Einstellungen]\r\nBack=1\r\n");
-        // A folder in the way of the temporary copy makes the atomic write fail.
-        QDir(folder.path()).mkdir(QStringLiteral("Quendo.ini.lock"));
+        const QByteArray old = "[Einstellungen]\r\nSpieler1=Anna\r\nSpieler2=Ben\r\nBack=1\r\n";
+        folder.write(QStringLiteral("Quendo.ini"), old);
+        // Files may not grow past 40 bytes now, for root as well: the new copy cannot be
+        // written whole.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit before{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+        rlimit small = before;
+        small.rlim_cur = 40;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         SaveIni(E, QStringLiteral("Letter"), numTextPlain(3));
-        const QByteArray after = folder.read(QStringLiteral("Quendo.ini"));
-        QVERIFY(after == "[Einstellungen]\r\nBack=1\r\n" ||
-                after == "[Einstellungen]\r\nBack=1\r\nLetter=3\r\n");
+        setrlimit(RLIMIT_FSIZE, &before);
+        QCOMPARE(folder.read(QStringLiteral("Quendo.ini")), old);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"Quendo.ini"}));
+    }
+
+    void theTableWritesEachSettingInItsOwnForm()
+    {
+        ProgramFolder folder;
+        Setting::write(Setting::NumPlayers, 3);
+        Setting::write(Setting::SoundOn, -1);
+        Setting::write(Setting::LetterStyle, 8);
+        Setting::write(Setting::Background, 0);
+        Setting::write(Setting::hints(4), 0);
+        Setting::write(Setting::playerName(2), QStringLiteral(" Ben "));
+        Setting::write(Setting::vocabFile(6000), QStringLiteral("animaux.dat"));
+        Setting::write(Setting::Language, 6000);
+        QCOMPARE(folder.read(QStringLiteral("Quendo.ini")),
+                 QByteArray("[Einstellungen]\r\nnumPlayers= 3\r\nSound=-1\r\nLetter=8\r\n"
+                            "Back=0\r\nTipps4= 0\r\nSpieler2= Ben \r\nDatei6000=animaux.dat\r\n"
+                            "[Optionen]\r\nSprache= 6000\r\n"));
+        QCOMPARE(Setting::read(Setting::playerName(2)), QStringLiteral("Ben"));
+        QCOMPARE(Setting::read(Setting::playerName(3)), QStringLiteral("Spieler 3"));
+        QCOMPARE(Setting::read(Setting::hints(1)), qint16(2));
+    }
+
+    void valuesOutOfRangeAreBroughtBack_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("inRange");
+        QTest::newRow("players high") << QByteArray("numPlayers=9") << 9 << 4;
+        QTest::newRow("players low") << QByteArray("numPlayers=0") << 0 << 1;
+        QTest::newRow("rounds") << QByteArray("Runden= 5") << 5 << 10;
+        QTest::newRow("letter style") << QByteArray("Letter=77") << 77 << 10;
+        QTest::newRow("background") << QByteArray("Back=-4") << -4 << 0;
+        QTest::newRow("language between") << QByteArray("Sprache=2500") << 2500 << 0;
+        QTest::newRow("language high") << QByteArray("Sprache=7000") << 7000 << 0;
+        QTest::newRow("language ok") << QByteArray("Sprache= 3000") << 3000 << 3000;
+    }
+    void valuesOutOfRangeAreBroughtBack()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(int, stored);
+        QFETCH(int, inRange);
+        ProgramFolder folder;
+        const bool options = line.startsWith("Sprache");
+        folder.write(QStringLiteral("Quendo.ini"),
+                     (options ? "[Optionen]\r\n" : "[Einstellungen]\r\n") + line + "\r\n");
+        const Setting::Number &setting = options                         ? Setting::Language
+                                         : line.startsWith("numPlayers") ? Setting::NumPlayers
+                                         : line.startsWith("Runden")     ? Setting::RoundsToPlay
+                                         : line.startsWith("Letter")     ? Setting::LetterStyle
+                                                                         : Setting::Background;
+        QCOMPARE(int(Setting::read(setting)), stored);
+        QCOMPARE(int(Setting::readInRange(setting)), inRange);
+        QCOMPARE(int(Setting::peek(setting)), inRange);
+    }
+
+    void aFirstLookReportsNothing()
+    {
+        ProgramFolder folder;
+        folder.write(QStringLiteral("Quendo.ini"), "[Einstellungen]\r\nLetter=99999\r\n");
+        ErrorRecorder errors;
+        QCOMPARE(Setting::peek(Setting::LetterStyle), qint16(10));
+        QVERIFY(errors.errors().isEmpty());
+        QCOMPARE(Setting::read(Setting::LetterStyle), qint16(0)); // reported, then ignored
+        QCOMPARE(errors.errors().size(), 1);
     }
 
     void startCounterLivesInTheUserStore()
@@ -163,9 +239,9 @@ private slots:
         QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quendo"),
                   QStringLiteral("Quendo"))
             .remove(QStringLiteral("Optionen"));
-        QCOMPARE(readStartCount(), qint16(0));
-        writeStartCount(7);
-        QCOMPARE(readStartCount(), qint16(7));
+        QCOMPARE(Setting::readStartCount(), qint16(0));
+        Setting::writeStartCount(7);
+        QCOMPARE(Setting::readStartCount(), qint16(7));
         QVERIFY(!QFile::exists(folder.file(QStringLiteral("Quendo.ini"))));
         QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quendo"),
                         QStringLiteral("Quendo"));

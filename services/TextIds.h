@@ -1,0 +1,73 @@
+// The texts of the language table by name. Text id n of the current language is
+// GetLang(langBase() + n); uiText(id) looks it up.
+#pragma once
+
+#include <QString>
+
+namespace Txt {
+
+enum Id : int
+{
+    NoTitle = 100, // not in the table: an empty title
+    Options = 101,
+    ShowSolution = 102,
+    SoundEffects = 103,
+    RepeatNotGuessed = 104,
+    RepeatAll = 105,
+    Vocabulary = 107,
+    Repeat = 108,
+    Names = 109,
+    Hints = 110,
+    Players = 111,
+    EditVocabulary = 113,
+    SeeReadMe = 116,
+    Help = 134,
+    MailToMaker = 135,
+    MakersHomepage = 136,
+    About = 137,
+    HasWon = 140,
+    Hurray = 141,
+    OnceAgain = 142,
+    ReallyEnd = 143,
+    ProgramEnd = 144,
+    MinWordLength = 145,
+    DefaultVocabFile = 146,
+    ReallyNewGame = 149,
+    Next = 150,
+    EditVocabularyTitle = 151,
+    SaveChanges = 152,
+    Add = 153,
+    Delete = 154,
+    Save = 155,
+    Cancel = 156,
+    ChangePassword = 157,
+    OldPassword = 158,
+    NewPassword = 159,
+    RepeatPassword = 160,
+    EnterPassword = 161,
+    WrongPassword = 162,
+    PasswordProtection = 163,
+    LanguageFolder = 166,
+    LetterStyle = 167,
+    StartGame = 169,
+    EndGame = 170,
+    RestartsTheGame = 172,
+    Background = 173,
+    RoundsToPlay = 176,
+    VocabularyEmpty = 177,
+    EntriesTooShortOrLong = 178,
+    NewFile = 179,
+    OverwriteFile = 180,
+    NameOfNewFile = 181,
+    Draw = 182,
+    NoWordFits = 183,
+    ChangeTheOptions = 184,
+    FirstBuiltInWord = 300,
+};
+
+inline constexpr int kBuiltInWords = 50;
+
+} // namespace Txt
+
+// Text id in the current interface language.
+QString uiText(int id);
