@@ -9,6 +9,7 @@
 #include "Settings.h"
 #include "SettingsTable.h"
 #include "Sound.h"
+#include "StartupPictures.h"
 #include "StartupPrefetch.h"
 #include "TempDir.h"
 
@@ -54,8 +55,8 @@ int main(int argc, char **argv)
     auto prefetch = std::make_unique<StartupPrefetch>();
     const auto endPrefetch = qScopeGuard([&] { prefetch.reset(); });
     prefetch->addFontDatabase();
-    prefetch->addPictures(ratioPaths(frmInfo::firstPictures() + frmQuendo::designPictures() +
-                                     frmQuendo::settingsPictures()));
+    prefetch->addPictures(
+        ratioPaths(StartupPictures::design() + StartupPictures::chosenBySettings()));
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationDisplayName(kAppTitle);
     QApplication::setDesktopFileName(QStringLiteral("quendo"));

@@ -95,14 +95,4 @@ QRect baseBar(const Input &in, const Placement &p)
                  px(in.board.width() - 20 * f), px(10 * f));
 }
 
-int cellPitch(int templateCellWidth)
-{
-    return px(templateCellWidth * 1.1);
-}
-
-int wordCellLeft(int usableWidth, int length, int pitch, int i)
-{
-    return (usableWidth - length * pitch) / 2 + 10 + (i - 1) * pitch;
-}
-
 } // namespace BoardLayout

@@ -22,7 +22,7 @@ QSize boardSize(QSize screen);
 // The staggered keyboard rows of the alphabet strip, relative to its anchor (not scaled).
 QPoint letterOffset(int index);
 
-// Whole-number division after rounding, truncating toward zero, as the layout formulas use it.
+// Half of a length, rounded to whole pixels first and the half truncated toward zero.
 int halfOf(double value);
 // Nearest whole pixel, halves to the even neighbour.
 int px(double value);
@@ -66,10 +66,5 @@ Placement place(const Input &in);
 
 // The thin bar under the word field that the background is painted into a second time.
 QRect baseBar(const Input &in, const Placement &p);
-
-// Left edge of word-field cell i (1..n) of a word of n cells: the cells are centred on the
-// board. pitch and usable width as the game computes them.
-int cellPitch(int templateCellWidth);
-int wordCellLeft(int usableWidth, int length, int pitch, int i);
 
 } // namespace BoardLayout

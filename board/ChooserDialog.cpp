@@ -5,7 +5,7 @@
 #include "ErrorConvention.h"
 #include "Language.h"
 #include "ModResFiles.h"
-#include "Settings.h"
+#include "TextIds.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -17,7 +17,7 @@ const ChooserTable &letterChooserTable()
                                     Proc::frmLetters::picLetter_Click,
                                     Proc::frmLetters::picLetter_DblClick,
                                     Proc::frmLetters::cmdOK_Click,
-                                    QStringLiteral("Letter"),
+                                    &Setting::LetterStyle,
                                     111,
                                     11,
                                     {120, 89},
@@ -26,7 +26,7 @@ const ChooserTable &letterChooserTable()
                                     {16, 16},
                                     {140, 107},
                                     {488, 280, 49, 33},
-                                    167};
+                                    Txt::LetterStyle};
     return table;
 }
 
@@ -36,7 +36,7 @@ const ChooserTable &backgroundChooserTable()
                                     Proc::frmBack::picBack_Click,
                                     Proc::frmBack::picBack_DblClick,
                                     Proc::frmBack::cmdOK_Click,
-                                    QStringLiteral("Back"),
+                                    &Setting::Background,
                                     200,
                                     4,
                                     {100, 100},
@@ -45,7 +45,7 @@ const ChooserTable &backgroundChooserTable()
                                     {24, 16},
                                     {120, 120},
                                     {280, 200, 41, 41},
-                                    173};
+                                    Txt::Background};
     return table;
 }
 
@@ -53,7 +53,7 @@ ChooserDialog::ChooserDialog(const ChooserTable &table, qint16 &choice, QWidget 
     : QDialog(parent), m_table(table), m_choice(choice)
 {
     setObjectName(table.formLoad.module.toString());
-    setWindowTitle(GetLang(langBase() + table.titleText));
+    setWindowTitle(uiText(table.titleText));
     for (int i = 0; i < table.count; ++i) {
         auto *thumb = new ClickableImage(this);
         thumb->setGeometry(thumbnailRect(i));
@@ -117,7 +117,7 @@ void ChooserDialog::select(int index)
             throw RunTimeError(ErrNo::SubscriptOutOfRange, QString::number(index));
         centreFrameOn(index);
         m_choice = qint16(index);
-        SaveIni(QStringLiteral("Einstellungen"), m_table.settingsKey, numTextPlain(index));
+        Setting::write(*m_table.setting, qint16(index));
     });
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ProcedureNames.h"
+#include "SettingsTable.h"
 
 #include <QDialog>
 #include <QList>
@@ -17,7 +18,7 @@ struct ChooserTable
     ProcName click;
     ProcName doubleClick;
     ProcName ok;
-    QString settingsKey; // "Letter" / "Back"
+    const Setting::Number *setting; // the letter style or the background
     int firstBitmap;
     int count;
     QSize thumbnail;

@@ -1,6 +1,6 @@
 // The rules of play of the main window, apart from any widget: the turn cycle, the play of a
-// word and the word pool, driven through GameView and SoundPlayer. Every procedure handles its
-// own run-time errors under module "frmQuendo" and its own name.
+// word and the word pool, driven through the window's roles and the sound player. Every
+// procedure handles its own run-time errors under module "frmQuendo" and its own name.
 #pragma once
 
 #include "GameContext.h"
@@ -12,9 +12,9 @@
 class Game
 {
 public:
-    Game(GameState &state, GameView &view, SoundPlayer &sound)
-        : m_ctx{state, view, sound}, m_loader(m_ctx, m_pool), m_turns(m_ctx, m_loader, m_play),
-          m_play(m_ctx, m_pool, m_loader, m_turns)
+    Game(GameState &state, const GameView &view, SoundPlayer &sound)
+        : m_ctx{state, view, sound, m_facts}, m_loader(m_ctx, m_pool),
+          m_turns(m_ctx, m_loader, m_play), m_play(m_ctx, m_pool, m_loader, m_turns)
     {
     }
     Game(const Game &) = delete;
@@ -28,12 +28,13 @@ public:
     void StartGame() { m_turns.StartGame(); }
     void NextPlayer() { m_turns.NextPlayer(); }
     void WaitForNext() { m_turns.WaitForNext(); }
+    void pressNext() { m_turns.pressNext(); }
     // The options restart and the language switch: reset, then release a waiting hand-over or
     // lay out a word, and mark the game running.
     void restartGame(Procedure &caller)
     {
         zurueck();
-        if (!m_ctx.view.closing())
+        if (!m_ctx.closing())
             m_turns.restartGame(caller);
     }
 
@@ -46,13 +47,20 @@ public:
     void WortAnzeigen() { m_play.WortAnzeigen(); }
     int wordLength() const { return m_play.wordLength(); }
 
-    // The word pool (List1). The vocabulary editor's OK replaces it with pool().replace().
+    // What the window shows of the game.
+    const LetterStrip &strip() const { return m_facts.strip; }
+    // The letters of the language, as the letter sheet or the language changes (loadAlpha).
+    void loadStrip(int languageDigit) { m_facts.strip.loadAlpha(languageDigit, m_ctx.state.gameRunning); }
+    TurnPhase phase() const { return m_facts.phase; }
+
+    // The word pool. The vocabulary editor replaces it with pool().replace().
     void List1_Ini() { m_loader.List1_Ini(); }
     void WortList() { m_loader.WortList(); }
     WordPool &pool() { return m_pool; }
     const WordPool &pool() const { return m_pool; }
 
 private:
+    PlayFacts m_facts;
     GameContext m_ctx;
     WordPool m_pool;
     PoolLoader m_loader;

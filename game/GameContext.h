@@ -1,20 +1,41 @@
-// What the parts of the game share: the state, the window, the sounds, and the small rules
-// every procedure follows (16-bit arithmetic, checked indices, leave when the window closes).
+// What the parts of the game share: the state, the window's roles, the sounds, the facts the
+// game keeps for itself, and the small rules every procedure follows (16-bit arithmetic,
+// checked indices, leave when the window closes).
 #pragma once
 
 #include "Alphabet.h"
 #include "ErrorConvention.h"
 #include "GameState.h"
 #include "GameView.h"
-#include "Language.h"
+#include "LetterStrip.h"
 #include "RunTimeError.h"
 #include "SoundPlayer.h"
+#include "TextIds.h"
 
 #include <QString>
 #include <QStringView>
 
 #include <algorithm>
+#include <array>
 #include <utility>
+
+// Where a turn stands. The Next button shows exactly while it is HandOver.
+enum class TurnPhase
+{
+    Idle,      // no word: before the first Start, or no word fits the board
+    LayingOut, // NewWord places the cells
+    Guessing,
+    WordOver, // solved or lost: the closing sounds and the solution
+    HandOver, // waiting for Next
+};
+
+// The facts of play the window shows but does not decide.
+struct PlayFacts
+{
+    LetterStrip strip;
+    TurnPhase phase = TurnPhase::Idle;
+    std::array<QString, kMaxPlayers> shownNames; // as the name labels show them
+};
 
 // Element i of a fixed array, or a SubscriptOutOfRange error.
 template <typename Array> auto &checkedAt(Array &array, qint64 i)
@@ -33,23 +54,46 @@ inline bool sameLetter(QChar upper, const QString &letter)
 struct GameContext
 {
     GameState &state;
-    GameView &view;
+    GameView view;
     SoundPlayer &sound;
+    PlayFacts &facts;
 
     // Runs one step of proc. False when the procedure is to be left: Cancel or End was
     // chosen, or the window is closing and must not be touched again.
     template <typename F> bool step(Procedure &proc, F &&f) const
     {
-        return proc.step(std::forward<F>(f)) && !view.closing();
+        return proc.step(std::forward<F>(f)) && !closing();
     }
 
-    void playSound(int id) const
+    bool closing() const { return view.waits.closing(); }
+
+    void playSound(Wav::Id id) const
     {
         if (state.soundOn != 0)
             sound.play(id);
     }
 
-    static QString text(int id) { return GetLang(langBase() + id); }
+    // A strip button as the game decides it, shown at once.
+    void setStripButton(int button, bool available, bool enabled) const
+    {
+        facts.strip.setAvailable(button, available);
+        facts.strip.setEnabled(button, enabled);
+        view.board.showStripButton(button, available, enabled);
+    }
+    void setStripEnabled(int button, bool enabled) const
+    {
+        setStripButton(button, facts.strip.slot(button).available, enabled);
+    }
+    void setStripAvailable(int button, bool available) const
+    {
+        setStripButton(button, available, facts.strip.slot(button).enabled);
+    }
+
+    void setPhase(TurnPhase phase) const
+    {
+        facts.phase = phase;
+        view.waits.wake();
+    }
 
     // The last strip button; a stray value never reaches past the strip.
     int lastButton() const { return std::clamp<int>(state.lastLetter, 0, Alphabet::kLastLetter); }

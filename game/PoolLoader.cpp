@@ -5,33 +5,30 @@
 
 namespace {
 
-constexpr int kFileEmptyText = 177;
-constexpr int kEntriesTooShortText = 178;
-constexpr int kBuiltInFirst = 300;
-constexpr int kBuiltInCount = 50;
-
 // The hourglass goes when the procedure is left, however it is left, unless the window is
 // already being closed.
 class BusyCursor
 {
 public:
-    explicit BusyCursor(GameView &view) : m_view(view) {}
+    explicit BusyCursor(GameWaits &waits) : m_waits(waits) {}
     ~BusyCursor()
     {
         try {
-            if (m_shown && !m_view.closing())
-                m_view.setBusyCursor(false);
+            if (m_shown && !m_waits.closing())
+                m_waits.setBusyCursor(false);
         } catch (...) {
         }
     }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
     void show()
     {
-        m_view.setBusyCursor(true);
+        m_waits.setBusyCursor(true);
         m_shown = true;
     }
 
 private:
-    GameView &m_view;
+    GameWaits &m_waits;
     bool m_shown = false;
 };
 
@@ -41,7 +38,7 @@ void PoolLoader::List1_Ini()
 {
     Procedure proc(Proc::frmQuendo::List1_Ini);
     GameState &s = m_ctx.state;
-    BusyCursor busy(m_ctx.view);
+    BusyCursor busy(m_ctx.view.waits);
     if (!m_ctx.step(proc, [&] { m_pool.clear(); }))
         return;
     if (!m_ctx.step(proc, [&] { busy.show(); }))
@@ -55,9 +52,9 @@ void PoolLoader::List1_Ini()
     if (!m_pool.isEmpty())
         return;
     if (!m_ctx.step(proc, [&] {
-            m_ctx.view.showMessage(GameContext::text(kFileEmptyText) + QStringLiteral("\r\n") +
-                                       GameContext::text(kEntriesTooShortText),
-                                   kAppTitle, false);
+            m_ctx.view.questions.showMessage(uiText(Txt::VocabularyEmpty) + QStringLiteral("\r\n") +
+                                                 uiText(Txt::EntriesTooShortOrLong),
+                                             kAppTitle, false);
         }))
         return;
     WortList();
@@ -66,9 +63,9 @@ void PoolLoader::List1_Ini()
 void PoolLoader::WortList()
 {
     Procedure proc(Proc::frmQuendo::WortList);
-    for (int i = 0; i < kBuiltInCount; ++i) {
+    for (int i = 0; i < Txt::kBuiltInWords; ++i) {
         if (!m_ctx.step(proc, [&] {
-                const QString word = GameContext::text(kBuiltInFirst + i);
+                const QString word = uiText(Txt::FirstBuiltInWord + i);
                 if (word.size() >= qMax<int>(m_ctx.state.minLen, 1))
                     m_pool.append(word);
             }))

@@ -2,41 +2,25 @@
 
 #include "PoolLoader.h"
 #include "Settings.h"
+#include "SettingsTable.h"
 #include "Utilities.h"
 #include "WordPlay.h"
 
-#include <limits>
-
 namespace {
 
-const QString kSection = QStringLiteral("Einstellungen");
-
-constexpr int kNameMax = 25;
 // Names are shortened only down to this length, keeping their first eight characters.
 constexpr int kShortestShortened = 10;
 
-constexpr int kWonText = 140;
-constexpr int kHurrayText = 141;
-constexpr int kOnceAgainText = 142;
-constexpr int kReallyNewGameText = 149;
-constexpr int kDrawText = 182;
-constexpr int kGameOverSound = 105;
-
-qint16 clamped(qint16 value, qint16 lo, qint16 hi)
-{
-    return std::clamp(value, lo, hi);
-}
-
 // The name as the label can show it: while wider than the label, all but the last two
 // characters and a ".", at most length - 9 times.
-QString fittedName(const GameView &view, int slot, const QString &name)
+QString fittedName(const PlayerPanels &panels, int slot, const QString &name)
 {
-    const int room = view.nameLabelWidth(slot);
+    const int room = panels.nameLabelWidth(slot);
     QString shown = name;
-    if (view.textWidth(shown) <= room)
+    if (panels.textWidth(shown) <= room)
         return shown;
     for (qsizetype k = name.size(); k >= kShortestShortened; --k) {
-        if (view.textWidth(shown) > room)
+        if (panels.textWidth(shown) > room)
             shown = shown.left(shown.size() - 2) + u'.';
     }
     return shown;
@@ -44,33 +28,39 @@ QString fittedName(const GameView &view, int slot, const QString &name)
 
 } // namespace
 
+void TurnCycle::showName(int slot, const QString &shown)
+{
+    checkedAt(m_ctx.facts.shownNames, slot) = shown;
+    m_ctx.view.panels.setPlayerName(slot, shown);
+}
+
 void TurnCycle::readSettings()
 {
     Procedure proc(Proc::frmQuendo::Form_Load);
     GameState &s = m_ctx.state;
     s.lastLetter = Alphabet::kLastLetter;
-    const auto readInt = [&](qint16 &field, const QString &key, qint16 def, qint16 lo, qint16 hi) {
-        return m_ctx.step(proc, [&] { field = clamped(GetIniInt(kSection, key, def), lo, hi); });
+    const auto inRange = [&](qint16 &field, const Setting::Number &setting) {
+        return m_ctx.step(proc, [&] { field = Setting::readInRange(setting); });
     };
-    constexpr qint16 kLeast = std::numeric_limits<qint16>::min();
-    constexpr qint16 kMost = std::numeric_limits<qint16>::max();
-    if (!readInt(s.numPlayers, QStringLiteral("numPlayers"), 4, 1, kMaxPlayers) ||
-        !readInt(s.repeatMode, QStringLiteral("Wiederholung"), 1, kLeast, kMost) ||
-        !readInt(s.showSolution, QStringLiteral("Anzeige"), 1, kLeast, kMost) ||
-        !readInt(s.minLen, QStringLiteral("minLen"), 4, 1, 10) ||
-        !readInt(s.roundsToPlay, QStringLiteral("Runden"), 20, 10, 50) ||
-        !readInt(s.soundOn, QStringLiteral("Sound"), -1, kLeast, kMost))
+    // The rules take any stored repetition, solution and sound value as it stands.
+    const auto asStored = [&](qint16 &field, const Setting::Number &setting) {
+        return m_ctx.step(proc, [&] { field = Setting::read(setting); });
+    };
+    if (!inRange(s.numPlayers, Setting::NumPlayers) ||
+        !asStored(s.repeatMode, Setting::RepeatMode) ||
+        !asStored(s.showSolution, Setting::ShowSolution) ||
+        !inRange(s.minLen, Setting::MinLength) || !inRange(s.roundsToPlay, Setting::RoundsToPlay) ||
+        !asStored(s.soundOn, Setting::SoundOn))
         return;
     for (int i = 0; i < kMaxPlayers; ++i) {
-        const QString number = QString::number(i + 1);
         if (!m_ctx.step(proc, [&] {
-                const QString name = GetIniString(kSection, QStringLiteral("Spieler") + number,
-                                                  QStringLiteral("Spieler ") + number);
-                s.playerNames[size_t(i)] = trimBlanks(name.left(kNameMax)).toString();
-                m_ctx.view.setPlayerName(i, s.playerNames[size_t(i)]);
+                const QString name = Setting::read(Setting::playerName(i + 1));
+                s.playerNames[size_t(i)] =
+                    trimBlanks(name.left(Setting::kMaxNameLength)).toString();
+                showName(i, s.playerNames[size_t(i)]);
             }))
             return;
-        if (!readInt(s.hintsPerWord[size_t(i)], QStringLiteral("Tipps") + number, 2, 0, 3))
+        if (!inRange(s.hintsPerWord[size_t(i)], Setting::hints(i + 1)))
             return;
     }
 }
@@ -79,18 +69,18 @@ void TurnCycle::zurueck()
 {
     Procedure proc(Proc::frmQuendo::zurueck);
     GameState &s = m_ctx.state;
-    GameView &view = m_ctx.view;
+    const GameView &view = m_ctx.view;
     if (!m_ctx.step(proc, [&] {
             s.pictureSet = zz(101, 105);
-            view.loadPictureSet(s.pictureSet);
+            view.picture.loadPictureSet(s.pictureSet);
         }))
         return;
-    if (!m_ctx.step(proc, [&] { view.showEmptyBoard(); }))
+    if (!m_ctx.step(proc, [&] { view.picture.showEmptyBoard(); }))
         return;
     if (!m_ctx.step(proc, [&] { s.roundNo = 0; }))
         return;
     for (int i = s.numPlayers; i < kMaxPlayers; ++i) {
-        if (!m_ctx.step(proc, [&] { view.setSlotVisible(i, false); }))
+        if (!m_ctx.step(proc, [&] { view.panels.setSlotVisible(i, false); }))
             return;
     }
     for (int i = 0; i < s.numPlayers; ++i) {
@@ -100,7 +90,7 @@ void TurnCycle::zurueck()
             return;
     }
     m_loader.List1_Ini();
-    if (view.closing())
+    if (m_ctx.closing())
         return;
     if (!m_ctx.step(proc, [&] { s.currentPlayer = checkedInt16(s.numPlayers - 1); }))
         return;
@@ -110,19 +100,19 @@ void TurnCycle::zurueck()
 void TurnCycle::resetSlot(Procedure &proc, int slot, bool &leave)
 {
     GameState &s = m_ctx.state;
-    GameView &view = m_ctx.view;
+    const PlayerPanels &panels = m_ctx.view.panels;
     leave = !m_ctx.step(proc, [&] {
-        view.setPlayerName(slot, checkedAt(s.playerNames, slot));
+        showName(slot, checkedAt(s.playerNames, slot));
     }) || !m_ctx.step(proc, [&] {
-        const QString shown = fittedName(view, slot, s.playerNames[size_t(slot)]);
+        const QString shown = fittedName(panels, slot, s.playerNames[size_t(slot)]);
         if (shown != s.playerNames[size_t(slot)])
-            view.setPlayerName(slot, shown);
+            showName(slot, shown);
     }) || !m_ctx.step(proc, [&] {
         checkedAt(s.scores, slot) = 0;
-        view.setPlayerScore(slot, QStringLiteral("0"));
+        m_ctx.view.panels.setPlayerScore(slot, QStringLiteral("0"));
     }) || !m_ctx.step(proc, [&] {
-        view.setHighlight(slot, false);
-        view.setSlotVisible(slot, true);
+        m_ctx.view.panels.setHighlight(slot, false);
+        m_ctx.view.panels.setSlotVisible(slot, true);
     });
 }
 
@@ -130,17 +120,17 @@ void TurnCycle::StartGame()
 {
     Procedure proc(Proc::frmQuendo::StartGame);
     GameState &s = m_ctx.state;
-    GameView &view = m_ctx.view;
     if (s.gameRunning) {
         bool yes = false;
         if (!m_ctx.step(proc, [&] {
-                yes = view.askYesNo(GameContext::text(kReallyNewGameText), QStringLiteral("Start"));
+                yes = m_ctx.view.questions.askYesNo(uiText(Txt::ReallyNewGame),
+                                                    QStringLiteral("Start"));
             }))
             return;
         if (!yes)
             return;
         zurueck();
-        if (view.closing())
+        if (m_ctx.closing())
             return;
     }
     restartGame(proc);
@@ -148,36 +138,43 @@ void TurnCycle::StartGame()
 
 void TurnCycle::restartGame(Procedure &proc)
 {
-    GameView &view = m_ctx.view;
-    bool nextShowing = false;
-    if (!m_ctx.step(proc, [&] { nextShowing = view.nextVisible(); }))
-        return;
-    if (nextShowing) {
+    if (m_ctx.facts.phase == TurnPhase::HandOver) {
         // Releases the waiting hand-over, which passes the turn and lays out the next word.
-        if (!m_ctx.step(proc, [&] { view.setNextVisible(false); }))
+        if (!m_ctx.step(proc, [&] { pressNext(); }))
             return;
     } else {
         m_play.NewWord(proc);
-        if (proc.cancelled() || view.closing())
+        if (proc.cancelled() || m_ctx.closing())
             return;
     }
     m_ctx.step(proc, [&] { m_ctx.state.gameRunning = true; });
 }
 
+void TurnCycle::pressNext()
+{
+    if (m_ctx.facts.phase != TurnPhase::HandOver)
+        return;
+    m_ctx.view.board.showNext(false);
+    m_ctx.setPhase(TurnPhase::WordOver);
+}
+
 void TurnCycle::WaitForNext()
 {
     Procedure proc(Proc::frmQuendo::WaitForNext);
-    GameView &view = m_ctx.view;
+    const GameView &view = m_ctx.view;
     if (!m_ctx.step(proc, [&] {
-            view.setNextVisible(true);
-            view.focusNext();
+            m_ctx.setPhase(TurnPhase::HandOver);
+            view.board.showNext(true);
+            view.board.focusNext();
         }))
         return;
     for (int b = 0; b <= m_ctx.lastButton(); ++b) {
-        if (!m_ctx.step(proc, [&] { view.setStripEnabled(b, false); }))
+        if (!m_ctx.step(proc, [&] { m_ctx.setStripEnabled(b, false); }))
             return;
     }
-    if (!m_ctx.step(proc, [&] { view.waitWhileNextVisible(); }))
+    if (!m_ctx.step(proc, [&] {
+            view.waits.waitUntil([this] { return m_ctx.facts.phase != TurnPhase::HandOver; });
+        }))
         return;
     NextPlayer();
 }
@@ -186,10 +183,9 @@ void TurnCycle::NextPlayer()
 {
     Procedure proc(Proc::frmQuendo::NextPlayer);
     GameState &s = m_ctx.state;
-    GameView &view = m_ctx.view;
     if (!m_ctx.step(proc, [&] {
             checkedAt(s.scores, s.currentPlayer);
-            view.setHighlight(s.currentPlayer, false);
+            m_ctx.view.panels.setHighlight(s.currentPlayer, false);
         }))
         return;
     bool lastOfRound = false;
@@ -210,16 +206,16 @@ void TurnCycle::NextPlayer()
         return;
     if (!m_ctx.step(proc, [&] {
             checkedAt(s.scores, s.currentPlayer);
-            view.setHighlight(s.currentPlayer, true);
+            m_ctx.view.panels.setHighlight(s.currentPlayer, true);
         }))
         return;
-    m_ctx.step(proc, [&] { view.processEvents(); });
+    m_ctx.step(proc, [&] { m_ctx.view.waits.processEvents(); });
 }
 
 bool TurnCycle::announceResult(Procedure &proc)
 {
     GameState &s = m_ctx.state;
-    GameView &view = m_ctx.view;
+    GameQuestions &questions = m_ctx.view.questions;
     qint16 top = 0;
     int winner = 0;
     bool draw = false;
@@ -235,25 +231,26 @@ bool TurnCycle::announceResult(Procedure &proc)
                 draw = draw || (j != winner && s.scores[size_t(j)] == top);
         }))
         return false;
-    if (!m_ctx.step(proc, [&] { m_ctx.playSound(kGameOverSound); }))
+    if (!m_ctx.step(proc, [&] { m_ctx.playSound(Wav::GameOver); }))
         return false;
     if (!m_ctx.step(proc, [&] {
             if (draw) {
-                view.showMessage(GameContext::text(kDrawText), kAppTitle, true);
+                questions.showMessage(uiText(Txt::Draw), kAppTitle, true);
             } else {
-                view.showMessage(view.playerNameShown(winner) + QChar(13) +
-                                     GameContext::text(kWonText),
-                                 GameContext::text(kHurrayText), true);
+                questions.showMessage(checkedAt(m_ctx.facts.shownNames, winner) + QChar(13) +
+                                          uiText(Txt::HasWon),
+                                      uiText(Txt::Hurray), true);
             }
         }))
         return false;
     bool again = false;
-    if (!m_ctx.step(proc, [&] { again = view.askYesNo(GameContext::text(kOnceAgainText), {}); }))
+    if (!m_ctx.step(proc,
+                    [&] { again = questions.askYesNo(uiText(Txt::OnceAgain), QString()); }))
         return false;
     if (!again) {
-        m_ctx.step(proc, [&] { view.closeWindow(); });
+        m_ctx.step(proc, [&] { m_ctx.view.waits.closeWindow(); });
         return false;
     }
     zurueck();
-    return !proc.cancelled() && !view.closing();
+    return !proc.cancelled() && !m_ctx.closing();
 }

@@ -22,11 +22,14 @@ public:
     void StartGame();
     void NextPlayer();
     void WaitForNext();
+    // Next pressed (the button or Enter), or a restart releasing the hand-over.
+    void pressNext();
     // How the options dialog and the language switch start a game anew; errors of the word
     // layout go to the caller's procedure.
     void restartGame(Procedure &caller);
 
 private:
+    void showName(int slot, const QString &shown);
     void resetSlot(Procedure &proc, int slot, bool &leave);
     // False when the procedure is to be left.
     bool announceResult(Procedure &proc);

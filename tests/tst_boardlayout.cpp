@@ -40,8 +40,6 @@ private slots:
         QCOMPARE(halfOf(461), 230);
         QCOMPARE(halfOf(368.8), 184);
         QCOMPARE(halfOf(-222), -111);
-        QCOMPARE(cellPitch(29), 32);
-        QCOMPARE(cellPitch(30), 33);
     }
 
     void staggeredKeyboardRows()
@@ -131,16 +129,6 @@ private slots:
     {
         QCOMPARE(place(board({761, 553}, 1.0f, {1001, 700})).board, QPoint(120, 73));
         QCOMPARE(place(board({922, 691}, 1.0f, {700, 500})).board, QPoint(-111, -95));
-    }
-
-    void wordCellsAreCentred()
-    {
-        // 23 letters fit the small board's usable width of 741.
-        QCOMPARE(wordCellLeft(741, 23, 32, 1), 12);
-        QCOMPARE(wordCellLeft(741, 23, 32, 23), 716);
-        QVERIFY(wordCellLeft(741, 23, 32, 23) + 29 <= 761);
-        QCOMPARE(wordCellLeft(902, 6, 32, 1), 365);
-        QCOMPARE(wordCellLeft(902, 6, 32, 2), 397);
     }
 };
 

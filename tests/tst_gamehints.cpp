@@ -1,5 +1,5 @@
 // The hints a player gets at the start of each of his words.
-#include "FakeGameView.h"
+#include "GameFakes.h"
 
 #include <QSet>
 #include <QTest>
@@ -11,8 +11,8 @@ QSet<QChar> hintedLetters(const GameRig &rig)
 {
     QSet<QChar> used;
     for (int b = 0; b < 26; ++b) {
-        if (!rig.view.stripShown[size_t(b)])
-            used.insert(rig.view.letters[size_t(b)].at(0));
+        if (!rig.board.stripShown[size_t(b)])
+            used.insert(QChar(u'A' + b));
     }
     return used;
 }
@@ -46,10 +46,10 @@ private slots:
             }
             QCOMPARE(int(rig.state.foundCount), positions);
             QCOMPARE(rig.state.missCount, qint16(0));
-            QCOMPARE(rig.view.board().count(u'_'), 6 - positions);
+            QCOMPARE(rig.board.text().count(u'_'), 6 - positions);
             QCOMPARE(rig.sound.played.count(101), 2);
             QVERIFY(!rig.sound.played.contains(104));
-            QVERIFY(rig.view.startEnabled);
+            QVERIFY(rig.board.startEnabled);
         }
     }
 
@@ -81,15 +81,15 @@ private slots:
         GameRig rig(1000);
         startWith(rig, "Äh", {3, 3, 3, 3});
         QCOMPARE(hintedLetters(rig), QSet<QChar>({u'H'}));
-        QCOMPARE(rig.view.board(), QStringLiteral("_H"));
+        QCOMPARE(rig.board.text(), QStringLiteral("_H"));
         QCOMPARE(rig.state.currentPlayer, qint16(0));
-        QVERIFY(rig.view.faults.isEmpty());
+        QVERIFY(rig.record.faults.isEmpty());
     }
 
     void aHintThatSolvesPassesTheTurnAndGoesOnWithTheNextWord()
     {
         GameRig rig;
-        rig.view.atNextWait([&] { rig.useWords({"Zirkuszelt"}); });
+        rig.waits.atNextWait([&] { rig.useWords({"Zirkuszelt"}); });
         startWith(rig, "Oh", {2, 3, 0, 0});
         // The first player's hints solved his word for the full score.
         QCOMPARE(rig.state.scores[0], qint16(100));
@@ -99,7 +99,7 @@ private slots:
         // was still below his number of hints.
         QCOMPARE(hintedLetters(rig).size(), 4);
         QCOMPARE(rig.state.missCount, qint16(0));
-        QVERIFY(rig.view.faults.isEmpty());
+        QVERIFY(rig.record.faults.isEmpty());
     }
 };
 

@@ -1,5 +1,5 @@
 // The turn cycle: settings at load, reset, Start, the hand-over and the end of a game.
-#include "FakeGameView.h"
+#include "GameFakes.h"
 #include "Language.h"
 
 #include <QTest>
@@ -37,7 +37,7 @@ private slots:
         for (int i = 0; i < 4; ++i) {
             const QString name = QStringLiteral("Spieler %1").arg(i + 1);
             QCOMPARE(rig.state.playerNames[size_t(i)], name);
-            QCOMPARE(rig.view.names[size_t(i)], name);
+            QCOMPARE(rig.panels.names[size_t(i)], name);
             QCOMPARE(rig.state.hintsPerWord[size_t(i)], qint16(2));
         }
     }
@@ -67,7 +67,7 @@ private slots:
         rig.game.zurueck();
         rig.start();
         QVERIFY(!rig.state.currentWord.isEmpty());
-        QVERIFY(rig.view.faults.isEmpty());
+        QVERIFY(rig.record.faults.isEmpty());
         QVERIFY(rig.errors.errors().isEmpty());
     }
 
@@ -82,26 +82,26 @@ private slots:
         QCOMPARE(rig.state.playerNames[3], QStringLiteral("Spieler 4"));
 
         // 8 units a character, room for 12 characters.
-        rig.view.labelWidth = 100;
+        rig.panels.labelWidth = 100;
         rig.game.zurueck();
-        QCOMPARE(rig.view.names[0], QStringLiteral("Maximilian-."));
+        QCOMPARE(rig.panels.names[0], QStringLiteral("Maximilian-."));
         QCOMPARE(rig.state.playerNames[0], QStringLiteral("Maximilian-Alexander von"));
-        QCOMPARE(rig.view.names[1], QStringLiteral("Christina"));
+        QCOMPARE(rig.panels.names[1], QStringLiteral("Christina"));
 
         // However narrow the label: the first eight characters and the dot stay; a name shorter
         // than ten characters is never shortened.
-        rig.view.labelWidth = 30;
+        rig.panels.labelWidth = 30;
         rig.game.zurueck();
-        QCOMPARE(rig.view.names[0], QStringLiteral("Maximili."));
-        QCOMPARE(rig.view.names[1], QStringLiteral("Christina"));
-        QCOMPARE(rig.view.names[2], QStringLiteral("Anna"));
+        QCOMPARE(rig.panels.names[0], QStringLiteral("Maximili."));
+        QCOMPARE(rig.panels.names[1], QStringLiteral("Christina"));
+        QCOMPARE(rig.panels.names[2], QStringLiteral("Anna"));
 
         // The winner is named as his label shows him.
-        rig.view.labelWidth = 100;
+        rig.panels.labelWidth = 100;
         atLastTurn(rig, 2, {70, 20, 0, 0});
         rig.game.NextPlayer();
-        QCOMPARE(rig.view.messages.last().text, QStringLiteral("Maximilian-.\rhat gewonnen!"));
-        QCOMPARE(rig.view.messages.last().title, QStringLiteral("Hurra!"));
+        QCOMPARE(rig.questions.messages.last().text, QStringLiteral("Maximilian-.\rhat gewonnen!"));
+        QCOMPARE(rig.questions.messages.last().title, QStringLiteral("Hurra!"));
     }
 
     void resetMakesTheFirstPlayerCurrent()
@@ -115,13 +115,13 @@ private slots:
         QCOMPARE(rig.state.currentPlayer, qint16(0));
         QCOMPARE(rig.state.roundNo, qint16(1));
         QCOMPARE(rig.state.scores, (std::array<qint16, 4>{0, 0, 0, 8}));
-        QCOMPARE(rig.view.slotShown, (std::array<bool, 4>{true, true, true, false}));
-        QCOMPARE(rig.view.highlighted, (std::array<bool, 4>{true, false, false, false}));
-        QCOMPARE(rig.view.scoreTexts[2], QStringLiteral("0"));
+        QCOMPARE(rig.panels.slotShown, (std::array<bool, 4>{true, true, true, false}));
+        QCOMPARE(rig.panels.highlighted, (std::array<bool, 4>{true, false, false, false}));
+        QCOMPARE(rig.panels.scoreTexts[2], QStringLiteral("0"));
         QVERIFY(rig.state.pictureSet >= 101 && rig.state.pictureSet <= 105);
-        QCOMPARE(rig.view.loadedPictureSet, int(rig.state.pictureSet));
+        QCOMPARE(rig.picture.loadedPictureSet, int(rig.state.pictureSet));
         QVERIFY(!rig.state.gameRunning);
-        QVERIFY(rig.view.messages.isEmpty());
+        QVERIFY(rig.questions.messages.isEmpty());
         QCOMPARE(rig.game.pool().size(), 6);
     }
 
@@ -134,11 +134,11 @@ private slots:
         rig.game.NextPlayer();
         QCOMPARE(rig.state.currentPlayer, qint16(2));
         QCOMPARE(rig.state.roundNo, qint16(1));
-        QCOMPARE(rig.view.highlighted, (std::array<bool, 4>{false, false, true, false}));
+        QCOMPARE(rig.panels.highlighted, (std::array<bool, 4>{false, false, true, false}));
         rig.game.NextPlayer();
         QCOMPARE(rig.state.currentPlayer, qint16(0));
         QCOMPARE(rig.state.roundNo, qint16(2));
-        QVERIFY(rig.view.questions.isEmpty());
+        QVERIFY(rig.questions.questions.isEmpty());
     }
 
     void onePlayerWinsWhateverHisScore()
@@ -151,11 +151,11 @@ private slots:
             rig.game.NextPlayer();
             QCOMPARE(rig.state.roundNo, qint16(word + 1));
         }
-        QVERIFY(rig.view.questions.isEmpty());
+        QVERIFY(rig.questions.questions.isEmpty());
         rig.game.NextPlayer();
-        QCOMPARE(rig.view.messages.last().text, QStringLiteral("Spieler 1\rhat gewonnen!"));
-        QCOMPARE(rig.view.questions.size(), 1);
-        QVERIFY(rig.view.closed);
+        QCOMPARE(rig.questions.messages.last().text, QStringLiteral("Spieler 1\rhat gewonnen!"));
+        QCOMPARE(rig.questions.questions.size(), 1);
+        QVERIFY(rig.waits.closed);
     }
 
     void drawsAndWinners_data()
@@ -181,16 +181,16 @@ private slots:
         atLastTurn(rig, players,
                    {qint16(scores[0]), qint16(scores[1]), qint16(scores[2]), qint16(scores[3])});
         rig.game.NextPlayer();
-        QCOMPARE(rig.view.messages.size(), 1);
-        QCOMPARE(rig.view.messages[0].text, message);
-        QCOMPARE(rig.view.messages[0].title,
+        QCOMPARE(rig.questions.messages.size(), 1);
+        QCOMPARE(rig.questions.messages[0].text, message);
+        QCOMPARE(rig.questions.messages[0].title,
                  message == "Unentschieden!" ? QStringLiteral("Quendo") : QStringLiteral("Hurra!"));
-        QCOMPARE(rig.view.questions.size(), 1);
-        QCOMPARE(rig.view.questions[0].text, QStringLiteral("Noch 'ne Runde?"));
-        QCOMPARE(rig.view.questions[0].title, QString());
+        QCOMPARE(rig.questions.questions.size(), 1);
+        QCOMPARE(rig.questions.questions[0].text, QStringLiteral("Noch 'ne Runde?"));
+        QCOMPARE(rig.questions.questions[0].title, QString());
         QCOMPARE(rig.sound.played, QList<int>({105}));
-        QVERIFY(rig.view.closed);
-        QVERIFY(rig.view.faults.isEmpty());
+        QVERIFY(rig.waits.closed);
+        QVERIFY(rig.record.faults.isEmpty());
     }
 
     void noSoundAtTheEndWhenSoundIsOff()
@@ -200,7 +200,7 @@ private slots:
         atLastTurn(rig, 2, {});
         rig.game.NextPlayer();
         QVERIFY(rig.sound.played.isEmpty());
-        QCOMPARE(rig.view.messages.size(), 1);
+        QCOMPARE(rig.questions.messages.size(), 1);
     }
 
     void fewerPlayersAfterFour()
@@ -210,13 +210,13 @@ private slots:
         atLastTurn(rig, 4, {10, 20, 30, 400});
         rig.state.numPlayers = 2;
         rig.game.zurueck();
-        QCOMPARE(rig.view.slotShown, (std::array<bool, 4>{true, true, false, false}));
+        QCOMPARE(rig.panels.slotShown, (std::array<bool, 4>{true, true, false, false}));
         QCOMPARE(rig.state.scores, (std::array<qint16, 4>{0, 0, 30, 400}));
         rig.state.roundNo = 10;
         rig.state.currentPlayer = 1;
         rig.state.scores[1] = 5;
         rig.game.NextPlayer();
-        QCOMPARE(rig.view.messages.last().text, QStringLiteral("Spieler 2\rhat gewonnen!"));
+        QCOMPARE(rig.questions.messages.last().text, QStringLiteral("Spieler 2\rhat gewonnen!"));
     }
 
     void lastWordOfTheLastRoundThenOnceMore()
@@ -229,21 +229,21 @@ private slots:
         rig.useWords({"Hase", "Igel"});
         Procedure caller(Proc::frmQuendo::StartGame);
         rig.game.NewWord(caller);
-        rig.view.answers = {true};
+        rig.questions.answers = {true};
         rig.solve();
         // Player 2 solved and won; Yes started a new game at once.
-        QCOMPARE(rig.view.messages.size(), 1);
-        QCOMPARE(rig.view.messages[0].text, QStringLiteral("Spieler 2\rhat gewonnen!"));
-        QCOMPARE(rig.view.questions.size(), 1);
+        QCOMPARE(rig.questions.messages.size(), 1);
+        QCOMPARE(rig.questions.messages[0].text, QStringLiteral("Spieler 2\rhat gewonnen!"));
+        QCOMPARE(rig.questions.questions.size(), 1);
         QCOMPARE(rig.state.roundNo, qint16(1));
         QCOMPARE(rig.state.currentPlayer, qint16(0));
         QCOMPARE(rig.state.scores, (std::array<qint16, 4>{0, 0, 0, 0}));
-        QCOMPARE(rig.view.highlighted, (std::array<bool, 4>{true, false, false, false}));
+        QCOMPARE(rig.panels.highlighted, (std::array<bool, 4>{true, false, false, false}));
         QVERIFY(!rig.state.currentWord.isEmpty());
-        QCOMPARE(rig.view.cells.size(), rig.state.currentWord.size());
-        QVERIFY(rig.view.stripOn[0] || rig.view.stripOn[1]);
-        QVERIFY(!rig.view.closed);
-        QVERIFY(rig.view.faults.isEmpty());
+        QCOMPARE(rig.board.cells.size(), rig.state.currentWord.size());
+        QVERIFY(rig.board.stripOn[0] || rig.board.stripOn[1]);
+        QVERIFY(!rig.waits.closed);
+        QVERIFY(rig.record.faults.isEmpty());
         QVERIFY(rig.errors.errors().isEmpty());
     }
 
@@ -255,11 +255,11 @@ private slots:
         rig.useWords({"Hase"});
         Procedure caller(Proc::frmQuendo::StartGame);
         rig.game.NewWord(caller);
-        rig.view.answers = {false};
+        rig.questions.answers = {false};
         rig.solve();
-        QVERIFY(rig.view.closed);
+        QVERIFY(rig.waits.closed);
         // Nothing was laid out or touched after the window began to close.
-        QVERIFY(rig.view.faults.isEmpty());
+        QVERIFY(rig.record.faults.isEmpty());
         QCOMPARE(rig.state.currentWord, QStringLiteral("HASE"));
     }
 
@@ -273,17 +273,17 @@ private slots:
         QVERIFY(rig.state.gameRunning);
         rig.click(u'X');
         const GameState before = rig.state;
-        const QString board = rig.view.board();
+        const QString board = rig.board.text();
         const qsizetype pool = rig.game.pool().size();
-        rig.view.answers = {false};
+        rig.questions.answers = {false};
         rig.start();
-        QCOMPARE(rig.view.questions.size(), 1);
-        QCOMPARE(rig.view.questions[0].text, QStringLiteral("Wirklich ein neues Spiel anfangen?"));
-        QCOMPARE(rig.view.questions[0].title, QStringLiteral("Start"));
+        QCOMPARE(rig.questions.questions.size(), 1);
+        QCOMPARE(rig.questions.questions[0].text, QStringLiteral("Wirklich ein neues Spiel anfangen?"));
+        QCOMPARE(rig.questions.questions[0].title, QStringLiteral("Start"));
         QCOMPARE(rig.state.currentWord, before.currentWord);
         QCOMPARE(rig.state.missCount, qint16(1));
         QCOMPARE(rig.state.roundNo, before.roundNo);
-        QCOMPARE(rig.view.board(), board);
+        QCOMPARE(rig.board.text(), board);
         QCOMPARE(rig.game.pool().size(), pool);
     }
 
@@ -296,20 +296,20 @@ private slots:
         rig.writeWords({"Hase", "Igel", "Maus"});
         rig.useWords({"Hase", "Igel", "Maus"});
         rig.start();
-        rig.view.atNextWait([&] {
-            rig.view.answers = {true};
+        rig.waits.atNextWait([&] {
+            rig.questions.answers = {true};
             rig.game.StartGame();
         });
         rig.solve();
-        QCOMPARE(rig.view.questions.size(), 1);
+        QCOMPARE(rig.questions.questions.size(), 1);
         QCOMPARE(rig.state.roundNo, qint16(1));
         QCOMPARE(rig.state.currentPlayer, qint16(1));
-        QCOMPARE(rig.view.highlighted, (std::array<bool, 4>{false, true, false, false}));
+        QCOMPARE(rig.panels.highlighted, (std::array<bool, 4>{false, true, false, false}));
         QCOMPARE(rig.state.scores, (std::array<qint16, 4>{0, 0, 0, 0}));
         // One word was laid out for the new game, after the hand-over.
-        QCOMPARE(rig.view.cells.size(), rig.state.currentWord.size());
+        QCOMPARE(rig.board.cells.size(), rig.state.currentWord.size());
         QCOMPARE(rig.game.pool().size(), 2);
-        QVERIFY(rig.view.faults.isEmpty());
+        QVERIFY(rig.record.faults.isEmpty());
     }
 
     void startWhileNextShowsWithOnePlayer()
@@ -320,8 +320,8 @@ private slots:
         rig.game.zurueck();
         rig.useWords({"Hase"});
         rig.start();
-        rig.view.atNextWait([&] {
-            rig.view.answers = {true};
+        rig.waits.atNextWait([&] {
+            rig.questions.answers = {true};
             rig.game.StartGame();
         });
         rig.solve();
@@ -337,16 +337,17 @@ private slots:
         rig.game.zurueck();
         rig.useWords({"Hase", "Igel"});
         rig.start();
-        rig.view.autoPressNext = false;
-        rig.view.atNextWait([&] {
+        rig.waits.pressNext = nullptr;
+        rig.waits.atNextWait([&] {
             rig.game.Form_KeyPress(u'h'); // the strip is off during the hand-over
             rig.game.Form_KeyPress(QChar(13));
         });
         rig.solve();
         QCOMPARE(rig.state.currentPlayer, qint16(1));
         QCOMPARE(rig.state.missCount, qint16(0));
-        QVERIFY(!rig.view.nextVisible());
-        QVERIFY(rig.view.faults.isEmpty());
+        QVERIFY(!rig.board.next);
+        QCOMPARE(rig.game.phase(), TurnPhase::Guessing);
+        QVERIFY(rig.record.faults.isEmpty());
         // Enter without a hand-over does nothing.
         rig.game.Form_KeyPress(QChar(13));
         QCOMPARE(rig.state.currentPlayer, qint16(1));
@@ -359,11 +360,11 @@ private slots:
         rig.game.zurueck();
         rig.useWords({"Hase", "Igel"});
         rig.start();
-        rig.view.atNextWait([&] { rig.view.closeNow(); });
+        rig.waits.atNextWait([&] { rig.waits.closeNow(); });
         const qint16 player = rig.state.currentPlayer;
         rig.solve();
         QCOMPARE(rig.state.currentPlayer, player);
-        QVERIFY(rig.view.faults.isEmpty());
+        QVERIFY(rig.record.faults.isEmpty());
     }
 };
 

@@ -1,5 +1,5 @@
 // A whole game as two children would play it: Start, three rounds, the result.
-#include "FakeGameView.h"
+#include "GameFakes.h"
 
 #include <QTest>
 
@@ -18,23 +18,23 @@ private slots:
         rig.game.readSettings();
         rig.state.roundsToPlay = 3;
         rig.game.zurueck();
-        QCOMPARE(rig.view.names[0], QStringLiteral("Anna"));
-        QCOMPARE(rig.view.slotShown, (std::array<bool, 4>{true, true, false, false}));
+        QCOMPARE(rig.panels.names[0], QStringLiteral("Anna"));
+        QCOMPARE(rig.panels.slotShown, (std::array<bool, 4>{true, true, false, false}));
 
         // Misses per word: Anna 0, 3, 9; Ben 1, 0, and ten (lost).
         const int plan[2][3] = {{0, 3, 9}, {1, 0, 10}};
         const int expected[2] = {100 + 85 + 55, 95 + 100 + 0};
-        rig.view.answers = {false};
+        rig.questions.answers = {false};
         rig.start();
         QStringList words;
         int turn = 0;
-        while (!rig.view.closed) {
+        while (!rig.waits.closed) {
             QVERIFY(turn < 6);
             const int player = turn % 2;
             QCOMPARE(int(rig.state.currentPlayer), player);
             QCOMPARE(int(rig.state.roundNo), turn / 2 + 1);
-            QVERIFY(rig.view.highlighted[size_t(player)] &&
-                    !rig.view.highlighted[size_t(1 - player)]);
+            QVERIFY(rig.panels.highlighted[size_t(player)] &&
+                    !rig.panels.highlighted[size_t(1 - player)]);
             // Anna's hint uncovered a letter for free; Ben gets none.
             QCOMPARE(rig.state.foundCount > 0, player == 0);
             QCOMPARE(rig.state.missCount, qint16(0));
@@ -50,17 +50,17 @@ private slots:
         QCOMPARE(QSet<QString>(words.begin(), words.end()).size(), 6);
         QCOMPARE(int(rig.state.scores[0]), expected[0]);
         QCOMPARE(int(rig.state.scores[1]), expected[1]);
-        QCOMPARE(rig.view.scoreTexts[0], QString::number(expected[0]));
-        QCOMPARE(rig.view.scoreTexts[1], QString::number(expected[1]));
-        QCOMPARE(rig.view.messages.size(), 1);
-        QCOMPARE(rig.view.messages[0].text, QStringLiteral("Anna\rhat gewonnen!"));
-        QCOMPARE(rig.view.messages[0].title, QStringLiteral("Hurra!"));
-        QCOMPARE(rig.view.questions.size(), 1);
-        QCOMPARE(rig.view.questions[0].text, QStringLiteral("Noch 'ne Runde?"));
-        QCOMPARE(rig.view.handOvers, 6);
+        QCOMPARE(rig.panels.scoreTexts[0], QString::number(expected[0]));
+        QCOMPARE(rig.panels.scoreTexts[1], QString::number(expected[1]));
+        QCOMPARE(rig.questions.messages.size(), 1);
+        QCOMPARE(rig.questions.messages[0].text, QStringLiteral("Anna\rhat gewonnen!"));
+        QCOMPARE(rig.questions.messages[0].title, QStringLiteral("Hurra!"));
+        QCOMPARE(rig.questions.questions.size(), 1);
+        QCOMPARE(rig.questions.questions[0].text, QStringLiteral("Noch 'ne Runde?"));
+        QCOMPARE(rig.waits.handOvers, 6);
         QCOMPARE(rig.sound.played.count(105), 1);
         QCOMPARE(rig.sound.played.count(100), 5);
-        QVERIFY(rig.view.faults.isEmpty());
+        QVERIFY(rig.record.faults.isEmpty());
         QVERIFY(rig.errors.errors().isEmpty());
     }
 };

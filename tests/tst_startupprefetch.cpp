@@ -5,6 +5,7 @@
 #include "Language.h"
 #include "ModResFiles.h"
 #include "RunTimeError.h"
+#include "StartupPictures.h"
 #include "StartupPrefetch.h"
 #include "TestSupport.h"
 
@@ -128,15 +129,15 @@ private slots:
         ProgramFolder folder;
         ErrorRecorder errors;
         folder.write(QStringLiteral("Quendo.ini"), "[Einstellungen]\r\nLetter= 3\r\nBack= 2\r\n");
-        QCOMPARE(frmQuendo::settingsPictures(), pathsOf({114, 202}));
+        QCOMPARE(StartupPictures::chosenBySettings(), pathsOf({114, 202}));
         // Hand-edited values out of range, even too large for the settings' numbers, give a
         // guess in range and no message: the window reports them when it loads.
         folder.write(QStringLiteral("Quendo.ini"),
                      "[Einstellungen]\r\nLetter= 99999\r\nBack= -4\r\n");
-        QCOMPARE(frmQuendo::settingsPictures(), pathsOf({121, 200}));
+        QCOMPARE(StartupPictures::chosenBySettings(), pathsOf({121, 200}));
         QVERIFY(errors.errors().isEmpty());
         folder.write(QStringLiteral("Quendo.ini"), "");
-        QCOMPARE(frmQuendo::settingsPictures(), pathsOf({119, 200})); // the defaults
+        QCOMPARE(StartupPictures::chosenBySettings(), pathsOf({119, 200})); // the defaults
     }
 
     void everyPictureTheFirstWindowsLoadIsDecodedAhead()
@@ -147,7 +148,7 @@ private slots:
         QDir(folder.path()).mkdir(QStringLiteral("deutsch"));
         folder.write(QStringLiteral("deutsch/quendo.dat"), "Banane\r\n");
         const QStringList ahead =
-            frmInfo::firstPictures() + frmQuendo::designPictures() + frmQuendo::settingsPictures();
+            StartupPictures::design() + StartupPictures::chosenBySettings();
 
         RecordingSource source;
         setSplashMode(true);

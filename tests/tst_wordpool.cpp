@@ -1,6 +1,6 @@
 // The word pool: filling it from the vocabulary file or the built-in list, the draw, and the
 // return of lost words.
-#include "FakeGameView.h"
+#include "GameFakes.h"
 #include "Language.h"
 #include "Utilities.h"
 
@@ -9,15 +9,24 @@
 
 namespace {
 
-QStringList builtIn(int base, int minLen)
-{
-    QStringList words;
-    for (int i = 300; i < 350; ++i) {
-        if (GetLang(base + i).size() >= minLen)
-            words << GetLang(base + i);
-    }
-    return words;
-}
+// The built-in English entries of at least ten characters, as the table gives them.
+const QStringList kLongEnglishWords = {"apple tree",
+                                       "The clown is laughing",
+                                       "Cherries are sweet",
+                                       "The computer is new",
+                                       "mother writes a postcard",
+                                       "Grandfather reads",
+                                       "Father goes to bed",
+                                       "Father is tired",
+                                       "vegetables",
+                                       "Peter is five years old",
+                                       "The bottle is empty",
+                                       "Grandma is working",
+                                       "the weather is fine",
+                                       "The pencil is sharpened",
+                                       "The snowman is melting",
+                                       "television",
+                                       "I like puzzle games"};
 
 } // namespace
 
@@ -35,8 +44,8 @@ private slots:
         rig.game.List1_Ini();
         QCOMPARE(rig.game.pool().entries(), QStringList({"BAUM", "STRASSE", "KRÄHE", "APFEL"}));
         QCOMPARE(rig.state.vocabFile, QStringLiteral("quendo.dat"));
-        QVERIFY(rig.view.messages.isEmpty());
-        QVERIFY(!rig.view.busy);
+        QVERIFY(rig.questions.messages.isEmpty());
+        QVERIFY(!rig.waits.busy);
         // Every reset starts the pool anew.
         rig.game.pool().append("EXTRA");
         rig.game.zurueck();
@@ -70,9 +79,11 @@ private slots:
         QCOMPARE(rig.errors.errors()[0].procedure, QStringLiteral("List1_Ini"));
         QCOMPARE(rig.errors.errors()[0].number, ErrNo::FileNotFound);
         // Ignore goes on: the pool is empty, so the message and the built-in words follow.
-        QCOMPARE(rig.view.messages.size(), 1);
-        QCOMPARE(rig.game.pool().entries(), builtIn(1000, 4));
-        QVERIFY(!rig.view.busy);
+        QCOMPARE(rig.questions.messages.size(), 1);
+        QCOMPARE(rig.game.pool().size(), 50);
+        QCOMPARE(rig.game.pool().at(0), QStringLiteral("afternoon"));
+        QCOMPARE(rig.game.pool().at(49), QStringLiteral("shadow"));
+        QVERIFY(!rig.waits.busy);
     }
 
     void anEmptyFileGivesTheMessageAndTheBuiltInList()
@@ -81,15 +92,13 @@ private slots:
         rig.writeVocabulary(QByteArray());
         rig.state.minLen = 10;
         rig.game.List1_Ini();
-        QCOMPARE(rig.view.messages.size(), 1);
-        QCOMPARE(rig.view.messages[0].text,
+        QCOMPARE(rig.questions.messages.size(), 1);
+        QCOMPARE(rig.questions.messages[0].text,
                  QStringLiteral("Vocabulary file is empty\r\nor all entries are too long/short!"));
-        QCOMPARE(rig.view.messages[0].title, QStringLiteral("Quendo"));
-        QVERIFY(!rig.view.messages[0].informationIcon);
-        const QStringList expected = builtIn(1000, 10);
-        QVERIFY(!expected.isEmpty() && expected.size() < 50);
+        QCOMPARE(rig.questions.messages[0].title, QStringLiteral("Quendo"));
+        QVERIFY(!rig.questions.messages[0].informationIcon);
         // Built-in entries are kept as the table gives them.
-        QCOMPARE(rig.game.pool().entries(), expected);
+        QCOMPARE(rig.game.pool().entries(), kLongEnglishWords);
         QVERIFY(rig.errors.errors().isEmpty());
     }
 
@@ -99,9 +108,12 @@ private slots:
         rig.writeWords({"Ei", "Ast", "Uhu"});
         rig.state.minLen = 4;
         rig.game.List1_Ini();
-        QCOMPARE(rig.view.messages.size(), 1);
-        QCOMPARE(rig.view.messages[0].text, GetLang(177) + QStringLiteral("\r\n") + GetLang(178));
-        QCOMPARE(rig.game.pool().entries(), builtIn(0, 4));
+        QCOMPARE(rig.questions.messages.size(), 1);
+        QCOMPARE(rig.questions.messages[0].text,
+                 QStringLiteral("Wortschatzdatei ist leer\r\noder Einträge zu lang/kurz!"));
+        QCOMPARE(rig.game.pool().size(), 50);
+        QCOMPARE(rig.game.pool().at(0), QStringLiteral("Apfelbaum"));
+        QCOMPARE(rig.game.pool().at(49), QStringLiteral("Weihnachtsmann"));
     }
 
     void drawIsUniformAndLeavesThePoolInModeOne()
@@ -188,7 +200,7 @@ private slots:
         QCOMPARE(rig.game.pool().size(), 2);
         words.sort();
         QCOMPARE(words, QStringList({"AFFE", "BIRNE", "KERZE"}));
-        QVERIFY(rig.view.faults.isEmpty());
+        QVERIFY(rig.record.faults.isEmpty());
         QVERIFY(rig.errors.errors().isEmpty());
     }
 
@@ -211,7 +223,10 @@ private slots:
         QCOMPARE(QSet<QString>({rig.state.currentWord, rig.game.pool().at(0).toUpper()}),
                  QSet<QString>({"AFFE", "KRÄHE"}));
 
-        // With all words coming again a lost word is in the pool once more.
+    }
+
+    void withAllWordsComingAgainALostWordIsThereOnceMore()
+    {
         GameRig all;
         all.state.numPlayers = 1;
         all.state.hintsPerWord.fill(0);
@@ -222,7 +237,7 @@ private slots:
         all.miss(10);
         QCOMPARE(all.state.currentWord, QStringLiteral("AFFE"));
         QCOMPARE(all.game.pool().entries(), QStringList({"Affe", "AFFE"}));
-        QVERIFY(all.view.faults.isEmpty());
+        QVERIFY(all.record.faults.isEmpty());
     }
 
     void noWordFitsLeavesTheBoardIdle()
@@ -231,36 +246,41 @@ private slots:
         rig.writeWords({"Affe", "Birne"});
         rig.game.zurueck();
         // Room for two cells only.
-        rig.view.boardWidth = 90;
-        rig.view.cells[1] = {};
+        rig.board.boardWidth = 90;
+        rig.board.cells[1] = {};
         rig.start();
-        QCOMPARE(rig.view.messages.size(), 1);
-        QCOMPARE(rig.view.messages[0].text, GetLang(183) + QStringLiteral("\r\n") + GetLang(184));
-        QCOMPARE(rig.view.messages[0].title, QStringLiteral("Quendo"));
-        QVERIFY(rig.view.cells.isEmpty());
+        QCOMPARE(rig.questions.messages.size(), 1);
+        QCOMPARE(rig.questions.messages[0].text, QStringLiteral("Kein passendes Wort gefunden!\r\n"
+                                "Bitte die Einstellungen ändern (Mindestlänge oder Wortschatz)."));
+        QCOMPARE(rig.questions.messages[0].title, QStringLiteral("Quendo"));
+        QVERIFY(rig.board.cells.isEmpty());
         QVERIFY(rig.state.currentWord.isEmpty());
-        QVERIFY(rig.view.startEnabled);
-        QVERIFY(std::none_of(rig.view.stripOn.begin(), rig.view.stripOn.end(),
+        QVERIFY(rig.board.startEnabled);
+        QVERIFY(std::none_of(rig.board.stripOn.begin(), rig.board.stripOn.end(),
                              [](bool on) { return on; }));
         QVERIFY(rig.state.gameRunning);
         // The pool was filled once more from the file (after the reset's filling) and drawn
         // empty again.
-        QCOMPARE(rig.view.busySpells, 2);
+        QCOMPARE(rig.waits.busySpells, 2);
         QVERIFY(rig.game.pool().isEmpty());
         // Typing finds no usable letter; nothing breaks.
         rig.game.Form_KeyPress(u'a');
         QCOMPARE(rig.state.missCount, qint16(0));
-        QVERIFY(rig.view.faults.isEmpty());
+        QVERIFY(rig.record.faults.isEmpty());
         QVERIFY(rig.errors.errors().isEmpty());
 
-        // Mode 0 keeps the misfits but still ends the draw.
+    }
+
+    void withAllWordsComingAgainNoWordFitsStillEnds()
+    {
+        // The misfits stay, but the draw still ends.
         GameRig again;
         again.writeWords({"Affe"});
         again.state.repeatMode = 0;
         again.game.zurueck();
-        again.view.boardWidth = 90;
+        again.board.boardWidth = 90;
         again.start();
-        QCOMPARE(again.view.messages.size(), 1);
+        QCOMPARE(again.questions.messages.size(), 1);
         QCOMPARE(again.game.pool().size(), 1);
     }
 
@@ -270,13 +290,14 @@ private slots:
         rig.writeVocabulary(QByteArray());
         rig.useWords({});
         rig.state.minLen = 10;
-        rig.view.boardWidth = 90;
+        rig.board.boardWidth = 90;
         rig.start();
         // The file message once (the pool was empty before the draw), then no word fits.
-        QCOMPARE(rig.view.busySpells, 1);
-        QCOMPARE(rig.view.messages.size(), 2);
-        QCOMPARE(rig.view.messages[1].text, GetLang(183) + QStringLiteral("\r\n") + GetLang(184));
-        QVERIFY(rig.view.faults.isEmpty());
+        QCOMPARE(rig.waits.busySpells, 1);
+        QCOMPARE(rig.questions.messages.size(), 2);
+        QCOMPARE(rig.questions.messages[1].text, QStringLiteral("Kein passendes Wort gefunden!\r\n"
+                                "Bitte die Einstellungen ändern (Mindestlänge oder Wortschatz)."));
+        QVERIFY(rig.record.faults.isEmpty());
     }
 };
 

@@ -6,6 +6,8 @@
 #include "Language.h"
 #include "ModResFiles.h"
 #include "Settings.h"
+#include "SettingsTable.h"
+#include "TextIds.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -118,14 +120,6 @@ QString frmInfo::versionLine()
                            .arg(v.revision, 4, 10, QLatin1Char('0'));
 }
 
-QStringList frmInfo::firstPictures()
-{
-    QStringList paths{Catalogue::windowPicturePath(kArt), Catalogue::windowPicturePath(kSmall)};
-    for (int i = 0; i < 7; ++i)
-        paths.append(Catalogue::windowPicturePath(Catalogue::flagPicture(i)));
-    return paths;
-}
-
 void frmInfo::Form_Load()
 {
     Procedure proc(Proc::frmInfo::Form_Load);
@@ -155,7 +149,7 @@ void frmInfo::Sprache()
     Procedure proc(Proc::frmInfo::Sprache);
     proc.step([&] {
         m_version->setText(versionLine());
-        m_readMe->setText(GetLang(langBase() + 116));
+        m_readMe->setText(uiText(Txt::SeeReadMe));
     });
 }
 
@@ -168,7 +162,7 @@ void frmInfo::imgLang_Click(int index)
         if (index * 1000 == langBase())
             return;
         setLangBase(qint16(index * 1000));
-        SaveIni(QStringLiteral("Optionen"), QStringLiteral("Sprache"), numText(langBase()));
+        Setting::write(Setting::Language, langBase());
         Sprache();
     });
 }

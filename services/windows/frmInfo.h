@@ -27,8 +27,6 @@ public:
     static constexpr int kSplashMs = 2500;
     // "Quendo  1.31.0555"
     static QString versionLine();
-    // Resource paths of the pictures the box shows, at ratio 1, for decoding ahead.
-    static QStringList firstPictures();
 
     void Sprache();
     void imgLang_Click(int index);

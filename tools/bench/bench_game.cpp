@@ -14,19 +14,27 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <array>
+#include <functional>
 #include <cstdio>
 #include <vector>
 
 namespace {
 
-class NullView : public GameView
+// Every role of the window, doing nothing; Next is pressed as soon as it shows.
+class NullWindow : public GameQuestions,
+                   public PlayerPanels,
+                   public PictureView,
+                   public WordBoard,
+                   public GameWaits,
+                   public SoundPlayer
 {
 public:
+    std::function<void()> pressNext;
+    GameView roles() { return {*this, *this, *this, *this, *this}; }
+
     bool askYesNo(const QString &, const QString &) override { return false; }
     void showMessage(const QString &, const QString &, bool) override {}
     void setPlayerName(int, const QString &) override {}
-    QString playerNameShown(int) const override { return {}; }
     void setPlayerScore(int, const QString &) override {}
     void setHighlight(int, bool) override {}
     void setSlotVisible(int, bool) override {}
@@ -35,42 +43,28 @@ public:
     void showEmptyBoard() override {}
     void loadPictureSet(int) override {}
     void showStage(int) override {}
-    void setNextVisible(bool visible) override { m_next = visible; }
-    bool nextVisible() const override { return m_next; }
-    void focusNext() override {}
-    void setStartEnabled(bool) override {}
-    void setStripVisible(int b, bool visible) override { m_visible[size_t(b)] = visible; }
-    bool stripVisible(int b) const override { return m_visible[size_t(b)]; }
-    void setStripEnabled(int b, bool enabled) override { m_enabled[size_t(b)] = enabled; }
-    bool stripEnabled(int b) const override { return m_enabled[size_t(b)]; }
-    QString stripLetter(int b) const override
-    {
-        return b < 26 ? QString(QChar(u'A' + b)) : QStringLiteral("ÄÖÜ").mid(b - 26, 1);
-    }
     void removeWordCells() override {}
     void createWordCell(int, int) override {}
-    void showStripPictureInCell(int, int) override {}
-    void showSheetCellInCell(int, int) override {}
+    void showLetter(int, int, CellLook) override {}
     void setWordCellVisible(int, bool) override {}
     int templateCellWidth() const override { return 30; }
     int boardScaleWidth() const override { return 1000; }
+    void showStripButton(int, bool, bool) override {}
+    void showNext(bool) override {}
+    void focusNext() override {}
+    void setStartEnabled(bool) override {}
     void processEvents() override {}
     void pause(double) override {}
-    void waitWhileNextVisible() override { m_next = false; }
+    void waitUntil(const std::function<bool()> &released) override
+    {
+        if (!released())
+            pressNext();
+    }
+    void wake() override {}
     bool closing() const override { return false; }
     void setBusyCursor(bool) override {}
     void closeWindow() override {}
-
-private:
-    bool m_next = false;
-    std::array<bool, 29> m_visible{};
-    std::array<bool, 29> m_enabled{};
-};
-
-class NullSound : public SoundPlayer
-{
-public:
-    void play(int) override {}
+    void play(Wav::Id) override {}
 };
 
 double median(std::vector<double> v)
@@ -118,9 +112,10 @@ int main(int argc, char **argv)
     state.soundOn = 0;
     state.hintsPerWord.fill(0);
     state.numPlayers = 1;
-    NullView view;
-    NullSound sound;
-    Game game(state, view, sound);
+    NullWindow window;
+    Game game(state, window.roles(), window);
+    window.pressNext = [&] { game.pressNext(); };
+    game.loadStrip(0);
 
     std::vector<double> fills;
     for (int r = 0; r < 20; ++r) {

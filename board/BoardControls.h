@@ -1,0 +1,48 @@
+// The controls of the main window. They all stand on the board surface, children of the
+// window; the window lays them out, the board view shows the game on them. Each carries the
+// object name of its role (PicBut0, imgAlpha12, Feld3, ...), so tests and screen readers
+// find it without coordinates.
+#pragma once
+
+#include "Alphabet.h"
+#include "BoardStyle.h"
+#include "Language.h"
+
+#include <QList>
+
+#include <array>
+
+class BoardSurface;
+class ClickableImage;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QWidget;
+
+struct BoardControls
+{
+    BoardSurface *picBG = nullptr;
+    QLabel *logo = nullptr;
+    QLabel *sequence = nullptr; // B_Folge
+    QLabel *notice = nullptr;
+    std::array<QLabel *, 4> panel{}; // lblPlayer
+    std::array<QLabel *, 4> name{};  // Spieler
+    std::array<QLabel *, 4> score{}; // lblPunkte
+    QFrame *toolbar = nullptr;       // picToolbar
+    std::array<QPushButton *, BoardStyle::kToolButtons> buttons{};
+    std::array<ClickableImage *, kLanguageCount> flags{};
+    std::array<ClickableImage *, Alphabet::kSlots> alpha{}; // 0 here; posAlpha makes the rest
+    QList<QLabel *> feld;                                   // 0 is the hidden template
+    QMenu *menu = nullptr;                                  // mnuHilf
+    QAction *mnuHilfe = nullptr;
+    QAction *mnuHomepage = nullptr;
+    QAction *mnuEMail = nullptr;
+    QAction *mnuUeber = nullptr;
+
+    // Makes the controls on window, as the window's design has them.
+    void build(QWidget *window);
+    QPushButton *next() const { return buttons[BoardStyle::kNextButton]; }
+    QPushButton *start() const { return buttons[BoardStyle::kStartButton]; }
+};

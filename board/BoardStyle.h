@@ -1,0 +1,45 @@
+// The look of the main window's controls: their design sizes, fonts and style sheets, and the
+// pictures and tool tips of the toolbar buttons.
+#pragma once
+
+#include <QFont>
+#include <QSize>
+#include <QString>
+
+#include <array>
+
+namespace BoardStyle {
+
+inline constexpr QSize kPanel{147, 68}; // lblPlayer
+inline constexpr QSize kName{127, 24};  // Spieler
+inline constexpr QSize kScore{97, 25};  // lblPunkte
+inline constexpr QSize kButton{38, 37}; // PicBut
+inline constexpr QSize kButtonIcon{32, 32};
+inline constexpr QSize kFlag{32, 20};
+inline constexpr QSize kLetter{30, 40}; // imgAlpha
+inline constexpr QSize kCell{29, 41};   // word-field cells show a 30 × 40 sheet cell scaled in
+inline constexpr int kNamePadding = 8;  // inside the name label, left and right together
+
+// Toolbar buttons 0..6: Start, End, background, letter style, options, help, Next.
+inline constexpr int kToolButtons = 7;
+inline constexpr int kStartButton = 0;
+inline constexpr int kNextButton = 6;
+struct ToolButton
+{
+    const char16_t *picture;
+    int tipText;
+};
+const std::array<ToolButton, kToolButtons> &toolButtons();
+
+QFont nameFont(const QFont &base);
+QFont scoreFont(const QFont &base);
+QFont noticeFont(const QFont &base);
+
+QString panelStyle();
+QString nameStyle(bool highlighted); // yellow on black, or black on yellow for the player's turn
+QString scoreStyle();
+QString noticeStyle();
+QString toolbarStyle();
+QString buttonStyle();
+
+} // namespace BoardStyle

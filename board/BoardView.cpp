@@ -1,0 +1,240 @@
+#include "BoardView.h"
+
+#include "BoardControls.h"
+#include "BoardStyle.h"
+#include "BoardSurface.h"
+#include "Catalogue.h"
+#include "ClickableImage.h"
+#include "Dialogs.h"
+#include "ModResFiles.h"
+#include "RunTimeError.h"
+#include "Sound.h"
+#include "Utilities.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QLabel>
+#include <QPushButton>
+
+BoardView::BoardView(QWidget *window, BoardControls &controls, const PictureClip &letters,
+                     Dialogs &dialogs)
+    : QObject(window), m_window(window), m_controls(controls), m_letters(letters),
+      m_dialogs(dialogs)
+{
+}
+
+void BoardView::startClosing()
+{
+    m_closing = true;
+    emit woken();
+}
+
+// --- questions ---------------------------------------------------------------------------
+
+bool BoardView::askYesNo(const QString &text, const QString &title)
+{
+    if (m_closing)
+        return false;
+    const bool yes = m_dialogs.askYesNo(m_window, text, title);
+    return yes && !m_closing;
+}
+
+void BoardView::showMessage(const QString &text, const QString &title, bool informationIcon)
+{
+    if (!m_closing)
+        m_dialogs.message(m_window, text, title,
+                          informationIcon ? Dialogs::Icon::Information : Dialogs::Icon::None);
+}
+
+// --- player panels -----------------------------------------------------------------------
+
+int BoardView::checkedSlot(int slot) const
+{
+    if (slot < 0 || slot >= int(m_controls.name.size()))
+        throw RunTimeError(ErrNo::SubscriptOutOfRange, QString::number(slot));
+    return slot;
+}
+
+void BoardView::setPlayerName(int slot, const QString &shown)
+{
+    m_controls.name[checkedSlot(slot)]->setText(shown);
+}
+
+void BoardView::setPlayerScore(int slot, const QString &text)
+{
+    m_controls.score[checkedSlot(slot)]->setText(text);
+}
+
+void BoardView::setHighlight(int slot, bool on)
+{
+    m_controls.name[checkedSlot(slot)]->setStyleSheet(BoardStyle::nameStyle(on));
+}
+
+void BoardView::setSlotVisible(int slot, bool visible)
+{
+    checkedSlot(slot);
+    m_controls.panel[slot]->setVisible(visible);
+    m_controls.name[slot]->setVisible(visible);
+    m_controls.score[slot]->setVisible(visible);
+}
+
+int BoardView::textWidth(const QString &text) const
+{
+    return QFontMetrics(BoardStyle::nameFont(m_window->font())).horizontalAdvance(text);
+}
+
+int BoardView::nameLabelWidth(int slot) const
+{
+    const QLabel *label = m_controls.name[checkedSlot(slot)];
+    return label->contentsRect().width() - BoardStyle::kNamePadding;
+}
+
+// --- picture sequence ------------------------------------------------------------------
+
+void BoardView::showEmptyBoard()
+{
+    m_controls.sequence->setPixmap(m_tafel);
+    m_controls.sequence->show();
+}
+
+void BoardView::loadPictureSet(int bitmapId)
+{
+    // Decoded at the first wrong guess: a word solved without a miss never needs it, and the
+    // start-up stays quick.
+    if (!Catalogue::bitmap(bitmapId))
+        throw RunTimeError(ErrNo::ResourceNotFound, QStringLiteral("BITMAP %1").arg(bitmapId));
+    m_pendingPictureSet = bitmapId;
+}
+
+void BoardView::showStage(int stage)
+{
+    if (m_pendingPictureSet != 0) {
+        m_clpBild.load(LoadResPicture(m_pendingPictureSet, m_window->devicePixelRatioF()));
+        m_pendingPictureSet = 0;
+    }
+    m_controls.sequence->setPixmap(m_clpBild.cell(stage - 1));
+}
+
+// --- word field and strip ----------------------------------------------------------------
+
+QLabel *BoardView::checkedCell(int position) const
+{
+    if (position < 1 || position >= m_controls.feld.size())
+        throw RunTimeError(ErrNo::SubscriptOutOfRange, QString::number(position));
+    return m_controls.feld[position];
+}
+
+void BoardView::removeWordCells()
+{
+    while (m_controls.feld.size() > 1)
+        delete m_controls.feld.takeLast();
+}
+
+void BoardView::createWordCell(int position, int left)
+{
+    QList<QLabel *> &feld = m_controls.feld;
+    if (position != feld.size())
+        throw RunTimeError(ErrNo::SubscriptOutOfRange, QString::number(position));
+    const QLabel *model = feld[0];
+    auto *cell = new QLabel(m_controls.picBG);
+    cell->setObjectName(QStringLiteral("Feld%1").arg(position));
+    cell->setScaledContents(true);
+    cell->setPixmap(model->pixmap());
+    cell->setGeometry(left, model->y(), model->width(), model->height());
+    cell->hide();
+    feld.append(cell);
+}
+
+void BoardView::showLetter(int position, int sheetCell, CellLook)
+{
+    checkedCell(position)->setPixmap(m_letters.cell(sheetCell));
+}
+
+void BoardView::setWordCellVisible(int position, bool visible)
+{
+    checkedCell(position)->setVisible(visible);
+}
+
+int BoardView::templateCellWidth() const
+{
+    return m_controls.feld[0]->width();
+}
+
+int BoardView::boardScaleWidth() const
+{
+    return m_controls.picBG->width();
+}
+
+void BoardView::showStripButton(int button, bool available, bool enabled)
+{
+    if (button < 0 || button >= int(m_controls.alpha.size()) || !m_controls.alpha[button])
+        throw RunTimeError(ErrNo::SubscriptOutOfRange, QString::number(button));
+    ClickableImage *letter = m_controls.alpha[size_t(button)];
+    letter->setVisible(available);
+    letter->setEnabled(enabled);
+}
+
+void BoardView::showNext(bool visible)
+{
+    m_controls.next()->setVisible(visible);
+}
+
+void BoardView::focusNext()
+{
+    m_controls.next()->setFocus();
+}
+
+void BoardView::setStartEnabled(bool enabled)
+{
+    m_controls.start()->setEnabled(enabled);
+}
+
+// --- waits -------------------------------------------------------------------------------
+
+void BoardView::processEvents()
+{
+    if (!m_closing)
+        QCoreApplication::processEvents();
+}
+
+void BoardView::pause(double seconds)
+{
+    if (!m_closing)
+        Verzoegerung(seconds);
+}
+
+void BoardView::waitUntil(const std::function<bool()> &released)
+{
+    while (!m_closing && !released()) {
+        QEventLoop loop;
+        connect(this, &BoardView::woken, &loop, &QEventLoop::quit);
+        if (loop.exec() != 0)
+            break; // the application is ending
+    }
+}
+
+void BoardView::wake()
+{
+    emit woken();
+}
+
+void BoardView::setBusyCursor(bool busy)
+{
+    if (busy == m_busy)
+        return;
+    m_busy = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void BoardView::closeWindow()
+{
+    m_window->close();
+}
+
+void BoardView::play(Wav::Id id)
+{
+    PlayWAV(id);
+}

@@ -1,0 +1,88 @@
+// The game's roles played by the main window's controls: questions through the Dialogs seam,
+// the player panels, the picture sequence, the word field and strip, the waits, the sounds.
+#pragma once
+
+#include "GameView.h"
+#include "PictureClip.h"
+#include "SoundPlayer.h"
+
+#include <QObject>
+#include <QPixmap>
+
+struct BoardControls;
+class Dialogs;
+class QLabel;
+class QWidget;
+
+class BoardView final : public QObject,
+                        public GameQuestions,
+                        public PlayerPanels,
+                        public PictureView,
+                        public WordBoard,
+                        public GameWaits,
+                        public SoundPlayer
+{
+    Q_OBJECT
+public:
+    // The letter sheet is the window's; the view cuts the word field's pictures from it.
+    BoardView(QWidget *window, BoardControls &controls, const PictureClip &letters,
+              Dialogs &dialogs);
+
+    GameView roles() { return {*this, *this, *this, *this, *this}; }
+    void setEmptyBoard(const QPixmap &tafel) { m_tafel = tafel; }
+    // The window is going: every wait ends, and the game touches nothing any more.
+    void startClosing();
+
+    // GameQuestions
+    bool askYesNo(const QString &text, const QString &title) override;
+    void showMessage(const QString &text, const QString &title, bool informationIcon) override;
+    // PlayerPanels
+    void setPlayerName(int slot, const QString &shown) override;
+    void setPlayerScore(int slot, const QString &text) override;
+    void setHighlight(int slot, bool on) override;
+    void setSlotVisible(int slot, bool visible) override;
+    int textWidth(const QString &text) const override;
+    int nameLabelWidth(int slot) const override;
+    // PictureView
+    void showEmptyBoard() override;
+    void loadPictureSet(int bitmapId) override;
+    void showStage(int stage) override;
+    // WordBoard
+    void removeWordCells() override;
+    void createWordCell(int position, int left) override;
+    void showLetter(int position, int sheetCell, CellLook look) override;
+    void setWordCellVisible(int position, bool visible) override;
+    int templateCellWidth() const override;
+    int boardScaleWidth() const override;
+    void showStripButton(int button, bool available, bool enabled) override;
+    void showNext(bool visible) override;
+    void focusNext() override;
+    void setStartEnabled(bool enabled) override;
+    // GameWaits
+    void processEvents() override;
+    void pause(double seconds) override;
+    void waitUntil(const std::function<bool()> &released) override;
+    void wake() override;
+    bool closing() const override { return m_closing; }
+    void setBusyCursor(bool busy) override;
+    void closeWindow() override;
+    // SoundPlayer
+    void play(Wav::Id id) override;
+
+signals:
+    void woken();
+
+private:
+    int checkedSlot(int slot) const;
+    QLabel *checkedCell(int position) const;
+
+    QWidget *m_window;
+    BoardControls &m_controls;
+    const PictureClip &m_letters;
+    Dialogs &m_dialogs;
+    QPixmap m_tafel;             // imgTafel
+    PictureClip m_clpBild{10, 1};
+    int m_pendingPictureSet = 0; // loaded, not yet decoded
+    bool m_closing = false;
+    bool m_busy = false;
+};

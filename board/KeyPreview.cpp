@@ -1,0 +1,38 @@
+#include "KeyPreview.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+KeyPreview::KeyPreview(QWidget *window, std::function<void(QChar)> onKey)
+    : QObject(window), m_window(window), m_onKey(std::move(onKey))
+{
+    qApp->installEventFilter(this);
+}
+
+KeyPreview::~KeyPreview()
+{
+    qApp->removeEventFilter(this);
+}
+
+bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || m_stopped || QApplication::activeModalWidget())
+        return false;
+    const auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != m_window)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->isAutoRepeat())
+        return false;
+    QChar typed;
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        typed = QChar(13);
+    else if (const QString text = key->text(); text.size() == 1 && text.at(0).isPrint() &&
+                                               !text.at(0).isSpace())
+        typed = text.at(0);
+    else
+        return false; // Tab, Space, arrows: the focused control's
+    m_onKey(typed);
+    return true;
+}

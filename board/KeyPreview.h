@@ -1,0 +1,32 @@
+// The main window sees the keys typed in it before its controls do: letters guess, Enter
+// presses Next. Each key press is handled exactly once: a key the window acts on goes no
+// further, so it cannot reach the window a second time as it travels up to its parents,
+// wherever dialogs opened during its handling have moved the focus.
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QWidget;
+
+class KeyPreview : public QObject
+{
+    Q_OBJECT
+public:
+    // Watches every key of the application meant for window; onKey gets the typed character,
+    // QChar(13) for Enter.
+    KeyPreview(QWidget *window, std::function<void(QChar)> onKey);
+    ~KeyPreview() override;
+
+    // Stops acting on keys (the window is closing).
+    void stop() { m_stopped = true; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *m_window;
+    std::function<void(QChar)> m_onKey;
+    bool m_stopped = false;
+};

@@ -1,0 +1,187 @@
+// The commands of the main window: the toolbar, the language flags and the help menu.
+#include "frmQuendo.h"
+
+#include "BoardView.h"
+#include "Catalogue.h"
+#include "ChooserDialog.h"
+#include "Dialogs.h"
+#include "ErrorConvention.h"
+#include "frmInfo.h"
+#include "Language.h"
+#include "ModResFiles.h"
+#include "Places.h"
+#include "SettingsTable.h"
+#include "Sound.h"
+#include "TextIds.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+void frmQuendo::Sprache()
+{
+    Procedure proc(Proc::frmQuendo::Sprache);
+    proc.step([&] {
+        for (size_t i = 0; i < m_controls.buttons.size(); ++i)
+            m_controls.buttons[i]->setToolTip(uiText(BoardStyle::toolButtons()[i].tipText));
+    });
+    proc.step([&] {
+        m_controls.mnuUeber->setText(uiText(Txt::About));
+        m_controls.mnuHilfe->setText(uiText(Txt::Help));
+        m_controls.mnuEMail->setText(uiText(Txt::MailToMaker));
+        m_controls.mnuHomepage->setText(uiText(Txt::MakersHomepage));
+    });
+    proc.step([&] { m_state.vocabFile = Setting::read(Setting::vocabFile(langBase())); });
+}
+
+void frmQuendo::imgLang_Click(int index)
+{
+    Procedure proc(Proc::frmQuendo::imgLang_Click);
+    bool cancelled = false;
+    auto step = [&](auto &&f) { return !cancelled && proc.step(f) && !m_view->closing(); };
+    step([&] {
+        if (index < 0 || index >= kLanguageCount)
+            throw RunTimeError(ErrNo::SubscriptOutOfRange, QString::number(index));
+    });
+    if (!step([&] {
+            if (!m_state.gameRunning)
+                return;
+            const QString text = uiText(Txt::RestartsTheGame) + QStringLiteral("\n\n") +
+                                 GetLang(index * 1000 + Txt::RestartsTheGame);
+            if (!m_dialogs.askOkCancel(this, text, uiText(Txt::NoTitle)))
+                cancelled = true;
+            else if (!m_view->closing())
+                m_game.zurueck();
+        }))
+        return;
+    step([&] { setLangBase(qint16(index * 1000)); });
+    step([&] { Sprache(); });
+    step([&] { Setting::write(Setting::Language, langBase()); });
+    step([&] { loadAlpha(); });
+    step([&] {
+        if (isVisible())
+            m_game.List1_Ini();
+    });
+    step([&] {
+        if (m_state.gameRunning) {
+            m_state.gameRunning = false;
+            m_game.StartGame();
+        }
+    });
+}
+
+void frmQuendo::PicBut_Click(int index)
+{
+    Procedure proc(Proc::frmQuendo::PicBut_Click);
+    if (index == 4) {
+        bool restart = false;
+        proc.step([&] { m_state.settingsChanged = false; });
+        proc.step([&] {
+            showOptions();
+            restart = !m_view->closing() && m_state.settingsChanged;
+        });
+        if (restart)
+            m_game.restartGame(proc);
+        return;
+    }
+    proc.step([&] {
+        switch (index) {
+        case 0:
+            m_game.StartGame();
+            break;
+        case 1:
+            if (m_dialogs.askYesNo(this, uiText(Txt::ReallyEnd), uiText(Txt::ProgramEnd)) &&
+                !m_view->closing())
+                close();
+            break;
+        case 2: {
+            frmBack chooser(m_back, this);
+            chooser.exec();
+            if (m_view->closing())
+                return;
+            PaintBack();
+            if (m_state.soundOn != 0)
+                PlayWAV(Wav::ChooserClosed);
+            break;
+        }
+        case 3: {
+            frmLetters chooser(m_letter, this);
+            chooser.exec();
+            if (m_view->closing())
+                return;
+            if (m_state.soundOn != 0)
+                PlayWAV(Wav::ChooserClosed);
+            loadLetterSheet();
+            loadAlpha();
+            break;
+        }
+        case 5:
+            m_controls.menu->popup(QCursor::pos());
+            break;
+        case 6:
+            m_game.pressNext();
+            break;
+        default:
+            throw RunTimeError(ErrNo::SubscriptOutOfRange, QString::number(index));
+        }
+    });
+}
+
+void frmQuendo::showOptions()
+{
+    // The options dialog comes with the vocabulary tools; until then an empty one.
+    QDialog options(this);
+    options.setWindowTitle(uiText(Txt::Options));
+    auto *layout = new QVBoxLayout(&options);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &options);
+    connect(buttons, &QDialogButtonBox::accepted, &options, &QDialog::accept);
+    layout->addWidget(buttons);
+    options.exec();
+}
+
+QString frmQuendo::homepage()
+{
+    return QStringLiteral("https://quendo.example.org/");
+}
+
+QString frmQuendo::supportAddress()
+{
+    return QStringLiteral("hilfe@quendo.example.org");
+}
+
+void frmQuendo::mnuHilfe_Click()
+{
+    Procedure proc(Proc::frmQuendo::mnuhilfe_Click);
+    proc.step([&] {
+        QDesktopServices::openUrl(
+            QUrl::fromLocalFile(programFolder() + QStringLiteral("/Quendo.html")));
+    });
+}
+
+void frmQuendo::mnuHomepage_Click()
+{
+    Procedure proc(Proc::frmQuendo::mnuHomepage_Click);
+    proc.step([&] { QDesktopServices::openUrl(QUrl(homepage())); });
+}
+
+void frmQuendo::mnuEMail_Click()
+{
+    Procedure proc(Proc::frmQuendo::mnuEMail_Click);
+    proc.step([&] {
+        QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + supportAddress().trimmed()));
+    });
+}
+
+void frmQuendo::mnuUeber_Click()
+{
+    Procedure proc(Proc::frmQuendo::mnuUeber_Click);
+    proc.step([&] {
+        frmInfo info(this);
+        info.exec();
+    });
+}

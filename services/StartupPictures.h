@@ -1,0 +1,13 @@
+// The pictures the first windows show, for decoding ahead at start-up (StartupPrefetch): every
+// picture of the windows' design, and the letter style and background the settings choose.
+#pragma once
+
+#include <QStringList>
+
+namespace StartupPictures {
+
+// Resource paths at ratio 1.
+QStringList design();
+QStringList chosenBySettings();
+
+} // namespace StartupPictures
