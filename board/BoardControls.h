@@ -25,17 +25,17 @@ struct BoardControls
 {
     BoardSurface *picBG = nullptr;
     QLabel *logo = nullptr;
-    QLabel *sequence = nullptr; // B_Folge
+    QLabel *sequence = nullptr;
     QLabel *notice = nullptr;
-    std::array<QLabel *, 4> panel{}; // lblPlayer
-    std::array<QLabel *, 4> name{};  // Spieler
-    std::array<QLabel *, 4> score{}; // lblPunkte
-    QFrame *toolbar = nullptr;       // picToolbar
+    std::array<QLabel *, 4> panel{};
+    std::array<QLabel *, 4> name{};
+    std::array<QLabel *, 4> score{};
+    QFrame *toolbar = nullptr;
     std::array<QPushButton *, BoardStyle::kToolButtons> buttons{};
     std::array<ClickableImage *, kLanguageCount> flags{};
     std::array<ClickableImage *, Alphabet::kSlots> alpha{}; // 0 here; posAlpha makes the rest
     QList<QLabel *> feld;                                   // 0 is the hidden template
-    QMenu *menu = nullptr;                                  // mnuHilf
+    QMenu *menu = nullptr;
     QAction *mnuHilfe = nullptr;
     QAction *mnuHomepage = nullptr;
     QAction *mnuEMail = nullptr;

@@ -75,7 +75,7 @@ Placement place(const Input &in)
     for (int i = 0; i < 4; ++i)
         p.flag[i] = {px(p.toolButton[3].x() - 4 * f + i * Wf),
                      px(p.toolButton[3].y() + in.button.height() * 1.3)};
-    for (int i = 4; i < 7; ++i)
+    for (int i = 4; i < kLanguageCount; ++i)
         p.flag[i] = {px(p.flag[0].x() - 2 * f + Wf * (i - 3.5)), p.flag[0].y() + in.flag.height()};
 
     p.wordFieldLeft = px(200 * f);

@@ -3,6 +3,8 @@
 // without a window.
 #pragma once
 
+#include "Language.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -33,14 +35,14 @@ struct Input
     QSize board;    // inner size of the board surface
     float f = 1.0f; // layout scale factor
     QSize logo{300, 60};
-    QSize sequence{300, 200}; // B_Folge
+    QSize sequence{300, 200};
     int noticeHeight = 13;
-    QSize panel{147, 68}; // lblPlayer
-    QSize name{127, 24};  // Spieler
-    int scoreHeight = 25; // lblPunkte
-    QSize button{38, 37}; // PicBut
+    QSize panel{147, 68};
+    QSize name{127, 24};
+    int scoreHeight = 25;
+    QSize button{38, 37};
     QSize flag{32, 20};
-    QSize letter{30, 40}; // imgAlpha
+    QSize letter{30, 40};
     int wordLength = 0;
 };
 
@@ -54,9 +56,9 @@ struct Placement
     std::array<QPoint, 4> name;
     std::array<QRect, 4> score;
     QRect toolbar;
-    std::array<QPoint, 6> toolButton; // inside the toolbar panel
-    std::array<QPoint, 7> flag;       // inside the toolbar panel
-    int wordFieldLeft = 0;            // of the template cell; the game places cells 1..n
+    std::array<QPoint, 6> toolButton;        // inside the toolbar panel
+    std::array<QPoint, kLanguageCount> flag; // inside the toolbar panel
+    int wordFieldLeft = 0;                   // of the template cell; the game places cells 1..n
     int wordFieldTop = 0;
     std::array<QPoint, 29> letter;
     QPoint nextButton; // toolbar button 6, beside the strip

@@ -57,8 +57,7 @@ QString nameStyle(bool highlighted)
 
 QString scoreStyle()
 {
-    return QStringLiteral(
-        "QLabel { color: #1D2B64; font-weight: bold; background: transparent; }");
+    return QStringLiteral("QLabel { color: #1D2B64; font-weight: bold; background: transparent; }");
 }
 
 QString noticeStyle()

@@ -10,15 +10,15 @@
 
 namespace BoardStyle {
 
-inline constexpr QSize kPanel{147, 68}; // lblPlayer
-inline constexpr QSize kName{127, 24};  // Spieler
-inline constexpr QSize kScore{97, 25};  // lblPunkte
-inline constexpr QSize kButton{38, 37}; // PicBut
+inline constexpr QSize kPanel{147, 68};
+inline constexpr QSize kName{127, 24};
+inline constexpr QSize kScore{97, 25};
+inline constexpr QSize kButton{38, 37};
 inline constexpr QSize kButtonIcon{32, 32};
 inline constexpr QSize kFlag{32, 20};
-inline constexpr QSize kLetter{30, 40}; // imgAlpha
-inline constexpr QSize kCell{29, 41};   // word-field cells show a 30 × 40 sheet cell scaled in
-inline constexpr int kNamePadding = 8;  // inside the name label, left and right together
+inline constexpr QSize kLetter{30, 40};
+inline constexpr QSize kCell{29, 41};  // word-field cells show a 30 × 40 sheet cell scaled in
+inline constexpr int kNamePadding = 8; // inside the name label, left and right together
 
 // Toolbar buttons 0..6: Start, End, background, letter style, options, help, Next.
 inline constexpr int kToolButtons = 7;

@@ -80,7 +80,7 @@ private:
     BoardControls &m_controls;
     const PictureClip &m_letters;
     Dialogs &m_dialogs;
-    QPixmap m_tafel;             // imgTafel
+    QPixmap m_tafel; // the empty chalk board
     PictureClip m_clpBild{10, 1};
     int m_pendingPictureSet = 0; // loaded, not yet decoded
     bool m_closing = false;

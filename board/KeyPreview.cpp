@@ -28,8 +28,8 @@ bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
     QChar typed;
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
         typed = QChar(13);
-    else if (const QString text = key->text(); text.size() == 1 && text.at(0).isPrint() &&
-                                               !text.at(0).isSpace())
+    else if (const QString text = key->text();
+             text.size() == 1 && text.at(0).isPrint() && !text.at(0).isSpace())
         typed = text.at(0);
     else
         return false; // Tab, Space, arrows: the focused control's

@@ -71,8 +71,7 @@ void frmQuendo::Form_Load()
     });
     step([&] { loadLetterSheet(); });
     step([&] {
-        m_view->setEmptyBoard(
-            QPixmap::fromImage(LoadWindowPicture(u"tafel", devicePixelRatioF())));
+        m_view->setEmptyBoard(QPixmap::fromImage(LoadWindowPicture(u"tafel", devicePixelRatioF())));
     });
     step([&] {
         m_controls.logo->setPixmap(

@@ -1,12 +1,14 @@
 #include "Alphabet.h"
 
+#include "Language.h"
+
 namespace Alphabet {
 
 namespace {
 
 constexpr NationalSlot kHidden{0, 0};
 
-const std::array<NationalSlots, 7> kNational = {{
+const std::array<NationalSlots, kLanguageCount> kNational = {{
     {{{u'Ä', 26}, {u'Ö', 27}, {u'Ü', 28}}}, // German
     {{kHidden, kHidden, kHidden}},          // English
     {{{u'Ä', 26}, {u'Ö', 27}, {u'Å', 30}}}, // Swedish
@@ -38,7 +40,7 @@ constexpr CellOf kOtherCells[] = {
 
 const NationalSlots &nationalSlots(int languageDigit)
 {
-    return kNational.at(languageDigit >= 0 && languageDigit < 7 ? languageDigit : 0);
+    return kNational.at(languageDigit >= 0 && languageDigit < kLanguageCount ? languageDigit : 0);
 }
 
 const std::array<VowelForms, 5> &vowelForms()

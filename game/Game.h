@@ -50,7 +50,10 @@ public:
     // What the window shows of the game.
     const LetterStrip &strip() const { return m_facts.strip; }
     // The letters of the language, as the letter sheet or the language changes (loadAlpha).
-    void loadStrip(int languageDigit) { m_facts.strip.loadAlpha(languageDigit, m_ctx.state.gameRunning); }
+    void loadStrip(int languageDigit)
+    {
+        m_facts.strip.loadAlpha(languageDigit, m_ctx.state.gameRunning);
+    }
     TurnPhase phase() const { return m_facts.phase; }
 
     // The word pool. The vocabulary editor replaces it with pool().replace().

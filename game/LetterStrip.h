@@ -14,10 +14,10 @@ class LetterStrip
 public:
     struct Slot
     {
-        QString letter;                 // upper case; empty until the language gives one
+        QString letter;                  // upper case; empty until the language gives one
         int cell = Alphabet::kBlankCell; // the picture on the letter sheet
-        bool available = true;          // not used on this word, and in the language
-        bool enabled = false;           // a guess is accepted
+        bool available = true;           // not used on this word, and in the language
+        bool enabled = false;            // a guess is accepted
     };
 
     // A SubscriptOutOfRange error outside 0..28.

@@ -244,8 +244,7 @@ bool TurnCycle::announceResult(Procedure &proc)
         }))
         return false;
     bool again = false;
-    if (!m_ctx.step(proc,
-                    [&] { again = questions.askYesNo(uiText(Txt::OnceAgain), QString()); }))
+    if (!m_ctx.step(proc, [&] { again = questions.askYesNo(uiText(Txt::OnceAgain), QString()); }))
         return false;
     if (!again) {
         m_ctx.step(proc, [&] { m_ctx.view.waits.closeWindow(); });

@@ -117,9 +117,9 @@ void WordPlay::guess(int index)
     bool found = false;
     if (!uncover(proc, index, found))
         return;
-    if (found && (!m_ctx.step(proc, [&] { m_ctx.view.waits.processEvents(); }) ||
-                  replacedSince(word) ||
-                  !m_ctx.step(proc, [&] { m_ctx.playSound(Wav::RightLetter); })))
+    if (found &&
+        (!m_ctx.step(proc, [&] { m_ctx.view.waits.processEvents(); }) || replacedSince(word) ||
+         !m_ctx.step(proc, [&] { m_ctx.playSound(Wav::RightLetter); })))
         return;
     // A guess that uncovers the last covered position is never a wrong one.
     if (s.foundCount == s.currentWord.size()) {

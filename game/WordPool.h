@@ -1,4 +1,4 @@
-// The word pool (the main window's hidden list List1): the entries words are drawn from.
+// The word pool: the entries the words of a game are drawn from.
 #pragma once
 
 #include <QString>

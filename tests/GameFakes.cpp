@@ -194,7 +194,9 @@ void FakeWordBoard::showStripButton(int button, bool available, bool enabled)
         m_record.faults.append(QStringLiteral("strip button %1").arg(button));
         return;
     }
-    const auto anyOn = [&] { return std::find(stripOn.begin(), stripOn.end(), true) != stripOn.end(); };
+    const auto anyOn = [&] {
+        return std::find(stripOn.begin(), stripOn.end(), true) != stripOn.end();
+    };
     const bool before = anyOn();
     stripShown[size_t(button)] = available;
     stripOn[size_t(button)] = enabled;

@@ -89,10 +89,19 @@ class TestFrmQuendo : public QObject
     {
         return m_window->findChild<T *>(name);
     }
-    QPushButton *toolButton(int i) const { return child<QPushButton>(QStringLiteral("PicBut%1").arg(i)); }
-    ClickableImage *strip(int i) const { return child<ClickableImage>(QStringLiteral("imgAlpha%1").arg(i)); }
+    QPushButton *toolButton(int i) const
+    {
+        return child<QPushButton>(QStringLiteral("PicBut%1").arg(i));
+    }
+    ClickableImage *strip(int i) const
+    {
+        return child<ClickableImage>(QStringLiteral("imgAlpha%1").arg(i));
+    }
     ClickableImage *letterButton(QChar letter) const { return strip(letter.unicode() - u'A'); }
-    QLabel *cell(int position) const { return child<QLabel>(QStringLiteral("Feld%1").arg(position)); }
+    QLabel *cell(int position) const
+    {
+        return child<QLabel>(QStringLiteral("Feld%1").arg(position));
+    }
     const GameState &state() const { return m_window->state(); }
 
     void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton); }

@@ -37,7 +37,7 @@ private slots:
         QCOMPARE(rig.state.currentWord, QStringLiteral("HASE"));
         QCOMPARE(rig.game.wordLength(), 4);
         QCOMPARE(rig.board.text(), QStringLiteral("____"));
-        // Pitch 33 (30 × 1.1), usable width 680: (680 − 132) \ 2 + 10 = 284.
+        // Pitch 33 (30 × 1.1), usable width 680: half of the 548 left over, and the margin of 10.
         QList<int> lefts;
         for (const auto &c : rig.board.cells)
             lefts << c.left;
@@ -72,11 +72,11 @@ private slots:
         QTest::addColumn<QString>("board");
         QTest::addColumn<QList<int>>("cells"); // the sheet cells shown, position by position
         // E uncovers the E of EST with its own picture and the final É with sheet cell 38.
-        QTest::newRow("E and É")
-            << "Papa est fatigué"
-            << "E"
-            << "____ E__ ______É"
-            << QList<int>{59, 59, 59, 59, 59, 4, 59, 59, 59, 59, 59, 59, 59, 59, 59, 38};
+        QTest::newRow("E and É") << "Papa est fatigué"
+                                 << "E"
+                                 << "____ E__ ______É"
+                                 << QList<int>{59, 59, 59, 59, 59, 4,  59, 59,
+                                               59, 59, 59, 59, 59, 59, 59, 38};
         // No other button uncovers the É.
         QTest::newRow("all but E") << "Papa est fatigué"
                                    << "PASTFIGU"
@@ -446,7 +446,8 @@ private slots:
         // a tick for each.
         QCOMPARE(shown, QStringLiteral("FÉE"));
         QCOMPARE(looks, QList<CellLook>({CellLook::Found, CellLook::Solution, CellLook::Solution}));
-        QCOMPARE(heard, QList<int>({104, 104, 104, 104, 104, 104, 104, 104, 104, set + 5, 102, 102}));
+        QCOMPARE(heard,
+                 QList<int>({104, 104, 104, 104, 104, 104, 104, 104, 104, set + 5, 102, 102}));
     }
 
     void aHandEditedSoundOfOneStillPlays()

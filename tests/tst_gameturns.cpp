@@ -278,7 +278,8 @@ private slots:
         rig.questions.answers = {false};
         rig.start();
         QCOMPARE(rig.questions.questions.size(), 1);
-        QCOMPARE(rig.questions.questions[0].text, QStringLiteral("Wirklich ein neues Spiel anfangen?"));
+        QCOMPARE(rig.questions.questions[0].text,
+                 QStringLiteral("Wirklich ein neues Spiel anfangen?"));
         QCOMPARE(rig.questions.questions[0].title, QStringLiteral("Start"));
         QCOMPARE(rig.state.currentWord, before.currentWord);
         QCOMPARE(rig.state.missCount, qint16(1));

@@ -157,11 +157,13 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(RunTimeError, LoadResData(111, u"WAV"));
         QVERIFY_THROWS_EXCEPTION(RunTimeError, LoadResData(1000, u"ICON"));
         QVERIFY_THROWS_EXCEPTION(RunTimeError, LoadWindowPicture(u"flag_7"));
+        std::optional<ErrNo> raised;
         try {
             LoadResPicture(99);
         } catch (const RunTimeError &e) {
-            QCOMPARE(e.number(), ErrNo::ResourceNotFound);
+            raised = e.number();
         }
+        QCOMPARE(raised, std::optional<ErrNo>(ErrNo::ResourceNotFound));
 
         QTemporaryDir dir;
         ErrorRecorder errors(ErrAnswer::Cancel);

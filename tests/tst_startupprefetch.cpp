@@ -147,8 +147,7 @@ private slots:
         folder.write(QStringLiteral("Quendo.ini"), "[Einstellungen]\r\nLetter= 5\r\nBack= 3\r\n");
         QDir(folder.path()).mkdir(QStringLiteral("deutsch"));
         folder.write(QStringLiteral("deutsch/quendo.dat"), "Banane\r\n");
-        const QStringList ahead =
-            StartupPictures::design() + StartupPictures::chosenBySettings();
+        const QStringList ahead = StartupPictures::design() + StartupPictures::chosenBySettings();
 
         RecordingSource source;
         setSplashMode(true);

@@ -222,7 +222,6 @@ private slots:
         QCOMPARE(rig.game.pool().size(), 1);
         QCOMPARE(QSet<QString>({rig.state.currentWord, rig.game.pool().at(0).toUpper()}),
                  QSet<QString>({"AFFE", "KRÄHE"}));
-
     }
 
     void withAllWordsComingAgainALostWordIsThereOnceMore()
@@ -250,7 +249,8 @@ private slots:
         rig.board.cells[1] = {};
         rig.start();
         QCOMPARE(rig.questions.messages.size(), 1);
-        QCOMPARE(rig.questions.messages[0].text, QStringLiteral("Kein passendes Wort gefunden!\r\n"
+        QCOMPARE(rig.questions.messages[0].text,
+                 QStringLiteral("Kein passendes Wort gefunden!\r\n"
                                 "Bitte die Einstellungen ändern (Mindestlänge oder Wortschatz)."));
         QCOMPARE(rig.questions.messages[0].title, QStringLiteral("Quendo"));
         QVERIFY(rig.board.cells.isEmpty());
@@ -268,7 +268,6 @@ private slots:
         QCOMPARE(rig.state.missCount, qint16(0));
         QVERIFY(rig.record.faults.isEmpty());
         QVERIFY(rig.errors.errors().isEmpty());
-
     }
 
     void withAllWordsComingAgainNoWordFitsStillEnds()
@@ -295,7 +294,8 @@ private slots:
         // The file message once (the pool was empty before the draw), then no word fits.
         QCOMPARE(rig.waits.busySpells, 1);
         QCOMPARE(rig.questions.messages.size(), 2);
-        QCOMPARE(rig.questions.messages[1].text, QStringLiteral("Kein passendes Wort gefunden!\r\n"
+        QCOMPARE(rig.questions.messages[1].text,
+                 QStringLiteral("Kein passendes Wort gefunden!\r\n"
                                 "Bitte die Einstellungen ändern (Mindestlänge oder Wortschatz)."));
         QVERIFY(rig.record.faults.isEmpty());
     }

@@ -5,6 +5,7 @@
 #include "Places.h"
 #include "RunTimeError.h"
 #include "Settings.h"
+#include "TextIds.h"
 #include "Utilities.h"
 
 #include <QDir>
@@ -17,9 +18,6 @@
 namespace VocabularyFile {
 
 namespace {
-
-constexpr int kFolderText = 166;
-constexpr int kDefaultFileText = 146;
 
 bool isLineEnd(QChar c)
 {
@@ -154,12 +152,12 @@ void sortForEditor(QStringList &entries)
 
 QString languageFolder()
 {
-    return programFolder() + u'/' + GetLang(langBase() + kFolderText);
+    return programFolder() + u'/' + uiText(Txt::LanguageFolder);
 }
 
 QString defaultFileName()
 {
-    return GetLang(langBase() + kDefaultFileText);
+    return uiText(Txt::DefaultVocabFile);
 }
 
 QString gameFileName(const QString &folder, const QString &vocabFile)

@@ -84,7 +84,7 @@ frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
     auto *flagRows = new QVBoxLayout;
     flagRows->setSpacing(6);
     QHBoxLayout *row = nullptr;
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < kLanguageCount; ++i) {
         if (i == 0 || i == 4) {
             row = new QHBoxLayout;
             row->setSpacing(6);
@@ -105,6 +105,8 @@ frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
     connect(m_ok, &QPushButton::clicked, this, &frmInfo::cmdOK_Click);
     column->addWidget(m_ok, 0, Qt::AlignRight);
 
+    m_timer.setParent(this);
+    m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer); // never show the board before 2.5 s
     connect(&m_timer, &QTimer::timeout, this, &frmInfo::Timer1_Timer);
@@ -126,7 +128,7 @@ void frmInfo::Form_Load()
     proc.step([&] {
         m_art->setPixmap(picture(kArt));
         m_small->setPixmap(picture(kSmall));
-        for (int i = 0; i < 7; ++i)
+        for (int i = 0; i < kLanguageCount; ++i)
             m_flags[i]->setPixmap(picture(Catalogue::flagPicture(i)));
     });
     proc.step([&] { m_version->setText(versionLine()); });

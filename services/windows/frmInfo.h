@@ -2,6 +2,8 @@
 // flags. At start-up a splash that closes itself after 2.5 s; from the menu a dialog with OK.
 #pragma once
 
+#include "Language.h"
+
 #include <QDialog>
 #include <QStringList>
 #include <QTimer>
@@ -42,7 +44,7 @@ private:
     QLabel *m_small = nullptr;
     QLabel *m_version = nullptr;
     QLabel *m_readMe = nullptr;
-    std::array<QLabel *, 7> m_flags{};
+    std::array<QLabel *, kLanguageCount> m_flags{};
     QPushButton *m_ok = nullptr;
     QTimer m_timer;
 };

@@ -14,8 +14,8 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <functional>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 namespace {
