@@ -5,6 +5,7 @@
 #include "Catalogue.h"
 #include "ChooserDialog.h"
 #include "ClickableImage.h"
+#include "Contact.h"
 #include "Dialogs.h"
 #include "ErrorConvention.h"
 #include "frmInfo.h"
@@ -542,16 +543,6 @@ void frmQuendo::showOptions()
     options.exec();
 }
 
-QString frmQuendo::homepage()
-{
-    return QStringLiteral("https://quendo.example.org/");
-}
-
-QString frmQuendo::supportAddress()
-{
-    return QStringLiteral("hilfe@quendo.example.org");
-}
-
 void frmQuendo::mnuHilfe_Click()
 {
     Procedure proc(Proc::frmQuendo::mnuhilfe_Click);
@@ -564,14 +555,15 @@ void frmQuendo::mnuHilfe_Click()
 void frmQuendo::mnuHomepage_Click()
 {
     Procedure proc(Proc::frmQuendo::mnuHomepage_Click);
-    proc.step([&] { QDesktopServices::openUrl(QUrl(homepage())); });
+    proc.step([&] { QDesktopServices::openUrl(QUrl(Contact::homepage())); });
 }
 
 void frmQuendo::mnuEMail_Click()
 {
     Procedure proc(Proc::frmQuendo::mnuEMail_Click);
     proc.step([&] {
-        QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + supportAddress().trimmed()));
+        QDesktopServices::openUrl(
+            QUrl(QStringLiteral("mailto:") + Contact::supportAddress().trimmed()));
     });
 }
 

@@ -63,14 +63,10 @@ public:
     qint16 letterStyle() const { return m_letter; }
     qint16 background() const { return m_back; }
 
-    // The homepage and the support address the menu opens.
     // Resource paths of the pictures the window loads first, at ratio 1, for decoding ahead:
     // those of its design, and those the stored settings choose (letter style, background).
     static QStringList designPictures();
     static QStringList settingsPictures();
-
-    static QString homepage();
-    static QString supportAddress();
 
     // GameView
     bool askYesNo(const QString &text, const QString &title) override;
