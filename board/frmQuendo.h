@@ -37,10 +37,6 @@ public:
     void PaintBack();
     void positionieren();
 
-    // The homepage and the support address the menu opens.
-    static QString homepage();
-    static QString supportAddress();
-
 protected:
     // The game's state and facts, for the options dialog and for tests.
     GameState &state() { return m_state; }

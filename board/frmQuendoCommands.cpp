@@ -4,6 +4,7 @@
 #include "BoardView.h"
 #include "Catalogue.h"
 #include "ChooserDialog.h"
+#include "Contact.h"
 #include "Dialogs.h"
 #include "ErrorConvention.h"
 #include "frmInfo.h"
@@ -144,16 +145,6 @@ void frmQuendo::showOptions()
     options.exec();
 }
 
-QString frmQuendo::homepage()
-{
-    return QStringLiteral("https://quendo.example.org/");
-}
-
-QString frmQuendo::supportAddress()
-{
-    return QStringLiteral("hilfe@quendo.example.org");
-}
-
 void frmQuendo::mnuHilfe_Click()
 {
     Procedure proc(Proc::frmQuendo::mnuhilfe_Click);
@@ -166,14 +157,15 @@ void frmQuendo::mnuHilfe_Click()
 void frmQuendo::mnuHomepage_Click()
 {
     Procedure proc(Proc::frmQuendo::mnuHomepage_Click);
-    proc.step([&] { QDesktopServices::openUrl(QUrl(homepage())); });
+    proc.step([&] { QDesktopServices::openUrl(QUrl(Contact::homepage())); });
 }
 
 void frmQuendo::mnuEMail_Click()
 {
     Procedure proc(Proc::frmQuendo::mnuEMail_Click);
     proc.step([&] {
-        QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + supportAddress().trimmed()));
+        QDesktopServices::openUrl(
+            QUrl(QStringLiteral("mailto:") + Contact::supportAddress().trimmed()));
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDebug>
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -35,6 +36,19 @@ ErrorHandler setErrorHandler(ErrorHandler handler)
 ProgramEnd setProgramEnd(ProgramEnd end)
 {
     return std::exchange(endSlot(), std::move(end));
+}
+
+void endProgramAtOnce()
+{
+    // At once means: the failing procedure and its callers must not run on, so quitting the
+    // event loop would be too late. std::exit would run static destructors while the
+    // application object, its windows and the sound thread are still alive, which can crash or
+    // hang on the way out. Nothing is lost by skipping all destructors: every file is replaced
+    // whole (QSaveFile) or appended and closed at once (the error log), the start counter is
+    // synced when written, and a stale single-copy lock is taken over by the next start.
+    // Status 3, the End answer, tells a calling script the program did not end normally.
+    std::fflush(nullptr);
+    std::_Exit(3);
 }
 
 ErrAnswer OnError(const ErrorReport &report)

@@ -46,6 +46,9 @@ using ProgramEnd = std::function<void()>;
 ErrorHandler setErrorHandler(ErrorHandler handler);
 ProgramEnd setProgramEnd(ProgramEnd end);
 
+// The program's End: ends the process at once with exit status 3.
+[[noreturn]] void endProgramAtOnce();
+
 // Asks the installed handler; the result is 0..3 as the error dialog returns it.
 ErrAnswer OnError(const ErrorReport &report);
 
