@@ -17,11 +17,13 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QLockFile>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 #include <memory>
@@ -99,6 +101,7 @@ int main(int argc, char **argv)
         setSplashMode(true);
         splash = new frmInfo;
         splash->setAttribute(Qt::WA_DeleteOnClose);
+        splash->leaveClosingToStartUp();
         splash->show();
     });
     traceStartup("splash shown");
@@ -108,6 +111,7 @@ int main(int argc, char **argv)
     proc.step([&] {
         if (!splashDone() && splash) {
             QEventLoop wait;
+            QObject::connect(splash, &frmInfo::splashOver, &wait, &QEventLoop::quit);
             QObject::connect(splash, &QObject::destroyed, &wait, &QEventLoop::quit);
             wait.exec();
         }
@@ -116,6 +120,11 @@ int main(int argc, char **argv)
         return 1;
     proc.step([&] { window->show(); });
     proc.step([&] {
+        // The board paints before the splash goes, so the screen is never blank between them.
+        QDeadlineTimer deadline(200);
+        while (!window->windowHandle()->isExposed() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+        window->repaint();
         if (splash)
             splash->close();
     });

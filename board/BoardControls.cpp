@@ -100,3 +100,38 @@ void BoardControls::build(QWidget *window)
     mnuEMail->setObjectName(QStringLiteral("mnuEMail"));
     mnuUeber->setObjectName(QStringLiteral("mnuUeber"));
 }
+
+void BoardControls::applyZoom(qreal z)
+{
+    using namespace BoardStyle;
+    zoom = z;
+    const auto zoomed = [z](QSize design) { return (QSizeF(design) * z).toSize(); };
+    const auto zoomFont = [z](QWidget *w, QFont font) {
+        font.setPointSizeF(std::max(font.pointSizeF() * z, 5.0));
+        w->setFont(font);
+    };
+    for (size_t i = 0; i < panel.size(); ++i) {
+        panel[i]->resize(zoomed(kPanel));
+        name[i]->resize(zoomed(kName));
+        zoomFont(name[i], nameFont(name[i]->font()));
+        score[i]->resize(zoomed(kScore));
+        zoomFont(score[i], scoreFont(score[i]->font()));
+    }
+    zoomFont(notice, noticeFont(notice->font()));
+    notice->adjustSize();
+    for (QPushButton *b : buttons) {
+        b->resize(zoomed(kButton));
+        b->setIconSize(zoomed(kButtonIcon));
+    }
+    for (ClickableImage *flag : flags) {
+        flag->setScaledContents(true);
+        flag->resize(zoomed(kFlag));
+    }
+    for (QLabel *picture : {logo, sequence})
+        picture->setScaledContents(true);
+    for (ClickableImage *letter : alpha) {
+        letter->setScaledContents(true);
+        letter->resize(zoomed(kLetter));
+    }
+    feld[0]->resize(zoomed(kCell));
+}

@@ -40,9 +40,13 @@ struct BoardControls
     QAction *mnuHomepage = nullptr;
     QAction *mnuEMail = nullptr;
     QAction *mnuUeber = nullptr;
+    qreal zoom = 1.0;
 
     // Makes the controls on window, as the window's design has them.
     void build(QWidget *window);
+    // Shrinks every control, its pictures and its text to zoom times its design size, for a
+    // screen too small for the board (after the strip is made).
+    void applyZoom(qreal zoom);
     QPushButton *next() const { return buttons[BoardStyle::kNextButton]; }
     QPushButton *start() const { return buttons[BoardStyle::kStartButton]; }
 };

@@ -18,8 +18,19 @@ inline constexpr QSize kLargeBoard{922, 691};
 
 // Screens with large fonts (120 dpi or more) narrower than 1000 pixels get 0.8.
 float scaleFactor(qreal logicalDpiX, int screenWidth);
-// 1024 x 768 screens and larger get the large board.
-QSize boardSize(QSize screen);
+
+// The board a window gets, decided once from the room the window really has: the screen's
+// available area in the units the window is laid out in (Qt's scaling for large fonts or
+// high-density screens already applied), less the room the window's frame takes. The large
+// board where it fits, else the small one; where even that does not fit, the small board
+// zoomed down as a whole, so that every control stays on the screen.
+struct BoardChoice
+{
+    QSize board;
+    float f = 1.0f;   // the layout scale factor
+    qreal zoom = 1.0; // every size and distance of the board, on top of f
+};
+BoardChoice chooseBoard(QSize available, QSize frame, qreal logicalDpiX);
 
 // The staggered keyboard rows of the alphabet strip, relative to its anchor (not scaled).
 QPoint letterOffset(int index);
@@ -44,6 +55,7 @@ struct Input
     QSize flag{32, 20};
     QSize letter{30, 40};
     int wordLength = 0;
+    qreal zoom = 1.0;
 };
 
 struct Placement

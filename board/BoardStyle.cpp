@@ -2,6 +2,8 @@
 
 #include "TextIds.h"
 
+#include <QImage>
+
 namespace BoardStyle {
 
 const std::array<ToolButton, kToolButtons> &toolButtons()
@@ -38,6 +40,22 @@ QFont noticeFont(const QFont &base)
     QFont font = base;
     font.setPointSize(8);
     return font;
+}
+
+QPixmap solutionLetter(const QPixmap &found)
+{
+    QImage image = found.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            // Grey, lighter and a little see-through: clearly there, clearly not earned.
+            const int grey = 90 + qGray(line[x]) * 150 / 255;
+            line[x] = qRgba(grey, grey, grey + 8, qAlpha(line[x]) * 3 / 4);
+        }
+    }
+    QPixmap washed = QPixmap::fromImage(image);
+    washed.setDevicePixelRatio(found.devicePixelRatio());
+    return washed;
 }
 
 QString panelStyle()

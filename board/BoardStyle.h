@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPixmap>
 #include <QSize>
 #include <QString>
 
@@ -34,6 +35,10 @@ const std::array<ToolButton, kToolButtons> &toolButtons();
 QFont nameFont(const QFont &base);
 QFont scoreFont(const QFont &base);
 QFont noticeFont(const QFont &base);
+
+// A letter the game showed after a lost word: the tile washed out to grey, so the child sees
+// which letters were missing and which were found.
+QPixmap solutionLetter(const QPixmap &found);
 
 QString panelStyle();
 QString nameStyle(bool highlighted); // yellow on black, or black on yellow for the player's turn

@@ -80,7 +80,7 @@ void BoardView::setSlotVisible(int slot, bool visible)
 
 int BoardView::textWidth(const QString &text) const
 {
-    return QFontMetrics(BoardStyle::nameFont(m_window->font())).horizontalAdvance(text);
+    return QFontMetrics(m_controls.name[0]->font()).horizontalAdvance(text);
 }
 
 int BoardView::nameLabelWidth(int slot) const
@@ -145,9 +145,11 @@ void BoardView::createWordCell(int position, int left)
     feld.append(cell);
 }
 
-void BoardView::showLetter(int position, int sheetCell, CellLook)
+void BoardView::showLetter(int position, int sheetCell, CellLook look)
 {
-    checkedCell(position)->setPixmap(m_letters.cell(sheetCell));
+    const QPixmap letter = m_letters.cell(sheetCell);
+    checkedCell(position)->setPixmap(look == CellLook::Solution ? BoardStyle::solutionLetter(letter)
+                                                                : letter);
 }
 
 void BoardView::setWordCellVisible(int position, bool visible)

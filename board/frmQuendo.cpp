@@ -12,6 +12,7 @@
 #include "Settings.h"
 #include "SettingsTable.h"
 #include "Sound.h"
+#include "StartInvitation.h"
 #include "Utilities.h"
 
 #include <QAction>
@@ -35,6 +36,7 @@ frmQuendo::frmQuendo(Dialogs &dialogs, QWidget *parent)
     connectControls();
     m_keys = new KeyPreview(this, [this](QChar key) { Form_KeyPress(key); });
     Form_Load();
+    new StartInvitation(m_controls.start(), [this] { return !m_state.gameRunning; });
 }
 
 frmQuendo::~frmQuendo() = default;
@@ -96,12 +98,19 @@ void frmQuendo::chooseBoardSize()
 {
     // Large-font screens narrower than 1000 pixels shrink the margins; large screens get the
     // large board. Qt reports 120 logical dpi where the platform's large fonts had it.
+    // Qt scales windows for large fonts and high-density screens itself, so the room is
+    // measured in the window's own units. The frame is not known before the window shows:
+    // allow for a title bar and borders.
+    constexpr QSize kFrame{8, 40};
     const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QSize screenSize = s ? s->size() : BoardLayout::kSmallBoard;
-    m_f = BoardLayout::scaleFactor(s ? s->logicalDotsPerInchX() : 96.0, screenSize.width());
-    const QSize boardSize = BoardLayout::boardSize(screenSize);
-    m_controls.picBG->setGeometry(QRect(QPoint(0, 0), boardSize));
-    resize(boardSize);
+    const QSize available = s ? s->availableGeometry().size() : BoardLayout::kSmallBoard + kFrame;
+    const BoardLayout::BoardChoice choice =
+        BoardLayout::chooseBoard(available, kFrame, s ? s->logicalDotsPerInchX() : 96.0);
+    m_f = choice.f;
+    if (choice.zoom < 1.0)
+        m_controls.applyZoom(choice.zoom);
+    m_controls.picBG->setGeometry(QRect(QPoint(0, 0), choice.board));
+    resize(choice.board);
 }
 
 void frmQuendo::posAlpha()
@@ -149,10 +158,12 @@ BoardLayout::Input frmQuendo::layoutInput() const
     in.window = size();
     in.board = c.picBG->size();
     in.f = m_f;
-    in.logo = c.logo->pixmap().deviceIndependentSize().toSize();
-    in.sequence = c.sequence->pixmap().isNull()
-                      ? QSize(300, 200)
-                      : c.sequence->pixmap().deviceIndependentSize().toSize();
+    in.zoom = c.zoom;
+    const auto zoomed = [&](QSizeF design) { return (design * c.zoom).toSize(); };
+    in.logo = zoomed(c.logo->pixmap().deviceIndependentSize());
+    in.sequence =
+        zoomed(c.sequence->pixmap().isNull() ? QSizeF(300, 200)
+                                             : c.sequence->pixmap().deviceIndependentSize());
     in.noticeHeight = c.notice->height();
     in.panel = c.panel[0]->size();
     in.name = c.name[0]->size();

@@ -4,6 +4,7 @@
 #include "BoardView.h"
 #include "Catalogue.h"
 #include "ChooserDialog.h"
+#include "ClickableImage.h"
 #include "Contact.h"
 #include "Dialogs.h"
 #include "ErrorConvention.h"
@@ -60,7 +61,11 @@ void frmQuendo::imgLang_Click(int index)
                 m_game.zurueck();
         }))
         return;
-    step([&] { setLangBase(qint16(index * 1000)); });
+    step([&] {
+        setLangBase(qint16(index * 1000));
+        for (int i = 0; i < kLanguageCount; ++i)
+            m_controls.flags[size_t(i)]->setMarked(i == index);
+    });
     step([&] { Sprache(); });
     step([&] { Setting::write(Setting::Language, langBase()); });
     step([&] { loadAlpha(); });

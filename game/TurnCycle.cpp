@@ -12,7 +12,7 @@ namespace {
 constexpr int kShortestShortened = 10;
 
 // The name as the label can show it: while wider than the label, all but the last two
-// characters and a ".", at most length - 9 times.
+// characters and a ".", at most length - 9 times. A blank never stands before the dot.
 QString fittedName(const PlayerPanels &panels, int slot, const QString &name)
 {
     const int room = panels.nameLabelWidth(slot);
@@ -23,6 +23,8 @@ QString fittedName(const PlayerPanels &panels, int slot, const QString &name)
         if (panels.textWidth(shown) > room)
             shown = shown.left(shown.size() - 2) + u'.';
     }
+    while (shown.endsWith(QStringLiteral(" .")))
+        shown.remove(shown.size() - 2, 1);
     return shown;
 }
 

@@ -27,10 +27,88 @@ private slots:
         QCOMPARE(scaleFactor(144, 999), 0.8f);
         QCOMPARE(scaleFactor(96, 800), 1.0f);
         QCOMPARE(scaleFactor(120, 1000), 1.0f);
-        QCOMPARE(boardSize({1024, 768}), QSize(922, 691));
-        QCOMPARE(boardSize({1280, 1024}), QSize(922, 691));
-        QCOMPARE(boardSize({1023, 768}), QSize(761, 553));
-        QCOMPARE(boardSize({1366, 767}), QSize(761, 553));
+    }
+
+    // Every control on the screen, on any screen of 800 × 600 device pixels or more, at any
+    // scaling Qt applies for large fonts or high-density screens.
+    void everyControlFitsTheScreen_data()
+    {
+        QTest::addColumn<QSize>("device");
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<QSize>("board");
+        QTest::newRow("1024x768") << QSize(1024, 768) << 1.0 << QSize(922, 691);
+        QTest::newRow("1280x1024") << QSize(1280, 1024) << 1.0 << QSize(922, 691);
+        QTest::newRow("800x600") << QSize(800, 600) << 1.0 << QSize(761, 553);
+        QTest::newRow("1366x768") << QSize(1366, 768) << 1.0 << QSize(922, 691);
+        QTest::newRow("1024x768 with a taskbar") << QSize(1024, 730) << 1.0 << QSize(761, 553);
+        // 120 dpi: Qt scales by 1.25, the window sees 640 × 480.
+        QTest::newRow("800x600 at 120 dpi") << QSize(800, 600) << 1.25 << QSize(605, 440);
+        QTest::newRow("1024x768 at 120 dpi") << QSize(1024, 768) << 1.25 << QSize(761, 553);
+        QTest::newRow("800x600 at 144 dpi") << QSize(800, 600) << 1.5 << QSize(495, 360);
+        QTest::newRow("800x600 doubled") << QSize(800, 600) << 2.0 << QSize(357, 260);
+        QTest::newRow("1920x1080 doubled") << QSize(1920, 1080) << 2.0 << QSize(688, 500);
+        QTest::newRow("3840x2160 doubled") << QSize(3840, 2160) << 2.0 << QSize(922, 691);
+    }
+    void everyControlFitsTheScreen()
+    {
+        QFETCH(QSize, device);
+        QFETCH(qreal, scale);
+        QFETCH(QSize, board);
+        const QSize frame(8, 40);
+        const QSize available = (QSizeF(device) / scale).toSize();
+        const BoardChoice choice = chooseBoard(available, frame, 96.0);
+        QCOMPARE(choice.board, board);
+        QVERIFY(choice.board.width() + frame.width() <= available.width());
+        QVERIFY(choice.board.height() + frame.height() <= available.height());
+
+        const qreal z = choice.zoom;
+        const auto zoomed = [z](QSize s) { return (QSizeF(s) * z).toSize(); };
+        Input in;
+        in.window = in.board = choice.board;
+        in.f = choice.f;
+        in.zoom = z;
+        in.logo = zoomed(in.logo);
+        in.sequence = zoomed(in.sequence);
+        in.panel = zoomed(in.panel);
+        in.name = zoomed(in.name);
+        in.scoreHeight = qRound(in.scoreHeight * z);
+        in.button = zoomed(in.button);
+        in.flag = zoomed(in.flag);
+        in.letter = zoomed(in.letter);
+        const Placement p = place(in);
+        const QRect onBoard(QPoint(0, 0), choice.board);
+        const auto inside = [&](const QRect &r, const QRect &within, const char *what) {
+            QVERIFY2(within.contains(r), qPrintable(QStringLiteral("%1 (%2,%3 %4x%5)")
+                                                        .arg(QLatin1String(what))
+                                                        .arg(r.x())
+                                                        .arg(r.y())
+                                                        .arg(r.width())
+                                                        .arg(r.height())));
+        };
+        inside(QRect(p.logo, in.logo), onBoard, "logo");
+        inside(QRect(p.sequence, in.sequence), onBoard, "picture");
+        for (int i = 0; i < 4; ++i)
+            inside(QRect(p.panel[i], in.panel), onBoard, "player panel");
+        inside(p.toolbar, onBoard, "toolbar");
+        const QRect toolbarInside(QPoint(0, 0), p.toolbar.size());
+        for (const QPoint &b : p.toolButton)
+            inside(QRect(b, in.button), toolbarInside, "toolbar button");
+        for (const QPoint &flag : p.flag)
+            inside(QRect(flag, in.flag), toolbarInside, "flag");
+        for (const QPoint &letter : p.letter)
+            inside(QRect(letter, in.letter), onBoard, "letter");
+        inside(QRect(p.nextButton, in.button), onBoard, "Next");
+        inside(baseBar(in, p), onBoard, "bar");
+        // Nothing stands on anything else.
+        const QRect picture(p.sequence, in.sequence);
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(!QRect(p.panel[i], in.panel).intersects(picture), "a panel on the picture");
+        QRect strip;
+        for (const QPoint &letter : p.letter)
+            strip |= QRect(letter, in.letter);
+        QVERIFY(!strip.intersects(p.toolbar));
+        QVERIFY(!strip.intersects(picture));
+        QVERIFY(!QRect(p.nextButton, in.button).intersects(QRect(p.letter[9], in.letter)));
     }
 
     void roundingHalvesToEven()

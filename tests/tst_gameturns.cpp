@@ -104,6 +104,40 @@ private slots:
         QCOMPARE(rig.questions.messages.last().title, QStringLiteral("Hurra!"));
     }
 
+    void namesFromTheSettings_data()
+    {
+        QTest::addColumn<QByteArray>("stored"); // Windows-1252, as the file holds it
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown"); // room for 12 characters
+        QTest::newRow("25 letters stay whole")
+            << QByteArray("Annabellamariaelisabethxy") << "Annabellamariaelisabethxy"
+            << "Annabellama.";
+        QTest::newRow("the 26th goes")
+            << QByteArray("Annabellamariaelisabethxyz") << "Annabellamariaelisabethxy"
+            << "Annabellama.";
+        QTest::newRow("blanks around") << QByteArray("   Ben   ") << "Ben"
+                                       << "Ben";
+        QTest::newRow("no blank before the dot")
+            << QByteArray("Zo\xEB-\xC9milie Schmidt") << "Zoë-Émilie Schmidt"
+            << "Zoë-Émilie.";
+        QTest::newRow("twelve fit") << QByteArray("Maximilian-A") << "Maximilian-A"
+                                    << "Maximilian-A";
+    }
+    void namesFromTheSettings()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        GameRig rig;
+        rig.folder.write("Quendo.ini", "[Einstellungen]\r\nSpieler1=" + stored + "\r\n");
+        rig.game.readSettings();
+        QCOMPARE(rig.state.playerNames[0], name);
+        rig.panels.labelWidth = 100; // 8 units a character
+        rig.game.zurueck();
+        QCOMPARE(rig.panels.names[0], shown);
+        QCOMPARE(rig.state.playerNames[0], name);
+    }
+
     void resetMakesTheFirstPlayerCurrent()
     {
         GameRig rig;

@@ -6,7 +6,7 @@ xvfb_session() {
     export XDG_RUNTIME_DIR="$work/run"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     export XDG_CONFIG_HOME="$work/config"
-    Xvfb ":$1" -screen 0 "$2" -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$1" -screen 0 "$2" -nolisten tcp -noreset >/dev/null 2>&1 &
     xvfb=$!
     export DISPLAY=":$1"
     trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT

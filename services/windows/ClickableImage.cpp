@@ -1,10 +1,34 @@
 #include "ClickableImage.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 ClickableImage::ClickableImage(QWidget *parent) : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
+}
+
+void ClickableImage::setMarked(bool marked)
+{
+    if (marked == m_marked)
+        return;
+    m_marked = marked;
+    update();
+}
+
+void ClickableImage::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!m_marked)
+        return;
+    // Orange on white reads on every flag colour.
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+    p.setPen(QPen(Qt::white, 2));
+    p.drawRoundedRect(r.adjusted(1.5, 1.5, -1.5, -1.5), 2, 2);
+    p.setPen(QPen(QColor(0xF2, 0x8C, 0x00), 2.5));
+    p.drawRoundedRect(r, 3, 3);
 }
 
 void ClickableImage::mouseReleaseEvent(QMouseEvent *event)

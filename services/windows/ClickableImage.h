@@ -9,6 +9,10 @@ class ClickableImage : public QLabel
 public:
     explicit ClickableImage(QWidget *parent = nullptr);
 
+    // A marked picture wears a frame: the flag of the language in use.
+    void setMarked(bool marked);
+    bool isMarked() const { return m_marked; }
+
 signals:
     void clicked();
     void doubleClicked();
@@ -16,4 +20,8 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_marked = false;
 };

@@ -152,6 +152,8 @@ void frmInfo::Sprache()
     proc.step([&] {
         m_version->setText(versionLine());
         m_readMe->setText(uiText(Txt::SeeReadMe));
+        for (int i = 0; i < kLanguageCount; ++i)
+            m_flags[size_t(i)]->setMarked(i * 1000 == langBase());
     });
 }
 
@@ -174,7 +176,13 @@ void frmInfo::Timer1_Timer()
     Procedure proc(Proc::frmInfo::Timer1_Timer);
     proc.step([&] { m_timer.stop(); });
     proc.step([&] { setSplashDone(true); });
-    proc.step([&] { close(); });
+    proc.step([&] { emit splashOver(); });
+    // Start-up closes a splash it waits for itself, once the board has painted: no blank
+    // moment between the two.
+    proc.step([&] {
+        if (!m_closedByStartUp)
+            close();
+    });
 }
 
 void frmInfo::cmdOK_Click()

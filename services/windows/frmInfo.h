@@ -10,6 +10,7 @@
 
 #include <array>
 
+class ClickableImage;
 class QLabel;
 class QPushButton;
 
@@ -30,11 +31,17 @@ public:
     // "Quendo  1.31.0555"
     static QString versionLine();
 
+    // Start-up shows the board and then closes the splash itself.
+    void leaveClosingToStartUp() { m_closedByStartUp = true; }
+
     void Sprache();
     void imgLang_Click(int index);
     void cmdOK_Click();
     bool okVisible() const;
     QString readMeText() const;
+
+signals:
+    void splashOver();
 
 private:
     void Form_Load();
@@ -44,7 +51,8 @@ private:
     QLabel *m_small = nullptr;
     QLabel *m_version = nullptr;
     QLabel *m_readMe = nullptr;
-    std::array<QLabel *, kLanguageCount> m_flags{};
+    std::array<ClickableImage *, kLanguageCount> m_flags{};
     QPushButton *m_ok = nullptr;
     QTimer m_timer;
+    bool m_closedByStartUp = false;
 };
