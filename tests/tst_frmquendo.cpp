@@ -7,6 +7,7 @@
 #include "MessageBoxDialogs.h"
 #include "ModResFiles.h"
 #include "Settings.h"
+#include "StartInvitation.h"
 #include "TestSupport.h"
 
 #include <QApplication>
@@ -151,6 +152,9 @@ private slots:
         }
         QCOMPARE(m_window->game().strip().slot(26).letter, QStringLiteral("Ä"));
         QVERIFY(!state().gameRunning);
+        // Start invites the first game; the flag of the language in use is framed.
+        QVERIFY(m_window->findChild<StartInvitation *>()->glowing());
+        QVERIFY(child<ClickableImage>("imgLang0")->isMarked());
         // Letters typed before the first Start do nothing.
         type(Qt::Key_B);
         QVERIFY(letterButton(u'B')->isVisible());
@@ -161,6 +165,7 @@ private slots:
         openWindow(kQuiet);
         click(toolButton(0));
         QVERIFY(state().gameRunning);
+        QTRY_VERIFY(!m_window->findChild<StartInvitation *>()->glowing());
         QCOMPARE(state().currentWord, QStringLiteral("BANANE"));
         QVERIFY(cell(6));
         QVERIFY(!cell(7));
@@ -209,17 +214,22 @@ private slots:
             guess(c);
         QCOMPARE(state().missCount, qint16(9));
         const QImage covered = cell(1)->pixmap().toImage();
+        guess(u'A'); // found: shown as the strip shows it
+        const QImage foundA = letterButton(u'A')->pixmap().toImage();
         QString solution;
         Driver driver([&] {
             if (!toolButton(6)->isVisible())
                 return false;
-            for (int i = 1; i <= 6; ++i)
-                solution += cell(i)->pixmap().toImage() == covered ? u'?' : u'*';
+            // '+' found, '*' shown by the game in its own look, '?' still covered
+            for (int i = 1; i <= 6; ++i) {
+                const QImage shown = cell(i)->pixmap().toImage();
+                solution += shown == covered ? u'?' : shown == foundA ? u'+' : u'*';
+            }
             click(toolButton(6));
             return true;
         });
         guess(u'M');
-        QCOMPARE(solution, QStringLiteral("******"));
+        QCOMPARE(solution, QStringLiteral("*+*+**"));
         QCOMPARE(state().scores[0], qint16(0));
         QCOMPARE(state().currentPlayer, qint16(1));
     }
@@ -282,6 +292,9 @@ private slots:
         click(child("imgLang1"));
         QVERIFY(m_fakeDialogs->shown.isEmpty()); // no question without a game
         QCOMPARE(langBase(), qint16(1000));
+        // The flag of the language in use wears the frame.
+        QVERIFY(child<ClickableImage>("imgLang1")->isMarked());
+        QVERIFY(!child<ClickableImage>("imgLang0")->isMarked());
         QCOMPARE(toolButton(0)->toolTip(), QStringLiteral("Start game"));
         QVERIFY(!strip(26)->isVisible());
         QCOMPARE(iniValue(QStringLiteral("Optionen"), QStringLiteral("Sprache")),
