@@ -2,6 +2,8 @@
 
 #include "Language.h"
 
+#include <algorithm>
+
 namespace Alphabet {
 
 namespace {
@@ -82,6 +84,13 @@ bool isSolvable(const QString &entry, int languageDigit)
             return false;
     }
     return true;
+}
+
+bool isPlayable(const QString &entry, int languageDigit)
+{
+    const bool anyLetter = std::any_of(
+        entry.cbegin(), entry.cend(), [](QChar c) { return c != u' ' && c != u'\'' && c != u'-'; });
+    return anyLetter && isSolvable(entry, languageDigit);
 }
 
 } // namespace Alphabet

@@ -46,5 +46,7 @@ std::optional<int> cellOf(QChar upper);
 // Whether every character of entry can be uncovered in this language: a strip letter of the
 // language, a vowel with an accent the word field shows, a blank, an apostrophe or a hyphen.
 bool isSolvable(const QString &entry, int languageDigit);
+// Whether entry can be played at all: solvable, with at least one letter to guess.
+bool isPlayable(const QString &entry, int languageDigit);
 
 } // namespace Alphabet

@@ -1,5 +1,6 @@
 #include "PoolLoader.h"
 
+#include "Language.h"
 #include "Settings.h"
 #include "VocabularyFile.h"
 
@@ -46,7 +47,13 @@ void PoolLoader::List1_Ini()
     if (!m_ctx.step(proc, [&] {
             const QString folder = VocabularyFile::languageFolder();
             s.vocabFile = VocabularyFile::gameFileName(folder, s.vocabFile);
-            m_pool.appendAll(VocabularyFile::readGameWords(folder + u'/' + s.vocabFile, s.minLen));
+            // A hand-made list may hold what this language's strip cannot uncover (a digit, a
+            // Ç in German, a line of hyphens): such a word could only be lost.
+            QStringList words =
+                VocabularyFile::readGameWords(folder + u'/' + s.vocabFile, s.minLen);
+            words.removeIf(
+                [](const QString &w) { return !Alphabet::isPlayable(w, langBase() / 1000); });
+            m_pool.appendAll(words);
         }))
         return;
     if (!m_pool.isEmpty())

@@ -65,8 +65,10 @@ void WordPlay::NewWord(Procedure &proc)
         pitch = WordGeometry::cellPitch(view.board.templateCellWidth());
         usable = WordGeometry::usableWidth(view.board.boardScaleWidth());
     };
+    // A word the editor handed over as it stands is checked here as well.
     const auto fits = [&](const QString &w) {
-        return WordGeometry::fits(int(w.size()), pitch, usable);
+        return WordGeometry::fits(int(w.size()), pitch, usable) &&
+               Alphabet::isPlayable(w, langBase() / 1000);
     };
     std::optional<QString> drawn;
     const auto drawWord = [&] {

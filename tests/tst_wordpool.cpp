@@ -52,6 +52,50 @@ private slots:
         QCOMPARE(rig.game.pool().size(), 4);
     }
 
+    // Only words the language's strip can uncover, with a letter to guess, come into play.
+    void onlyPlayableWords_data()
+    {
+        QTest::addColumn<int>("base");
+        QTest::addColumn<QByteArray>("file"); // Windows-1252
+        QTest::addColumn<QStringList>("pool");
+        const QByteArray hostile = QByteArray("Hase\r\nAst1\r\nWeg.\r\nTab\there\r\nNul") + '\0' +
+                                   "l\r\n\xC7"
+                                   "a va\r\n- -\r\n'-'\r\nOslo\xD8\r\nK\xE4se\r\nx\xFFz\r\n"
+                                   "\"Zwei\r\nZeilen\"\r\n";
+        QTest::newRow("deutsch") << 0 << hostile << QStringList({"HASE", "KÄSE"});
+        QTest::newRow("français") << 6000 << hostile << QStringList({"HASE", "ÇA VA"});
+        QTest::newRow("english") << 1000 << hostile << QStringList({"HASE"});
+    }
+    void onlyPlayableWords()
+    {
+        QFETCH(int, base);
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, pool);
+        GameRig rig(base);
+        rig.writeVocabulary(file);
+        rig.state.minLen = 1;
+        rig.game.List1_Ini();
+        QCOMPARE(rig.game.pool().entries(), pool);
+        QVERIFY(rig.questions.messages.isEmpty());
+    }
+
+    void aWordHandedOverAsItStandsIsCheckedAtTheDraw()
+    {
+        GameRig rig;
+        rig.state.hintsPerWord.fill(0);
+        rig.game.zurueck();
+        // As the editor hands its list over: nothing filtered.
+        rig.useWords({"- -", "Ça va", "Hase"});
+        rig.start();
+        QCOMPARE(rig.state.currentWord, QStringLiteral("HASE"));
+        rig.game.pool().replace({"- -", "Ça va"});
+        rig.solve();
+        // Neither could be played; the pool was filled from the file anew.
+        QVERIFY(rig.state.currentWord != u"- -" && rig.state.currentWord != u"ÇA VA");
+        QVERIFY(!rig.state.currentWord.isEmpty());
+        QVERIFY(rig.record.faults.isEmpty());
+    }
+
     void aMissingFileFallsBackToTheDefault()
     {
         GameRig rig;
