@@ -1,7 +1,12 @@
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 # Sourced, not run.
 
-QUENDO_PACKAGES=(cmake g++ make qt6-base-dev qt6-multimedia-dev libgl-dev)
+# The tests need, besides the build: dpkg-dev and file (the package's dependencies), appstream
+# (the metainfo), and for the end-to-end run a real X server, xdotool, ImageMagick, Xlib for the
+# window manager's close request, and the accessibility bus.
+QUENDO_PACKAGES=(cmake g++ make qt6-base-dev qt6-multimedia-dev libgl-dev
+                 dpkg-dev file appstream
+                 xvfb xauth xdotool imagemagick x11-utils libx11-dev)
 
 quendo_install_missing() {
     local missing=()

@@ -8,12 +8,14 @@
 #include "Language.h"
 #include "MessageBoxDialogs.h"
 #include "ModResFiles.h"
+#include "Places.h"
 #include "Settings.h"
 #include "SettingsTable.h"
 #include "Sound.h"
 #include "StartupPictures.h"
 #include "StartupPrefetch.h"
 #include "TempDir.h"
+#include "TextIds.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -90,6 +92,12 @@ int main(int argc, char **argv)
     proc.step([&] {
         setLangFilePath(GetTempDir() + QStringLiteral("~tmp.lng"));
         SaveResItemToDisk(1000, QStringLiteral("CUSTOM"), langFilePath());
+    });
+    proc.step([&] {
+        // Said once here: each later write would otherwise fail without a word.
+        if (!userFilesKept())
+            dialogs.message(nullptr, uiText(Txt::NothingIsKept), kAppTitle,
+                            Dialogs::Icon::Exclamation);
     });
     proc.step([&] {
         qint16 next = starts;

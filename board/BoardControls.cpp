@@ -78,6 +78,7 @@ void BoardControls::build(QWidget *window)
         flag->setPixmap(windowPicture(Catalogue::flagPicture(i), window));
         flag->resize(kFlag);
         flag->setToolTip(languageOwnName(i));
+        flag->setAccessibleName(languageOwnName(i));
         flags[size_t(i)] = flag;
     }
 

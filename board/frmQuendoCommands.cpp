@@ -29,8 +29,12 @@ void frmQuendo::Sprache()
 {
     Procedure proc(Proc::frmQuendo::Sprache);
     proc.step([&] {
-        for (size_t i = 0; i < m_controls.buttons.size(); ++i)
-            m_controls.buttons[i]->setToolTip(uiText(BoardStyle::toolButtons()[i].tipText));
+        // A screen reader, and a test, find a button by what its tip says.
+        for (size_t i = 0; i < m_controls.buttons.size(); ++i) {
+            const QString tip = uiText(BoardStyle::toolButtons()[i].tipText);
+            m_controls.buttons[i]->setToolTip(tip);
+            m_controls.buttons[i]->setAccessibleName(tip.trimmed());
+        }
     });
     proc.step([&] {
         m_controls.mnuUeber->setText(uiText(Txt::About));

@@ -45,12 +45,11 @@ void PoolLoader::List1_Ini()
     if (!m_ctx.step(proc, [&] { busy.show(); }))
         return;
     if (!m_ctx.step(proc, [&] {
-            const QString folder = VocabularyFile::languageFolder();
-            s.vocabFile = VocabularyFile::gameFileName(folder, s.vocabFile);
+            s.vocabFile = VocabularyFile::gameFileName(s.vocabFile);
             // A hand-made list may hold what this language's strip cannot uncover (a digit, a
             // Ç in German, a line of hyphens): such a word could only be lost.
             QStringList words =
-                VocabularyFile::readGameWords(folder + u'/' + s.vocabFile, s.minLen);
+                VocabularyFile::readGameWords(VocabularyFile::listPath(s.vocabFile), s.minLen);
             words.removeIf(
                 [](const QString &w) { return !Alphabet::isPlayable(w, langBase() / 1000); });
             m_pool.appendAll(words);

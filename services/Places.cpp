@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -26,13 +27,35 @@ bool takesNewFiles(const QString &folder)
     return probe.open();
 }
 
+WritableProbe &probe()
+{
+    static WritableProbe chosen = nullptr;
+    return chosen;
+}
+
+bool writable(const QString &folder)
+{
+    return probe() ? probe()(folder) : takesNewFiles(folder);
+}
+
+Decision &decided()
+{
+    static Decision decision;
+    return decision;
+}
+
 const Decision &decision()
 {
-    static Decision decided;
+    Decision &d = decided();
     const QString folder = programFolder();
-    if (decided.folder != folder)
-        decided = {folder, takesNewFiles(folder)};
-    return decided;
+    if (d.folder != folder || folder.isNull())
+        d = {folder, writable(folder)};
+    return d;
+}
+
+QString ownFolder(QStandardPaths::StandardLocation location)
+{
+    return QStandardPaths::writableLocation(location) + QStringLiteral("/Quendo");
 }
 
 } // namespace
@@ -53,12 +76,56 @@ bool programFolderWritable()
     return decision().writable;
 }
 
+void setWritableProbe(WritableProbe chosen)
+{
+    probe() = chosen;
+    decided() = {};
+}
+
 QString settingsFolder()
 {
     if (programFolderWritable())
         return programFolder();
-    const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                        QStringLiteral("/Quendo");
+    const QString own = ownFolder(QStandardPaths::GenericConfigLocation);
     QDir().mkpath(own);
     return own;
+}
+
+QStringList listFolders(const QString &language)
+{
+    const QString shipped = programFolder() + u'/' + language;
+    if (programFolderWritable())
+        return {shipped};
+    return {ownFolder(QStandardPaths::GenericDataLocation) + u'/' + language, shipped};
+}
+
+QString listSaveFolder(const QString &language)
+{
+    const QString folder = listFolders(language).constFirst();
+    if (!programFolderWritable())
+        QDir().mkpath(folder);
+    return folder;
+}
+
+QString listPath(const QString &language, const QString &name)
+{
+    for (const QString &folder : listFolders(language)) {
+        const QString path = folder + u'/' + name;
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return listFolders(language).constFirst() + u'/' + name;
+}
+
+bool userFilesKept()
+{
+    if (programFolderWritable())
+        return true;
+    for (const auto location :
+         {QStandardPaths::GenericConfigLocation, QStandardPaths::GenericDataLocation}) {
+        const QString own = ownFolder(location);
+        if (!QDir().mkpath(own) || !writable(own))
+            return false;
+    }
+    return true;
 }

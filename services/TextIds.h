@@ -62,6 +62,7 @@ enum Id : int
     Draw = 182,
     NoWordFits = 183,
     ChangeTheOptions = 184,
+    NothingIsKept = 200,
     FirstBuiltInWord = 300,
 };
 

@@ -10,6 +10,7 @@
 #include "StartInvitation.h"
 #include "TestSupport.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -307,6 +308,39 @@ private slots:
         QCOMPARE(m_window->game().strip().slot(26).letter, QStringLiteral("Ñ"));
         QVERIFY(strip(26)->isVisible());
         QVERIFY(!strip(27)->isVisible());
+    }
+
+    // As a screen reader sees the window: buttons by what they do, flags by the language's
+    // own name, strip buttons by their letter, all in the language in use.
+    void accessibleNamesFollowTheLanguage()
+    {
+        openWindow(kQuiet);
+        const auto nameOf = [](QWidget *w) {
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+            return a ? a->text(QAccessible::Name) : QStringLiteral("<none>");
+        };
+        QCOMPARE(nameOf(toolButton(0)), QStringLiteral("Spiel starten"));
+        QCOMPARE(nameOf(toolButton(1)), QStringLiteral("Spiel beenden"));
+        QCOMPARE(nameOf(toolButton(4)), QStringLiteral("Einstellungen"));
+        QCOMPARE(nameOf(toolButton(5)), QStringLiteral("Hilfe"));
+        QCOMPARE(nameOf(toolButton(6)), QStringLiteral("Weiter..."));
+        QCOMPARE(QAccessible::queryAccessibleInterface(toolButton(0))->role(), QAccessible::Button);
+        QCOMPARE(nameOf(child("imgLang1")), QStringLiteral("English"));
+        QCOMPARE(nameOf(child("imgLang6")), QStringLiteral("Français"));
+        QCOMPARE(nameOf(strip(0)), QStringLiteral("A"));
+        QCOMPARE(nameOf(strip(26)), QStringLiteral("Ä"));
+        QCOMPARE(nameOf(m_window.get()), QStringLiteral("Quendo"));
+
+        click(child("imgLang2"));
+        QCOMPARE(nameOf(toolButton(0)), QStringLiteral("Starta spelet"));
+        QCOMPARE(nameOf(toolButton(6)), QStringLiteral("Nästa..."));
+        QCOMPARE(nameOf(child("imgLang1")), QStringLiteral("English"));
+        QCOMPARE(nameOf(strip(28)), QStringLiteral("Å"));
+        click(child("imgLang1"));
+        QCOMPARE(nameOf(toolButton(0)), QStringLiteral("Start game"));
+        QCOMPARE(nameOf(toolButton(4)), QStringLiteral("Options"));
+        QCOMPARE(nameOf(toolButton(6)), QStringLiteral("Next..."));
+        QCOMPARE(nameOf(strip(0)), QStringLiteral("A"));
     }
 
     void languageSwitchDuringAGame()

@@ -154,9 +154,9 @@ private slots:
         QCOMPARE(editorFileName("fehlt.dat"), QStringLiteral("fehlt.dat"));
         QDir(folder.path()).mkdir("français");
         folder.write("français/animaux.dat", "chat\r\n");
-        QCOMPARE(gameFileName(languageFolder(), "animaux.dat"), QStringLiteral("animaux.dat"));
-        QCOMPARE(gameFileName(languageFolder(), "fehlt.dat"), QStringLiteral("quendo.dat"));
-        QCOMPARE(gameFileName(languageFolder(), QString()), QStringLiteral("quendo.dat"));
+        QCOMPARE(gameFileName("animaux.dat"), QStringLiteral("animaux.dat"));
+        QCOMPARE(gameFileName("fehlt.dat"), QStringLiteral("quendo.dat"));
+        QCOMPARE(gameFileName(QString()), QStringLiteral("quendo.dat"));
         setLangBase(0);
         setLangFilePath(QString());
     }

@@ -155,14 +155,42 @@ QString languageFolder()
     return programFolder() + u'/' + uiText(Txt::LanguageFolder);
 }
 
+QStringList languageFolders()
+{
+    return listFolders(uiText(Txt::LanguageFolder));
+}
+
+QString saveFolder()
+{
+    return listSaveFolder(uiText(Txt::LanguageFolder));
+}
+
+QString listPath(const QString &name)
+{
+    return ::listPath(uiText(Txt::LanguageFolder), name);
+}
+
+QStringList listNames(const QString &pattern)
+{
+    QStringList names;
+    for (const QString &folder : languageFolders()) {
+        for (const QString &name : QDir(folder).entryList({pattern}, QDir::Files, QDir::Name)) {
+            if (!names.contains(name))
+                names.append(name);
+        }
+    }
+    names.sort();
+    return names;
+}
+
 QString defaultFileName()
 {
     return uiText(Txt::DefaultVocabFile);
 }
 
-QString gameFileName(const QString &folder, const QString &vocabFile)
+QString gameFileName(const QString &vocabFile)
 {
-    if (vocabFile.isEmpty() || !QFileInfo(folder + u'/' + vocabFile).isFile())
+    if (vocabFile.isEmpty() || !QFileInfo(listPath(vocabFile)).isFile())
         return defaultFileName();
     return vocabFile;
 }

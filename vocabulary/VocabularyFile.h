@@ -33,12 +33,20 @@ QString editorSortKey(const QString &entry);
 int editorCompare(const QString &a, const QString &b);
 void sortForEditor(QStringList &entries);
 
-// The current language's folder: program folder / text 166.
+// The current language's folder of shipped lists: program folder / text 166.
 QString languageFolder();
+// The folders the current language's lists are read from, the user's own first (see Places).
+QStringList languageFolders();
+// The folder a saved list of the current language goes to.
+QString saveFolder();
+// The current language's list of that name, from the first folder that has it.
+QString listPath(const QString &name);
+// The names of the current language's lists matching pattern ("*.dat"), each once, sorted.
+QStringList listNames(const QString &pattern);
 // Text 146, "quendo.dat".
 QString defaultFileName();
 // The file the game reads: vocabFile, or the default when it is empty or no such file exists.
-QString gameFileName(const QString &folder, const QString &vocabFile);
+QString gameFileName(const QString &vocabFile);
 // The file the editor reads and writes: vocabFile, or the default when it is empty.
 QString editorFileName(const QString &vocabFile);
 
