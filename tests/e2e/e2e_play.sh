@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Plays the real program from the build folder under a private X server, as a child and a
+# teacher would, and checks what shows on the screen and what lands on disk.
+#   e2e_play.sh BUILD-FOLDER
+source "$(dirname "$0")/lib.sh"
+e2e_begin play "$1"
+
+start_x 1024x768x24
+fresh_user_folders "$work/home"
+export LANG=de_DE.UTF-8 LC_ALL= LANGUAGE=
+start_bus
+prog="$work/prog"
+cp -r "$build/bin" "$prog"
+rm -rf "$prog/bench"
+# One player without hints and sound, and one word in the list, so every step is known.
+printf '[Einstellungen]\r\nnumPlayers= 1\r\nTipps1= 0\r\nSound= 0\r\n' >"$prog/Quendo.ini"
+printf 'Tafel\r\nTafel\r\nTafel\r\n' >"$prog/deutsch/quendo.dat"
+
+say "first start"
+start_quendo "$prog/Quendo"
+expect_splash_then_board
+expect "push button" "Spiel starten"
+expect label "Spieler 1"
+shot board
+
+say "a second copy ends at once and shows nothing"
+"$prog/Quendo" >"$out/second-copy.log" 2>&1 &
+second=$!
+deadline=$((SECONDS + 5))
+while kill -0 $second 2>/dev/null; do
+    [ $SECONDS -lt $deadline ] || { kill $second; fail "the second copy still runs 5 s later"; }
+    sleep 0.1
+done
+wait $second || fail "the second copy ended with status $?"
+[ "$(quendo_windows | wc -l)" -eq 1 ] || fail "a second window showed"
+
+say "Start, a word solved with letters typed and clicked"
+button "Spiel starten"
+expect_not "push button" "Weiter..." 2
+expect_enabled image T 10 "the strip takes no letters after Start"
+shot word-start
+type_keys t a f
+click_on image E
+click_on image L
+expect "push button" "Weiter..." 10 "the Next button does not show after the solved word"
+expect label "100" 5 "the solved word does not score 100"
+shot word-solved
+
+say "Enter for Next, a word lost"
+type_keys Return
+expect_not "push button" "Weiter..." 10 "Enter did not pass on to the next word"
+expect_enabled image B 10 "the strip takes no letters after Next"
+shot next-word
+type_keys b
+sleep 0.5
+shot first-miss
+first_miss="$last_shot"
+type_keys c d g h i
+click_on image J
+click_on image K
+click_on image M
+type_keys n
+expect "push button" "Weiter..." 10 "the Next button does not show after the tenth miss"
+expect label "100" 5 "the lost word changed the score"
+sleep 0.5
+shot word-lost
+# The chalk drawing (300 × 200 in the middle of the board) grew from the first miss to the last.
+differ_in "$first_miss" "$last_shot" 300x200+311+104 || fail "the picture did not change after nine more misses"
+
+say "the English flag, during a game"
+click_on image English
+expect "push button" OK 5 "no question before the game is interrupted"
+shot flag-question
+button OK
+expect "push button" "Start game" 10 "the Start button is not called Start game in English"
+expect "push button" "End game"
+expect "push button" "Help"
+expect_not "push button" "Spiel starten" 5
+grep -aq $'^Sprache= 1000\r$' "$prog/Quendo.ini" || fail "Quendo.ini does not hold Sprache= 1000"
+shot english
+
+say "End with Yes"
+button "End game"
+expect "push button" "Yes" 5 "End does not ask"
+shot end-question
+button Yes
+expect_exit 10 0
+[ "$(start_count)" = 1 ] || fail "start counter after the first start: '$(start_count)', not 1"
+cmp "$XDG_RUNTIME_DIR/~tmp.lng" "$build/resources/custom/1000" ||
+    fail "~tmp.lng differs from the embedded language table"
+[ ! -e "$prog/Quendo.EPT" ] || fail "an error log was written: $(cat "$prog/Quendo.EPT")"
+
+say "second start: English remembered; closed by the window manager's close request"
+start_quendo "$prog/Quendo"
+expect_splash_then_board
+expect "push button" "Start game" 10 "the language chosen by flag was not remembered"
+shot second-start
+"$tools/wmclose" "$main_wid" || fail "the close request could not be sent"
+expect_exit 10 0
+[ "$(start_count)" = 2 ] || fail "start counter after the second start: '$(start_count)', not 2"
+[ ! -e "$prog/Quendo.EPT" ] || fail "an error log was written: $(cat "$prog/Quendo.EPT")"
+say "passed"
