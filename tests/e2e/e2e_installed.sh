@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Plays the packaged program as an ordinary user whose program folder is read-only, as after
+# `apt install`: the language chosen by flag and the user's own word list are kept in the
+# user's folders, and nothing is written into the program folder.
+#   e2e_installed.sh BUILD-FOLDER   (the package made by package.sh)
+source "$(dirname "$0")/lib.sh"
+e2e_begin installed "$1"
+
+debs=("$build"/quendo_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "no package in $build: run package.sh first"
+root="$work/root"
+dpkg-deb -x "${debs[0]}" "$root"
+home="$work/home"
+fresh_user_folders "$home"
+if [ "$(id -u)" -eq 0 ]; then
+    # As root every folder can be written: play as an ordinary user, who owns only his home.
+    player=quendo-e2e
+    id "$player" >/dev/null 2>&1 ||
+        useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$player"
+    chown -R "$player:" "$home"
+    as_user=(setpriv --reuid="$player" --regid="$player" --init-groups --)
+else
+    chmod -R a-w "$root"
+fi
+program_folder="$root/usr/lib/quendo"
+( cd "$root" && find . -printf '%p %y %m %s\n' | sort && find . -type f -exec sha256sum {} + | sort ) \
+    >"$out/program-folder-before.txt"
+
+start_x 1024x768x24
+export LANG=en_GB.UTF-8 LC_ALL= LANGUAGE=
+start_bus
+# A teacher's Swedish list in the user's own folder, where the editor saves it, and a quiet
+# one-player game.
+lists="$XDG_DATA_HOME/Quendo/svenska"
+"${as_user[@]}" mkdir -p "$lists" "$XDG_CONFIG_HOME/Quendo"
+printf '\xd6dla\r\n\xd6dla\r\n' | "${as_user[@]}" tee "$lists/quendo.dat" >/dev/null
+printf '[Einstellungen]\r\nnumPlayers= 1\r\nTipps1= 0\r\nSound= 0\r\n' |
+    "${as_user[@]}" tee "$XDG_CONFIG_HOME/Quendo/Quendo.ini" >/dev/null
+
+say "first start: the board in German, as on every first start with no language stored"
+start_quendo "$root/usr/bin/Quendo"
+expect_splash_then_board
+expect "push button" "Spiel starten"
+shot board-german
+click_on image Svenska
+expect "push button" "Starta spelet" 10 "the Swedish flag did not switch the language"
+shot board-swedish
+button "Avsluta spelet"
+expect "push button" "Yes" 5 "End does not ask"
+button Yes
+expect_exit 10 0
+grep -aq $'^Sprache= 2000\r$' "$XDG_CONFIG_HOME/Quendo/Quendo.ini" ||
+    fail "the user's Quendo.ini does not hold Sprache= 2000"
+
+say "second start: Swedish remembered, the user's list played"
+start_quendo "$root/usr/bin/Quendo"
+expect_splash_then_board
+expect "push button" "Starta spelet" 10 "the language chosen by flag was not remembered"
+button "Starta spelet"
+expect_enabled image D 10 "the strip takes no letters after Start"
+click_on image Ö
+click_on image D
+click_on image L
+click_on image A
+expect "push button" "Nästa..." 10 "the word of the user's list was not solved by Ö D L A"
+expect label "100" 5 "the solved word does not score 100"
+shot user-word-solved
+"$tools/wmclose" "$main_wid" || fail "the close request could not be sent"
+expect_exit 10 0
+
+( cd "$root" && find . -printf '%p %y %m %s\n' | sort && find . -type f -exec sha256sum {} + | sort ) \
+    >"$out/program-folder-after.txt"
+diff -u "$out/program-folder-before.txt" "$out/program-folder-after.txt" ||
+    fail "the program folder changed"
+[ "$(start_count)" = 2 ] || fail "start counter: '$(start_count)', not 2"
+[ "$(od -An -tx1 "$lists/quendo.dat" | tr -d ' \n')" = "d6646c610d0ad6646c610d0a" ] ||
+    fail "the user's list changed"
+[ ! -e "$XDG_CONFIG_HOME/Quendo/Quendo.EPT" ] || fail "an error log was written"
+say "passed"
