@@ -1,12 +1,13 @@
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 # Sourced, not run.
 
-# The tests need, besides the build: dpkg-dev and file (the package's dependencies), appstream
-# (the metainfo), and for the end-to-end run a real X server, xdotool, ImageMagick, Xlib for the
-# window manager's close request, and the accessibility bus.
-QUENDO_PACKAGES=(cmake g++ make qt6-base-dev qt6-multimedia-dev libgl-dev
-                 dpkg-dev file appstream
-                 xvfb xauth xdotool imagemagick x11-utils libx11-dev)
+# The build, and the Debian package (dpkg-dev and file name its dependencies).
+QUENDO_PACKAGES=(cmake g++ make qt6-base-dev qt6-multimedia-dev libgl-dev libx11-dev
+                 dpkg-dev file)
+# What test.sh needs besides: appstream checks the metainfo; the end-to-end runs need a real X
+# server, xdotool, ImageMagick, the window list, and the session and accessibility buses.
+QUENDO_TEST_PACKAGES=(appstream xvfb xauth xdotool imagemagick x11-utils
+                      dbus-daemon at-spi2-core python3-pyatspi)
 
 quendo_install_missing() {
     local missing=()

@@ -3,7 +3,7 @@
 set -euo pipefail
 top="$(cd "$(dirname "$0")" && pwd)"
 source "$top/setup-common.sh"
-quendo_install_missing
+quendo_install_missing "${QUENDO_TEST_PACKAGES[@]}"
 quendo_build "$top"
 cd "$top/build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc 2>/dev/null || echo 2)"
