@@ -76,4 +76,23 @@ diff -u "$out/program-folder-before.txt" "$out/program-folder-after.txt" ||
 [ "$(od -An -tx1 "$lists/quendo.dat" | tr -d ' \n')" = "d6646c610d0ad6646c610d0a" ] ||
     fail "the user's list changed"
 [ ! -e "$XDG_CONFIG_HOME/Quendo/Quendo.EPT" ] || fail "an error log was written"
+
+say "a user whose own folders cannot be written either is told so, once, at the start"
+fresh_user_folders "$work/home2"
+[ ${#as_user[@]} -eq 0 ] || chown -R "$player:" "$work/home2"
+chmod 500 "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
+start_quendo "$root/usr/bin/Quendo"
+expect label "Quendo can write neither into its program folder nor into your own folders: settings and word lists will not be kept." \
+    15 "no word that nothing will be kept"
+shot nothing-kept
+button OK
+expect_not "push button" OK 10 "the message does not go"
+expect_splash_then_board
+expect "push button" "Spiel starten"
+"$tools/wmclose" "$main_wid" || fail "the close request could not be sent"
+expect_exit 10 0
+written=$(find "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" -mindepth 1)
+[ -z "$written" ] || fail "written where nothing can be: $written"
+chmod 700 "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
+
 say "passed"
