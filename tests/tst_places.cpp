@@ -1,5 +1,6 @@
 // Where a copy writes: beside the program when its folder can be written, else in the user's
 // own folders; word lists from both, the user's first.
+#include "GameFakes.h"
 #include "Language.h"
 #include "Places.h"
 #include "Settings.h"
@@ -139,11 +140,12 @@ private slots:
         const QString lists = m_data.path() + QStringLiteral("/Quendo/english");
         writeBytes(lists + QStringLiteral("/quendo.dat"), "mine\r\n");
         writeBytes(lists + QStringLiteral("/school.dat"), "pencil\r\n");
+        writeBytes(lists + QStringLiteral("/Birds.dat"), "robin\r\n");
         g_readOnly = folder.path();
         setWritableProbe(fakeProbe);
 
         QCOMPARE(VocabularyFile::listNames("*.dat"),
-                 QStringList({"animals.dat", "quendo.dat", "school.dat"}));
+                 QStringList({"animals.dat", "Birds.dat", "quendo.dat", "school.dat"}));
         QCOMPARE(VocabularyFile::listPath("quendo.dat"), lists + QStringLiteral("/quendo.dat"));
         QCOMPARE(VocabularyFile::listPath("animals.dat"),
                  folder.path() + QStringLiteral("/english/animals.dat"));
@@ -157,6 +159,23 @@ private slots:
         setWritableProbe(nullptr);
         QCOMPARE(VocabularyFile::listNames("*.dat"), QStringList({"animals.dat", "quendo.dat"}));
         QCOMPARE(VocabularyFile::gameFileName("school.dat"), QStringLiteral("quendo.dat"));
+    }
+
+    // The game of an installed copy plays the user's list, not the shipped one of the name.
+    void theGamePlaysTheUsersList()
+    {
+        GameRig rig; // the shipped deutsch/quendo.dat holds six animals and fruits
+        writeBytes(m_data.path() + QStringLiteral("/Quendo/deutsch/quendo.dat"), "Zebra\r\nK\xe4"
+                                                                                 "fer\r\n");
+        g_readOnly = rig.folder.path();
+        setWritableProbe(fakeProbe);
+        rig.state.minLen = 4;
+        rig.game.List1_Ini();
+        QCOMPARE(rig.game.pool().entries(), QStringList({"ZEBRA", "KÄFER"}));
+        setWritableProbe(nullptr);
+        rig.game.List1_Ini();
+        QCOMPARE(rig.game.pool().entries(),
+                 QStringList({"HASE", "IGEL", "MAUS", "AFFE", "BIRNE", "KERZE"}));
     }
 
     void nowhereToWriteIsNoticed()

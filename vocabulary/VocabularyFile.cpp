@@ -179,7 +179,7 @@ QStringList listNames(const QString &pattern)
                 names.append(name);
         }
     }
-    names.sort();
+    names.sort(Qt::CaseInsensitive);
     return names;
 }
 

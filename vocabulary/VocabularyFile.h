@@ -41,7 +41,8 @@ QStringList languageFolders();
 QString saveFolder();
 // The current language's list of that name, from the first folder that has it.
 QString listPath(const QString &name);
-// The names of the current language's lists matching pattern ("*.dat"), each once, sorted.
+// The names of the current language's lists matching pattern ("*.dat"), each once, sorted with
+// case ignored.
 QStringList listNames(const QString &pattern);
 // Text 146, "quendo.dat".
 QString defaultFileName();
