@@ -8,6 +8,7 @@
 #include "Dialogs.h"
 #include "ErrorConvention.h"
 #include "frmInfo.h"
+#include "frmOpt.h"
 #include "IniFile.h"
 #include "Language.h"
 #include "ModResFiles.h"
@@ -21,7 +22,6 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QFrame>
@@ -32,7 +32,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QUrl>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -532,13 +531,8 @@ void frmQuendo::PicBut_Click(int index)
 
 void frmQuendo::showOptions()
 {
-    // The options dialog comes with the vocabulary tools; until then an empty one.
-    QDialog options(this);
-    options.setWindowTitle(GetLang(langBase() + 101));
-    auto *layout = new QVBoxLayout(&options);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &options);
-    connect(buttons, &QDialogButtonBox::accepted, &options, &QDialog::accept);
-    layout->addWidget(buttons);
+    const int across = templateCellWidth() > 0 ? boardScaleWidth() / templateCellWidth() : 0;
+    frmOpt options({m_state, m_game.pool(), m_dialogs, across}, this);
     options.exec();
 }
 

@@ -1,7 +1,11 @@
 #include "MessageBoxDialogs.h"
 
+#include "Language.h"
+#include "TextIds.h"
+
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -27,11 +31,29 @@ QString lines(QString text)
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
-QMessageBox::StandardButton ask(QWidget *parent, const QString &text, const QString &title,
-                                QMessageBox::StandardButtons buttons)
+// Qt's own translations lack some of the program's languages, so the standard buttons take
+// their texts from the language table, looked up anew for every box.
+struct ButtonText
 {
-    QMessageBox box(QMessageBox::Question, title, lines(text), buttons, parent);
+    QMessageBox::StandardButton button;
+    int text;
+};
+constexpr ButtonText kButtonTexts[] = {
+    {QMessageBox::Yes, Txt::ButtonYes},
+    {QMessageBox::No, Txt::ButtonNo},
+    {QMessageBox::Ok, Txt::ButtonOk},
+    {QMessageBox::Cancel, Txt::ButtonCancel},
+};
+
+QMessageBox::StandardButton run(QMessageBox::Icon icon, QWidget *parent, const QString &text,
+                                const QString &title, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, title, lines(text), buttons, parent);
     box.setTextFormat(Qt::PlainText);
+    for (const ButtonText &b : kButtonTexts) {
+        if (QAbstractButton *button = box.button(b.button))
+            button->setText(uiText(b.text));
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -39,27 +61,32 @@ QMessageBox::StandardButton ask(QWidget *parent, const QString &text, const QStr
 
 bool MessageBoxDialogs::askYesNo(QWidget *parent, const QString &text, const QString &title)
 {
-    return ask(parent, text, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return run(QMessageBox::Question, parent, text, title, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 bool MessageBoxDialogs::askOkCancel(QWidget *parent, const QString &text, const QString &title)
 {
-    return ask(parent, text, title, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    return run(QMessageBox::Question, parent, text, title, QMessageBox::Ok | QMessageBox::Cancel) ==
+           QMessageBox::Ok;
 }
 
 void MessageBoxDialogs::message(QWidget *parent, const QString &text, const QString &title,
                                 Icon icon)
 {
-    QMessageBox box(toQt(icon), title, lines(text), QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    run(toQt(icon), parent, text, title, QMessageBox::Ok);
 }
 
 std::optional<QString> MessageBoxDialogs::input(QWidget *parent, const QString &prompt,
                                                 const QString &title)
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
-    return ok ? std::optional<QString>(text) : std::nullopt;
+    QInputDialog box(parent);
+    box.setInputMode(QInputDialog::TextInput);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setOkButtonText(uiText(Txt::ButtonOk));
+    box.setCancelButtonText(uiText(Txt::ButtonCancel));
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.textValue();
 }
