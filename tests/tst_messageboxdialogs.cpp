@@ -36,6 +36,7 @@ class TestMessageBoxDialogs : public QObject
     Q_OBJECT
     ProgramFolder m_folder;
     MessageBoxDialogs m_dialogs;
+    int m_width = 0; // of the last box opened
 
     // Runs show (which opens a box and waits); once the box is open, notes its buttons and
     // presses the one with the given text.
@@ -49,6 +50,7 @@ class TestMessageBoxDialogs : public QObject
             if (auto *line = box->findChild<QLineEdit *>())
                 line->setText("Tiere");
             seen = buttonTexts(box);
+            m_width = box->width();
             for (QAbstractButton *b : box->findChildren<QAbstractButton *>()) {
                 if (b->text() == press)
                     b->click();
@@ -131,6 +133,7 @@ private slots:
         QCOMPARE(whenOpen(ok, [&] { typed = m_dialogs.input(nullptr, "Name:", "Neue Datei"); }),
                  sortedBoth);
         QCOMPARE(typed, std::optional<QString>("Tiere"));
+        QVERIFY(m_width >= 320); // room for a name, and for the title
         whenOpen(cancel, [&] { typed = m_dialogs.input(nullptr, "Name:", "Neue Datei"); });
         QCOMPARE(typed, std::nullopt);
     }

@@ -4,8 +4,11 @@
 #include "TextIds.h"
 
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -57,6 +60,9 @@ QMessageBox::StandardButton run(QMessageBox::Icon icon, QWidget *parent, const Q
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+constexpr int kLeastInputWidth = 320;
+constexpr int kTitleBarRoom = 200;
+
 } // namespace
 
 bool MessageBoxDialogs::askYesNo(QWidget *parent, const QString &text, const QString &title)
@@ -86,6 +92,11 @@ std::optional<QString> MessageBoxDialogs::input(QWidget *parent, const QString &
     box.setLabelText(prompt);
     box.setOkButtonText(uiText(Txt::ButtonOk));
     box.setCancelButtonText(uiText(Txt::ButtonCancel));
+    // Wide enough for a name or a password, and for the title beside the window's buttons. The
+    // box sizes itself to its contents, so the room goes to its entry line.
+    if (auto *line = box.findChild<QLineEdit *>())
+        line->setMinimumWidth(
+            std::max(kLeastInputWidth, box.fontMetrics().horizontalAdvance(title) + kTitleBarRoom));
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.textValue();

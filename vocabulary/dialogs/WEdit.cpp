@@ -59,6 +59,9 @@ void WEdit::setVocabChanged(bool changed)
 WEdit::WEdit(const TeacherTools &tools, QWidget *parent) : QDialog(parent), m_tools(tools)
 {
     setObjectName(QStringLiteral("WEdit"));
+    // A fixed-size dialog: a title and a close box, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     createControls();
     Form_Load();
 }

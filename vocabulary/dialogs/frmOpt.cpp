@@ -96,6 +96,9 @@ frmOpt::frmOpt(const TeacherTools &tools, QWidget *parent)
     : QDialog(parent), m_tools(tools), m_lock(tools.dialogs, this)
 {
     setObjectName(QStringLiteral("frmOpt"));
+    // A fixed-size dialog: a title and a close box, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     createControls();
     setTexts();
     layOut();
