@@ -115,6 +115,26 @@ private slots:
         QCOMPARE(bar(0)->geometry(), QRect(112, 18, 17, 17));
     }
 
+    void tabOrderAndAccessKeys()
+    {
+        open();
+        QStringList order;
+        QWidget *w = bar(0);
+        for (int i = 0; i < 18; ++i) {
+            order << w->objectName();
+            do
+                w = w->nextInFocusChain();
+            while (w->focusPolicy() == Qt::NoFocus || w->objectName().isEmpty());
+        }
+        QCOMPARE(order, QStringList({"vsczahl0", "txtSpieler0", "vsczahl1", "txtSpieler1",
+                                     "vsczahl2", "txtSpieler2", "vsczahl3", "txtSpieler3",
+                                     "vsczahl4", "vsczahl5", "wiederh0", "wiederh1", "chkAnzeige",
+                                     "chkSound", "wortsch", "EditButt", "Password", "vsczahl6"}));
+        QCOMPARE(get<QLabel>("Label0")->buddy(), bar(0));
+        QCOMPARE(get<QLabel>("Label1")->buddy(), bar(1));
+        QCOMPARE(get<QLabel>("Label4")->buddy(), bar(5));
+    }
+
     void playerCountAtLoad_data()
     {
         QTest::addColumn<int>("players");

@@ -103,6 +103,7 @@ private slots:
     {
         QStringList filesAfterEditor;
         QString selectedAfterEditor;
+        QString focusAfterEditor;
         bool editorSeen = false;
         m_dialogs->inputs = {"Tiere"};
         withOptions([&](frmOpt *options) {
@@ -117,6 +118,8 @@ private slots:
                 press(editor, "OK");
             });
             press(options, "EditButt"); // returns when the editor has closed
+            if (options && options->focusWidget())
+                focusAfterEditor = options->focusWidget()->objectName();
             if (auto *list = get<QListWidget>(options, "wortsch")) {
                 for (int i = 0; i < list->count(); ++i)
                     filesAfterEditor << list->item(i)->text();
@@ -128,6 +131,7 @@ private slots:
         QVERIFY(editorSeen);
         QCOMPARE(filesAfterEditor, QStringList({"quendo.dat", "Tiere.dat"}));
         QCOMPARE(selectedAfterEditor, "Tiere.dat");
+        QCOMPARE(focusAfterEditor, "cmdOK");
         QCOMPARE(m_folder->read("deutsch/Tiere.dat"), "Zebra\r\n");
         QVERIFY(m_folder->read("Quendo.ini").contains("\r\nDatei0=Tiere.dat\r\n"));
         // The game started anew with a word from the new list.

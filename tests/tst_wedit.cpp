@@ -195,6 +195,8 @@ private slots:
         QTest::mouseDClick(list1()->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(text1()->text(), "Krokodil");
         QCOMPARE(m_editor->entries().size(), 6);
+        text1()->setFocus(); // ready to be typed over
+        QCOMPARE(text1()->selectedText(), "Krokodil");
     }
 
     void deleteSeveral()

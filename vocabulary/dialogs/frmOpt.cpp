@@ -39,12 +39,14 @@ struct Bar
     QRect twips;
 };
 constexpr int kPlayers = 4;
-const Bar kBarSpecs[frmOpt::kBars] = {
-    {0, 3, 1, 1, 4, {1680, 270, 255, 255}},  // players
-    {0, 3, 1, 1, 3, {2520, 1010, 255, 285}}, // hints of players 1 to 4
-    {0, 3, 1, 1, 3, {2520, 1490, 255, 285}},   {0, 3, 1, 1, 3, {2520, 1970, 255, 285}},
-    {0, 3, 1, 1, 3, {2520, 2430, 255, 285}},   {10, 50, 5, 10, 60, {5640, 240, 255, 255}}, // rounds
-    {1, 10, 1, 1, 11, {2880, 4950, 255, 255}}, // minimum word length
+const Bar kBarDesign[frmOpt::kBars] = {
+    {0, 3, 1, 1, 4, {1680, 270, 255, 255}},     // players
+    {0, 3, 1, 1, 3, {2520, 1010, 255, 285}},    // hints of player 1
+    {0, 3, 1, 1, 3, {2520, 1490, 255, 285}},    // player 2
+    {0, 3, 1, 1, 3, {2520, 1970, 255, 285}},    // player 3
+    {0, 3, 1, 1, 3, {2520, 2430, 255, 285}},    // player 4
+    {10, 50, 5, 10, 60, {5640, 240, 255, 255}}, // rounds
+    {1, 10, 1, 1, 11, {2880, 4950, 255, 255}},  // minimum word length
 };
 // The number labels beside the bars. They end where their bars begin: the design lets them
 // reach a few twips under the bars.
@@ -55,13 +57,13 @@ const QRect kZahl[frmOpt::kBars] = {
 constexpr int kNameTops[kPlayers] = {1005, 1485, 1965, 2445};
 
 // Labels: text and design rectangle, in their frame or in the dialog.
-struct LabelSpec
+struct LabelDesign
 {
     int frame; // -1: the dialog
     int text;
     QRect twips;
 };
-const LabelSpec kLabels[6] = {
+const LabelDesign kLabels[6] = {
     {0, Txt::Players, {120, 285, 1095, 255}},
     {0, Txt::Hints, {2040, 645, 735, 255}},
     {0, Txt::Names, {240, 645, 1890, 255}},
@@ -74,11 +76,6 @@ const QRect kFrames[3] = {
     {3480, 720, 2535, 1455},
     {240, 3120, 5775, 1575},
 };
-
-QString numberText(qint16 n)
-{
-    return QString::number(n);
-}
 
 void setCaption(QObject *control, const QString &text)
 {
@@ -100,17 +97,15 @@ frmOpt::frmOpt(const TeacherTools &tools, QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     createControls();
+    connectHandlers();
     setTexts();
     layOut();
     Form_Load();
 }
 
-frmOpt::~frmOpt() = default;
-
 void frmOpt::createControls()
 {
-    m_geometry = std::make_unique<FormGeometry>(this, QSize(6180, 5595));
-    FormGeometry &g = *m_geometry;
+    FormGeometry &g = m_geometry;
     for (size_t i = 0; i < m_frame.size(); ++i) {
         m_frame[i] = new QGroupBox(this);
         m_frame[i]->setObjectName(QStringLiteral("Frame%1").arg(i + 1));
@@ -132,7 +127,7 @@ void frmOpt::createControls()
         return i <= kPlayers ? m_frame[0] : static_cast<QWidget *>(this);
     };
     for (int i = 0; i < kBars; ++i) {
-        const Bar &b = kBarSpecs[i];
+        const Bar &b = kBarDesign[i];
         m_zahl[i] = new QLabel(barParent(i));
         m_zahl[i]->setObjectName(QStringLiteral("Zahl%1").arg(i));
         m_zahl[i]->setFrameShape(QFrame::Box);
@@ -140,7 +135,7 @@ void frmOpt::createControls()
         QFont bold = m_zahl[i]->font();
         bold.setBold(true);
         m_zahl[i]->setFont(bold);
-        m_zahl[i]->setText(numberText(qint16(b.constant - b.design)));
+        m_zahl[i]->setText(QString::number(qint16(b.constant - b.design)));
         m_vsczahl[i] = new QScrollBar(Qt::Vertical, barParent(i));
         m_vsczahl[i]->setObjectName(QStringLiteral("vsczahl%1").arg(i));
         m_vsczahl[i]->setRange(b.least, b.most);
@@ -202,7 +197,10 @@ void frmOpt::createControls()
                         m_password,   m_vsczahl[6],    m_cmdOK};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
 
+void frmOpt::connectHandlers()
+{
     // The design state is set; from here on every change runs its handling.
     for (int i = 0; i < kBars; ++i)
         connect(m_vsczahl[i], &QScrollBar::valueChanged, this, [this, i] { vscZahl_Change(i); });
@@ -243,7 +241,7 @@ void frmOpt::setTexts()
 
 void frmOpt::layOut()
 {
-    m_geometry->apply();
+    m_geometry.apply();
 }
 
 qint16 &frmOpt::number(int bar)
@@ -260,10 +258,10 @@ void frmOpt::setBar(int index, qint16 value)
 {
     // A value the bar cannot take (a hand-edited settings file) is reported; the dialog then
     // shows, and the game state holds, the nearest value the bar can take.
-    const Bar &b = kBarSpecs[index];
+    const Bar &b = kBarDesign[index];
     const auto shown = qint16(std::clamp<int>(value, b.constant - b.most, b.constant - b.least));
     number(index) = shown;
-    m_zahl[size_t(index)]->setText(numberText(shown));
+    m_zahl[size_t(index)]->setText(QString::number(shown));
     m_vsczahl[size_t(index)]->setValue(b.constant - shown);
     if (shown != value)
         throw RunTimeError(ErrNo::InvalidData,
@@ -389,9 +387,9 @@ void frmOpt::vscZahl_Change(int index)
 {
     Procedure proc(Proc::frmOpt::vscZahl_Change);
     proc.step([&] {
-        const auto value = qint16(kBarSpecs[index].constant - m_vsczahl[size_t(index)]->value());
+        const auto value = qint16(kBarDesign[index].constant - m_vsczahl[size_t(index)]->value());
         number(index) = value;
-        m_zahl[size_t(index)]->setText(numberText(value));
+        m_zahl[size_t(index)]->setText(QString::number(value));
         if (index == 0) {
             for (int n = 1; n <= kPlayers; ++n) {
                 const bool playing = n <= value;

@@ -10,7 +10,6 @@
 #include <QDialog>
 
 #include <array>
-#include <memory>
 
 class QCheckBox;
 class QGroupBox;
@@ -27,7 +26,6 @@ class frmOpt : public QDialog
 public:
     // Loads the dialog (Form_Load) from the game state and the settings.
     frmOpt(const TeacherTools &tools, QWidget *parent = nullptr);
-    ~frmOpt() override;
 
     void cmdOK_Click();
     void EditButt_Click();
@@ -44,6 +42,7 @@ protected:
 
 private:
     void createControls();
+    void connectHandlers();
     void layOut();
     void Form_Load();
     void Form_Activate();
@@ -65,7 +64,7 @@ private:
 
     TeacherTools m_tools;
     PasswordLock m_lock;
-    std::unique_ptr<FormGeometry> m_geometry;
+    FormGeometry m_geometry{this, {6180, 5595}}; // the design's client area in twips
 
     std::array<QGroupBox *, 3> m_frame{};
     std::array<QLabel *, 6> m_label{};
