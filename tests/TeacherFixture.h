@@ -89,3 +89,15 @@ inline QStringList untidy(const QWidget *window)
     }
     return problems;
 }
+
+// Entry boxes and scroll bars whose own context menu (English, from Qt) is still on.
+inline QStringList englishMenus(const QWidget *window)
+{
+    QStringList found;
+    for (const QWidget *w : window->findChildren<QWidget *>()) {
+        if ((w->inherits("QLineEdit") || w->inherits("QScrollBar")) &&
+            w->contextMenuPolicy() != Qt::NoContextMenu)
+            found << w->objectName();
+    }
+    return found;
+}

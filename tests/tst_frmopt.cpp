@@ -109,6 +109,7 @@ private slots:
         open();
         const QStringList problems = untidy(m_dialog.get());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));
+        QCOMPARE(englishMenus(m_dialog.get()), QStringList());
         // Nothing narrower than its design.
         QVERIFY(m_dialog->width() >= 412);
         QCOMPARE(m_dialog->height(), 373);

@@ -112,6 +112,7 @@ private slots:
             open();
             const QStringList problems = untidy(m_editor.get());
             QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));
+            QCOMPARE(englishMenus(m_editor.get()), QStringList());
             QCOMPARE(text1()->geometry().topLeft(), QPoint(16, 5));
         }
     }

@@ -94,9 +94,11 @@ std::optional<QString> MessageBoxDialogs::input(QWidget *parent, const QString &
     box.setCancelButtonText(uiText(Txt::ButtonCancel));
     // Wide enough for a name or a password, and for the title beside the window's buttons. The
     // box sizes itself to its contents, so the room goes to its entry line.
-    if (auto *line = box.findChild<QLineEdit *>())
+    if (auto *line = box.findChild<QLineEdit *>()) {
         line->setMinimumWidth(
             std::max(kLeastInputWidth, box.fontMetrics().horizontalAdvance(title) + kTitleBarRoom));
+        line->setContextMenuPolicy(Qt::NoContextMenu); // Qt's own menu would speak English
+    }
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.textValue();

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -94,6 +95,11 @@ void WEdit::createControls()
         button->setText(b.text != 0 ? uiText(b.text) : QStringLiteral("&OK"));
         this->*b.member = button;
         geometry.add({button, b.twips, FormGeometry::Fit::Caption, FormGeometry::Anchor::Right, 1});
+    }
+    // Qt's own context menus of the entry box and the list's scroll bars would speak English.
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (qobject_cast<QLineEdit *>(w) || qobject_cast<QScrollBar *>(w))
+            w->setContextMenuPolicy(Qt::NoContextMenu);
     }
     m_hinzuf->setDefault(true);
     m_loesch->setEnabled(false);

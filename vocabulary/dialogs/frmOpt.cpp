@@ -190,6 +190,12 @@ void frmOpt::createControls()
     m_label[1]->setBuddy(m_vsczahl[1]);
     m_label[4]->setBuddy(m_vsczahl[5]);
 
+    // Qt's own context menus of entry boxes and scroll bars would speak English.
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (qobject_cast<QLineEdit *>(w) || qobject_cast<QScrollBar *>(w))
+            w->setContextMenuPolicy(Qt::NoContextMenu);
+    }
+
     QWidget *order[] = {m_vsczahl[0], m_txtSpieler[0], m_vsczahl[1], m_txtSpieler[1],
                         m_vsczahl[2], m_txtSpieler[2], m_vsczahl[3], m_txtSpieler[3],
                         m_vsczahl[4], m_vsczahl[5],    m_wiederh[0], m_wiederh[1],
