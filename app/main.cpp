@@ -1,6 +1,5 @@
 // Main: one copy per user, the start counter, the first language, the language table in the
 // temporary folder, the info box as splash while the main window loads, then the main window.
-#include "BilingualMessageBoxes.h"
 #include "ErrorConvention.h"
 #include "ErrorReporting.h"
 #include "frmInfo.h"
@@ -58,7 +57,7 @@ int main(int argc, char **argv)
     traceStartup("application created");
     // From here on every failure is shown in the error report; the report's End ends the
     // program at once (see endProgramAtOnce).
-    BilingualMessageBoxes errorDialogs;
+    MessageBoxDialogs errorDialogs = MessageBoxDialogs::bilingual();
     const ErrorReporting errorReporting(errorDialogs);
     setProgramEnd(endProgramAtOnce);
     // Image decoding must not start before the application object exists: Qt's plug-in search

@@ -1,6 +1,7 @@
 // The commands of the main window: the toolbar, the language flags and the help menu.
 #include "frmQuendo.h"
 
+#include "BoardSurface.h"
 #include "BoardView.h"
 #include "Catalogue.h"
 #include "ChooserDialog.h"
@@ -9,6 +10,7 @@
 #include "Dialogs.h"
 #include "ErrorConvention.h"
 #include "frmInfo.h"
+#include "frmOpt.h"
 #include "Language.h"
 #include "ModResFiles.h"
 #include "Places.h"
@@ -18,12 +20,9 @@
 
 #include <QAction>
 #include <QDesktopServices>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QMenu>
 #include <QPushButton>
 #include <QUrl>
-#include <QVBoxLayout>
 
 void frmQuendo::Sprache()
 {
@@ -144,13 +143,10 @@ void frmQuendo::PicBut_Click(int index)
 
 void frmQuendo::showOptions()
 {
-    // The options dialog comes with the vocabulary tools; until then an empty one.
-    QDialog options(this);
-    options.setWindowTitle(uiText(Txt::Options));
-    auto *layout = new QVBoxLayout(&options);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &options);
-    connect(buttons, &QDialogButtonBox::accepted, &options, &QDialog::accept);
-    layout->addWidget(buttons);
+    // The editor takes no longer entry than fits across the board.
+    const int cell = m_controls.feld[0]->width();
+    const int across = cell > 0 ? m_controls.picBG->width() / cell : 0;
+    frmOpt options({m_state, m_game.pool(), m_dialogs, across}, this);
     options.exec();
 }
 

@@ -67,6 +67,13 @@ void SaveIni(const QString &section, const QString &key, const QString &value)
     });
 }
 
+bool iniKeepsExactly(const QString &section, const QString &key, const QString &value)
+{
+    const auto back =
+        IniFile::read(IniFile::write(QByteArray(), section, key, value), section, key);
+    return back && back->left(kMaxValue) == value;
+}
+
 QString numText(qint32 value)
 {
     return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);

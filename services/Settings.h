@@ -17,6 +17,9 @@ QString GetIniString(const QString &section, const QString &key, const QString &
 // Creates file, section and key as needed; never leaves a half-written file. A folder that
 // cannot be written loses the value without a message.
 void SaveIni(const QString &section, const QString &key, const QString &value);
+// Whether GetIniString would give value back exactly once SaveIni has stored it: the format
+// ends a value at a line end, drops blanks and TABs around it and keeps 254 characters.
+bool iniKeepsExactly(const QString &section, const QString &key, const QString &value);
 
 // Number to text as the settings writers need it: " 4" and "-1" (a blank before numbers
 // that are not negative), and the plain form "8".

@@ -62,6 +62,13 @@ enum Id : int
     Draw = 182,
     NoWordFits = 183,
     ChangeTheOptions = 184,
+    ButtonYes = 185,
+    ButtonNo = 186,
+    ButtonOk = 187,
+    ButtonCancel = 188,
+    PasswordNotStorable = 189,
+    FileNameUnusable = 190,
+    PasswordCharacters = 191,
     NothingIsKept = 200,
     FirstBuiltInWord = 300,
 };

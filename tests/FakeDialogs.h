@@ -6,6 +6,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <optional>
+
 class FakeDialogs : public Dialogs
 {
 public:
@@ -14,9 +16,11 @@ public:
         QString kind;
         QString text;
         QString title;
+        Icon icon = Icon::None;
     };
     QList<Shown> shown;
-    QList<bool> answers; // taken in turn; Yes/OK when empty
+    QList<bool> answers;                  // taken in turn; Yes/OK when empty
+    QList<std::optional<QString>> inputs; // taken in turn; nothing is Cancel; Cancel when empty
 
     bool askYesNo(QWidget *, const QString &text, const QString &title) override
     {
@@ -26,14 +30,31 @@ public:
     {
         return answer(QStringLiteral("okcancel"), text, title);
     }
-    void message(QWidget *, const QString &text, const QString &title, Icon) override
+    void message(QWidget *, const QString &text, const QString &title, Icon icon) override
     {
-        shown.append({QStringLiteral("message"), text, title});
+        shown.append({QStringLiteral("message"), text, title, icon});
     }
     std::optional<QString> input(QWidget *, const QString &prompt, const QString &title) override
     {
         shown.append({QStringLiteral("input"), prompt, title});
-        return std::nullopt;
+        return inputs.isEmpty() ? std::nullopt : inputs.takeFirst();
+    }
+
+    // The kinds shown, in order ("input", "message", ...).
+    QStringList kinds() const
+    {
+        QStringList all;
+        for (const Shown &s : shown)
+            all.append(s.kind);
+        return all;
+    }
+    // The texts shown, in order.
+    QStringList texts() const
+    {
+        QStringList all;
+        for (const Shown &s : shown)
+            all.append(s.text);
+        return all;
     }
 
 private:

@@ -16,6 +16,8 @@ QList<int> tableIds()
                       172, 173, 176, 177, 178, 179, 180, 181, 182, 183, 184, 200};
     for (int id = 150; id <= 163; ++id)
         ids << id;
+    for (int id = 185; id <= 191; ++id)
+        ids << id;
     for (int id = 300; id <= 349; ++id)
         ids << id;
     return ids;

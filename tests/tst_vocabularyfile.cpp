@@ -173,6 +173,10 @@ private slots:
         QCOMPARE(editorCompare("apfel", "APFEL"), 0);
         QVERIFY(editorCompare("Der Mond", "Dermond") < 0);
         QCOMPARE(editorSortKey("Élan Çà"), QStringLiteral("elan ca"));
+        // Latin letters key through a table, all others through the decomposition.
+        QCOMPARE(editorSortKey("Ǻngström Œuvre"), QStringLiteral("angstrom œuvre"));
+        QCOMPARE(editorSortKey("Straße STRAẞE"), QStringLiteral("straße straße"));
+        QCOMPARE(editorSortKey("Ḿaß"), QStringLiteral("maß"));
     }
 };
 

@@ -14,6 +14,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <vector>
 
 namespace VocabularyFile {
 
@@ -104,7 +105,9 @@ QByteArray toBytes(const QStringList &entries)
     return bytes;
 }
 
-QString editorSortKey(const QString &entry)
+namespace {
+
+QString fullSortKey(const QString &entry)
 {
     const QString decomposed = entry.normalized(QString::NormalizationForm_D);
     QString key;
@@ -120,6 +123,35 @@ QString editorSortKey(const QString &entry)
         }
     }
     return key.toCaseFolded();
+}
+
+// The Latin blocks, where word lists live, key character by character from a table made once:
+// a full list is sorted several times faster than through the decomposition of every entry.
+constexpr char16_t kTabled = 0x250;
+
+const QString &tabledKey(char16_t c)
+{
+    static const auto keys = [] {
+        std::vector<QString> k(kTabled);
+        for (char16_t i = 0; i < kTabled; ++i)
+            k[i] = fullSortKey(QString(QChar(i)));
+        return k;
+    }();
+    return keys[c];
+}
+
+} // namespace
+
+QString editorSortKey(const QString &entry)
+{
+    QString key;
+    key.reserve(entry.size());
+    for (const QChar c : entry) {
+        if (c.unicode() >= kTabled)
+            return fullSortKey(entry);
+        key.append(tabledKey(c.unicode()));
+    }
+    return key;
 }
 
 int editorCompare(const QString &a, const QString &b)

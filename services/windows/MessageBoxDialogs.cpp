@@ -1,7 +1,14 @@
 #include "MessageBoxDialogs.h"
 
+#include "Language.h"
+#include "TextIds.h"
+
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -27,39 +34,83 @@ QString lines(QString text)
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
-QMessageBox::StandardButton ask(QWidget *parent, const QString &text, const QString &title,
-                                QMessageBox::StandardButtons buttons)
-{
-    QMessageBox box(QMessageBox::Question, title, lines(text), buttons, parent);
-    box.setTextFormat(Qt::PlainText);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
-}
+constexpr int kLeastInputWidth = 320;
+constexpr int kTitleBarRoom = 200;
 
 } // namespace
 
+MessageBoxDialogs::MessageBoxDialogs()
+    : m_texts([] {
+          return ButtonTexts{uiText(Txt::ButtonYes), uiText(Txt::ButtonNo), uiText(Txt::ButtonOk),
+                             uiText(Txt::ButtonCancel)};
+      })
+{
+}
+
+MessageBoxDialogs MessageBoxDialogs::bilingual()
+{
+    return MessageBoxDialogs([] {
+        return ButtonTexts{QStringLiteral("Ja / Yes"), QStringLiteral("Nein / No"),
+                           QStringLiteral("OK"), QStringLiteral("Abbrechen / Cancel")};
+    });
+}
+
+int MessageBoxDialogs::run(int icon, QWidget *parent, const QString &text, const QString &title,
+                           int buttons) const
+{
+    QMessageBox box(QMessageBox::Icon(icon), title, lines(text),
+                    QMessageBox::StandardButtons(buttons), parent);
+    box.setTextFormat(Qt::PlainText);
+    const ButtonTexts texts = m_texts();
+    const std::pair<QMessageBox::StandardButton, QString> captions[] = {
+        {QMessageBox::Yes, texts.yes},
+        {QMessageBox::No, texts.no},
+        {QMessageBox::Ok, texts.ok},
+        {QMessageBox::Cancel, texts.cancel},
+    };
+    for (const auto &[button, caption] : captions) {
+        if (QAbstractButton *shown = box.button(button))
+            shown->setText(caption);
+    }
+    return box.exec();
+}
+
 bool MessageBoxDialogs::askYesNo(QWidget *parent, const QString &text, const QString &title)
 {
-    return ask(parent, text, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return run(QMessageBox::Question, parent, text, title, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 bool MessageBoxDialogs::askOkCancel(QWidget *parent, const QString &text, const QString &title)
 {
-    return ask(parent, text, title, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    return run(QMessageBox::Question, parent, text, title, QMessageBox::Ok | QMessageBox::Cancel) ==
+           QMessageBox::Ok;
 }
 
 void MessageBoxDialogs::message(QWidget *parent, const QString &text, const QString &title,
                                 Icon icon)
 {
-    QMessageBox box(toQt(icon), title, lines(text), QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    run(toQt(icon), parent, text, title, QMessageBox::Ok);
 }
 
 std::optional<QString> MessageBoxDialogs::input(QWidget *parent, const QString &prompt,
                                                 const QString &title)
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
-    return ok ? std::optional<QString>(text) : std::nullopt;
+    QInputDialog box(parent);
+    box.setInputMode(QInputDialog::TextInput);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    const ButtonTexts texts = m_texts();
+    box.setOkButtonText(texts.ok);
+    box.setCancelButtonText(texts.cancel);
+    // Wide enough for a name or a password, and for the title beside the window's buttons. The
+    // box sizes itself to its contents, so the room goes to its entry line.
+    if (auto *line = box.findChild<QLineEdit *>()) {
+        line->setMinimumWidth(
+            std::max(kLeastInputWidth, box.fontMetrics().horizontalAdvance(title) + kTitleBarRoom));
+        line->setContextMenuPolicy(Qt::NoContextMenu); // Qt's own menu would speak English
+    }
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.textValue();
 }

@@ -46,8 +46,8 @@ click_on image Svenska
 expect "push button" "Starta spelet" 10 "the Swedish flag did not switch the language"
 shot board-swedish
 button "Avsluta spelet"
-expect "push button" "Yes" 5 "End does not ask"
-button Yes
+expect "push button" "Ja" 5 "End does not ask"
+button Ja
 expect_exit 10 0
 grep -aq $'^Sprache= 2000\r$' "$XDG_CONFIG_HOME/Quendo/Quendo.ini" ||
     fail "the user's Quendo.ini does not hold Sprache= 2000"

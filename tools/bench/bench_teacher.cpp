@@ -1,0 +1,185 @@
+// The teacher's windows with a full word list (32767 entries), from the real main window: the
+// options dialog from the click to its first paint, the editor from the click to its list's
+// first paint, deleting 100 selected entries, adding one entry, and saving.
+//     bench_teacher [runs]        (QT_QPA_PLATFORM=offscreen, or a display)
+#include "Dialogs.h"
+#include "frmOpt.h"
+#include "frmQuendo.h"
+#include "Language.h"
+#include "Places.h"
+#include "TempDir.h"
+#include "WEdit.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace {
+
+// Answers every question with Yes and every input box with Cancel.
+class QuietDialogs : public Dialogs
+{
+public:
+    bool askYesNo(QWidget *, const QString &, const QString &) override { return true; }
+    bool askOkCancel(QWidget *, const QString &, const QString &) override { return true; }
+    void message(QWidget *, const QString &, const QString &, Icon) override {}
+    std::optional<QString> input(QWidget *, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+};
+
+// Calls back once, at the first paint of a widget of the given name.
+class FirstPaint : public QObject
+{
+public:
+    FirstPaint(QString name, std::function<void()> then)
+        : m_name(std::move(name)), m_then(std::move(then))
+    {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (m_then && event->type() == QEvent::Paint && watched->objectName() == m_name) {
+            auto then = std::exchange(m_then, nullptr);
+            then();
+        }
+        return false;
+    }
+
+private:
+    QString m_name;
+    std::function<void()> m_then;
+};
+
+// 32767 entries of letters and blanks, Windows-1252 with CR LF, in no particular order.
+QByteArray fullList()
+{
+    const char *syllables[] = {"ka", "mel", "tor", "bi",    "sun", "dra", "\xe4u", "pfe",   "lin",
+                               "go", "ber", "stu", "w\xf6", "fi",  "ran", "del",   "m\xfc", "zo"};
+    constexpr int count = int(std::size(syllables));
+    QByteArray file;
+    for (int i = 0; i < 32767; ++i) {
+        QByteArray entry;
+        for (int k = 0, n = i * 7919 + 13; k < 2 + i % 5; ++k, n /= count)
+            entry += syllables[n % count];
+        entry[0] = char(QChar::fromLatin1(entry[0]).toUpper().toLatin1());
+        if (i % 11 == 0)
+            entry += " im Wald";
+        file += entry + "\r\n";
+    }
+    return file;
+}
+
+double ms(const QElapsedTimer &clock)
+{
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
+    QTemporaryDir dir;
+    setProgramFolder(dir.path());
+    QFile res(QStringLiteral(":/res/custom/1000"));
+    if (!res.open(QIODevice::ReadOnly))
+        return 1;
+    const QString table = dir.filePath(QStringLiteral("~tmp.lng"));
+    writeFileAtomically(table, res.readAll());
+    setLangFilePath(table);
+    setLangBase(0);
+    const QByteArray words = fullList();
+    const QString folder = dir.path() + u'/' + GetLang(166);
+    QDir(dir.path()).mkdir(GetLang(166));
+    writeFileAtomically(folder + QStringLiteral("/quendo.dat"), words);
+    writeFileAtomically(dir.filePath(QStringLiteral("Quendo.ini")),
+                        "[Einstellungen]\r\nSound= 0\r\nnumPlayers= 1\r\n");
+
+    QuietDialogs dialogs;
+    frmQuendo window(dialogs);
+    window.show();
+
+    std::map<std::string, std::vector<double>> times;
+    for (int run = 0; run < runs; ++run) {
+        writeFileAtomically(folder + QStringLiteral("/quendo.dat"), words);
+        WEdit::setVocabChanged(false);
+        QElapsedTimer clock;
+        frmOpt *options = nullptr;
+        WEdit *editor = nullptr;
+        int shownEntries = 0;
+        int remaining = 0;
+        auto work = [&] {
+            auto *text1 = editor->findChild<QLineEdit *>(QStringLiteral("Text1"));
+            auto *list1 = editor->findChild<QListWidget *>(QStringLiteral("List1"));
+            shownEntries = list1->count();
+            // The list is full: deleting comes first, so that there is room to add.
+            QItemSelection rows;
+            for (int i = 0; i < 100; ++i) {
+                const QModelIndex at = list1->model()->index(i * 300 + 7, 0);
+                rows.select(at, at);
+            }
+            list1->selectionModel()->select(rows, QItemSelectionModel::Select);
+            clock.start();
+            editor->Loesch_Click();
+            QCoreApplication::processEvents();
+            times["delete 100 selected"].push_back(ms(clock));
+
+            text1->setText(QStringLiteral("Zebrafink"));
+            clock.start();
+            editor->Hinzuf_Click();
+            QCoreApplication::processEvents();
+            times["add one entry"].push_back(ms(clock));
+            remaining = list1->count();
+
+            clock.start();
+            editor->Speichern_Click();
+            times["save"].push_back(ms(clock));
+            editor->OK_Click();
+        };
+        FirstPaint editorShown(QStringLiteral("qt_scrollarea_viewport"), [&] {
+            times["editor: click to shown"].push_back(ms(clock));
+            editor = qobject_cast<WEdit *>(QApplication::activeModalWidget());
+            QTimer::singleShot(0, work);
+        });
+        FirstPaint optionsShown(QStringLiteral("frmOpt"), [&] {
+            times["options: click to shown"].push_back(ms(clock));
+            options = qobject_cast<frmOpt *>(QApplication::activeModalWidget());
+            QTimer::singleShot(0, [&] {
+                qApp->removeEventFilter(&editorShown);
+                qApp->installEventFilter(&editorShown);
+                clock.start();
+                options->EditButt_Click();
+                options->reject();
+            });
+        });
+        qApp->removeEventFilter(&editorShown); // armed once the options dialog shows
+        clock.start();
+        window.PicBut_Click(4);
+        if (shownEntries != 32767 || remaining != 32668)
+            return 2;
+    }
+    std::printf("%d runs, %lld bytes of words (%s)\n", runs, static_cast<long long>(words.size()),
+                qPrintable(QGuiApplication::platformName()));
+    for (auto &[what, samples] : times) {
+        std::sort(samples.begin(), samples.end());
+        std::printf("%-26s median %7.2f ms   worst %7.2f ms\n", what.c_str(),
+                    samples[samples.size() / 2], samples.back());
+    }
+    return 0;
+}

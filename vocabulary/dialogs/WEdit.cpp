@@ -1,0 +1,337 @@
+#include "WEdit.h"
+
+#include "Dialogs.h"
+#include "EntryFilter.h"
+#include "ErrorConvention.h"
+#include "FormGeometry.h"
+#include "GameState.h"
+#include "Language.h"
+#include "NewFileName.h"
+#include "TextIds.h"
+#include "VocabularyFile.h"
+#include "WordPool.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+
+bool g_vocabChanged = false;
+
+// A caption's access key means nothing in a window title.
+QString withoutAccessKey(const QString &caption)
+{
+    QString plain;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        plain.append(caption[i]);
+    }
+    return plain;
+}
+
+// The buttons: object name, text, design rectangle in twips.
+struct Button
+{
+    QPushButton *WEdit::*member;
+    const char16_t *name;
+    int text; // 0: "&OK", the same in every language
+    QRect twips;
+};
+
+} // namespace
+
+bool WEdit::vocabChanged()
+{
+    return g_vocabChanged;
+}
+
+void WEdit::setVocabChanged(bool changed)
+{
+    g_vocabChanged = changed;
+}
+
+WEdit::WEdit(const TeacherTools &tools, QWidget *parent) : QDialog(parent), m_tools(tools)
+{
+    setObjectName(QStringLiteral("WEdit"));
+    // A fixed-size dialog: a title and a close box, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    createControls();
+    Form_Load();
+}
+
+void WEdit::createControls()
+{
+    m_text1 = new QLineEdit(this);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setValidator(new EntryValidator(m_text1));
+    m_text1->installEventFilter(this);
+    m_list1 = new QListWidget(this);
+    m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list1->setUniformItemSizes(true);
+
+    FormGeometry geometry(this, {6180, 4590});
+    geometry.add({m_text1, {240, 120, 4000, 285}});
+    geometry.add({m_list1, {240, 600, 4000, 3765}});
+    static const Button kButtons[] = {
+        {&WEdit::m_hinzuf, u"Hinzuf", Txt::Add, {4440, 120, 1500, 455}},
+        {&WEdit::m_loesch, u"Loesch", Txt::Delete, {4440, 720, 1500, 455}},
+        {&WEdit::m_cmdNeu, u"cmdNeu", Txt::NewFile, {4440, 1680, 1455, 495}},
+        {&WEdit::m_speichern, u"Speichern", Txt::Save, {4440, 2400, 1500, 455}},
+        {&WEdit::m_ok, u"OK", 0, {4440, 3360, 1500, 455}},
+        {&WEdit::m_abbruch, u"Abbruch", Txt::Cancel, {4440, 3960, 1500, 455}},
+    };
+    for (const Button &b : kButtons) {
+        auto *button = new QPushButton(this);
+        button->setObjectName(QString::fromUtf16(b.name));
+        button->setText(b.text != 0 ? uiText(b.text) : QStringLiteral("&OK"));
+        this->*b.member = button;
+        geometry.add({button, b.twips, FormGeometry::Fit::Caption, FormGeometry::Anchor::Right, 1});
+    }
+    // Qt's own context menus of the entry box and the list's scroll bars would speak English.
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (qobject_cast<QLineEdit *>(w) || qobject_cast<QScrollBar *>(w))
+            w->setContextMenuPolicy(Qt::NoContextMenu);
+    }
+    m_hinzuf->setDefault(true);
+    m_loesch->setEnabled(false);
+    geometry.apply();
+
+    QWidget::setTabOrder(m_text1, m_list1);
+    QWidget::setTabOrder(m_list1, m_hinzuf);
+    QWidget::setTabOrder(m_hinzuf, m_loesch);
+    QWidget::setTabOrder(m_loesch, m_speichern);
+    QWidget::setTabOrder(m_speichern, m_ok);
+    QWidget::setTabOrder(m_ok, m_abbruch);
+    QWidget::setTabOrder(m_abbruch, m_cmdNeu);
+
+    connect(m_hinzuf, &QPushButton::clicked, this, &WEdit::Hinzuf_Click);
+    connect(m_loesch, &QPushButton::clicked, this, &WEdit::Loesch_Click);
+    connect(m_cmdNeu, &QPushButton::clicked, this, &WEdit::cmdNeu_Click);
+    connect(m_speichern, &QPushButton::clicked, this, &WEdit::Speichern_Click);
+    connect(m_ok, &QPushButton::clicked, this, &WEdit::OK_Click);
+    connect(m_abbruch, &QPushButton::clicked, this, &WEdit::Abbruch_Click);
+    connect(m_list1, &QListWidget::itemSelectionChanged, this, &WEdit::List1_Click);
+    connect(m_list1, &QListWidget::itemDoubleClicked, this, &WEdit::List1_DblClick);
+}
+
+void WEdit::Form_Load()
+{
+    Procedure proc(Proc::WEdit::Form_Load);
+    if (!proc.step([&] {
+            const int across = std::max(m_tools.lettersAcrossBoard, 0);
+            if (across > 0)
+                m_text1->setMaxLength(across);
+        }))
+        return;
+    if (!proc.step([&] {
+            const QString &file = m_tools.state.vocabFile;
+            setWindowTitle(file.isEmpty() ? uiText(Txt::EditVocabularyTitle) : file);
+        }))
+        return;
+    List1_Ini();
+}
+
+QString WEdit::filePath() const
+{
+    return VocabularyFile::listPath(m_tools.state.vocabFile);
+}
+
+QString WEdit::savePath() const
+{
+    // An installed copy saves into the user's folder; the shipped list stays as it came.
+    return VocabularyFile::saveFolder() + u'/' + m_tools.state.vocabFile;
+}
+
+void WEdit::List1_Ini()
+{
+    Procedure proc(Proc::WEdit::List1_Ini);
+    if (!proc.step([&] { m_list1->clear(); }))
+        return;
+    if (!proc.step([&] {
+            m_tools.state.vocabFile = VocabularyFile::editorFileName(m_tools.state.vocabFile);
+        }))
+        return;
+    proc.step([&] {
+        QStringList entries = VocabularyFile::readEditorEntries(filePath());
+        if (entries.size() > VocabularyFile::kMaxEntries)
+            throw RunTimeError(ErrNo::Overflow, QString::number(entries.size()));
+        VocabularyFile::sortForEditor(entries);
+        m_list1->addItems(entries);
+    });
+}
+
+QStringList WEdit::entries() const
+{
+    QStringList all;
+    all.reserve(m_list1->count());
+    for (int i = 0; i < m_list1->count(); ++i)
+        all.append(m_list1->item(i)->text());
+    return all;
+}
+
+void WEdit::insertSorted(const QString &entry)
+{
+    if (m_list1->count() >= VocabularyFile::kMaxEntries)
+        throw RunTimeError(ErrNo::Overflow, QString::number(m_list1->count() + 1));
+    // After the entries it equals, as a sorted list box puts it.
+    int lo = 0;
+    int hi = m_list1->count();
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (VocabularyFile::editorCompare(m_list1->item(mid)->text(), entry) <= 0)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    m_list1->insertItem(lo, entry);
+}
+
+void WEdit::Hinzuf_Click()
+{
+    Procedure proc(Proc::WEdit::Hinzuf_Click);
+    if (!proc.step([&] {
+            if (m_text1->text().isEmpty())
+                return;
+            insertSorted(m_text1->text());
+            m_text1->clear();
+        }))
+        return;
+    proc.step([&] { setVocabChanged(true); });
+}
+
+void WEdit::List1_Click()
+{
+    Procedure proc(Proc::WEdit::List1_Click);
+    proc.step([&] {
+        if (!m_list1->selectedItems().isEmpty())
+            m_loesch->setEnabled(true);
+    });
+}
+
+void WEdit::List1_DblClick()
+{
+    Procedure proc(Proc::WEdit::List1_DblClick);
+    proc.step([&] {
+        if (const QListWidgetItem *item = m_list1->currentItem())
+            m_text1->setText(item->text());
+    });
+}
+
+void WEdit::Loesch_Click()
+{
+    Procedure proc(Proc::WEdit::Loesch_Click);
+    if (!proc.step([&] {
+            // From the last to the first, so that no removal shifts a row still to be taken.
+            QList<int> rows;
+            for (const QModelIndex &index : m_list1->selectionModel()->selectedRows())
+                rows.append(index.row());
+            std::sort(rows.begin(), rows.end(), std::greater<>());
+            for (const int row : rows)
+                delete m_list1->takeItem(row);
+        }))
+        return;
+    proc.step([&] {
+        m_loesch->setEnabled(false);
+        setVocabChanged(true);
+        m_list1->setFocus();
+    });
+}
+
+void WEdit::cmdNeu_Click()
+{
+    Procedure proc(Proc::WEdit::cmdNeu_Click);
+    proc.step([&] {
+        const QString title = withoutAccessKey(uiText(Txt::NewFile));
+        for (;;) {
+            const QString name = NewFileName::withExtension(
+                m_tools.dialogs.input(this, uiText(Txt::NameOfNewFile), title).value_or(QString()));
+            // Nothing typed, or the question cancelled.
+            if (name.size() <= 4)
+                return;
+            if (!NewFileName::usable(name)) {
+                m_tools.dialogs.message(this, uiText(Txt::FileNameUnusable), title,
+                                        Dialogs::Icon::Exclamation);
+                continue;
+            }
+            const QString path = VocabularyFile::listPath(name);
+            if (QFileInfo::exists(path) &&
+                !m_tools.dialogs.askYesNo(this, uiText(Txt::OverwriteFile), title))
+                return;
+            // The file itself is made by the next save.
+            m_tools.state.vocabFile = name;
+            m_list1->clear();
+            return;
+        }
+    });
+}
+
+void WEdit::Speichern_Click()
+{
+    Procedure proc(Proc::WEdit::Speichern_Click);
+    const QStringList all = entries();
+    // A failed write leaves the old file whole and the word pool as it was.
+    if (!proc.step([&] { VocabularyFile::writeFile(savePath(), all); }) ||
+        !proc.step([&] { m_tools.pool.replace(all); }))
+        return;
+    proc.step([&] {
+        setVocabChanged(false);
+        m_tools.state.settingsChanged = true;
+    });
+}
+
+void WEdit::OK_Click()
+{
+    Procedure proc(Proc::WEdit::OK_Click);
+    if (!proc.step([&] { m_tools.pool.replace(entries()); }))
+        return;
+    if (!proc.step([&] {
+            if (!vocabChanged())
+                return;
+            if (m_tools.dialogs.askYesNo(this, uiText(Txt::SaveChanges), m_tools.state.vocabFile))
+                Speichern_Click();
+            m_tools.state.settingsChanged = true;
+        }))
+        return;
+    proc.step([&] { accept(); });
+}
+
+void WEdit::Abbruch_Click()
+{
+    Procedure proc(Proc::WEdit::Abbruch_Click);
+    if (!proc.step([&] { setVocabChanged(false); }))
+        return;
+    proc.step([&] { QDialog::reject(); });
+}
+
+void WEdit::reject()
+{
+    Abbruch_Click();
+}
+
+void WEdit::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    QDialog::done(QDialog::Rejected);
+}
+
+bool WEdit::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_text1 && event->type() == QEvent::FocusIn)
+        Text1_GotFocus();
+    return QDialog::eventFilter(watched, event);
+}
+
+void WEdit::Text1_GotFocus()
+{
+    Procedure proc(Proc::WEdit::Text1_GotFocus);
+    proc.step([&] { m_text1->selectAll(); });
+}

@@ -1,0 +1,62 @@
+// The vocabulary editor: the entries of one vocabulary file of the current language, kept in
+// alphabetical order; add, delete, save, start a new file. Its OK hands the entries to the
+// game's word pool.
+#pragma once
+
+#include "TeacherTools.h"
+
+#include <QDialog>
+#include <QStringList>
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+class WEdit : public QDialog
+{
+    Q_OBJECT
+public:
+    // Loads the editor (Form_Load): texts, the longest entry, the file's entries.
+    WEdit(const TeacherTools &tools, QWidget *parent = nullptr);
+
+    // Whether the list changed since the last save; it outlives the editor, so a change left
+    // behind by the window's close box is asked about at the next OK.
+    static bool vocabChanged();
+    static void setVocabChanged(bool changed);
+
+    void Hinzuf_Click();
+    void Loesch_Click();
+    void cmdNeu_Click();
+    void Speichern_Click();
+    void OK_Click();
+    void Abbruch_Click();
+
+    QStringList entries() const;
+
+protected:
+    // Esc is Abbruch; the window's close box closes without any of the buttons' work.
+    void reject() override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void Form_Load();
+    void List1_Ini();
+    void List1_Click();
+    void List1_DblClick();
+    void Text1_GotFocus();
+    void insertSorted(const QString &entry);
+    QString filePath() const; // the list read: the user's own before a shipped one
+    QString savePath() const;
+
+    TeacherTools m_tools;
+    QLineEdit *m_text1 = nullptr;
+    QListWidget *m_list1 = nullptr;
+    QPushButton *m_hinzuf = nullptr;
+    QPushButton *m_loesch = nullptr;
+    QPushButton *m_cmdNeu = nullptr;
+    QPushButton *m_speichern = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_abbruch = nullptr;
+};
