@@ -1,13 +1,19 @@
 #include "frmOpt.h"
+#include "Places.h"
 #include "TeacherFixture.h"
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -94,6 +100,58 @@ private slots:
         QVERIFY(!m_f->state.settingsChanged);
         QVERIFY(get<QPushButton>("cmdOK")->isDefault());
         QVERIFY(m_f->errors.errors().isEmpty());
+    }
+
+    // An installed copy lists the user's own lists beside the shipped ones, each name once.
+    void theFileListShowsTheUsersListsAndTheShippedOnes()
+    {
+        fresh({{"quendo.dat", "Apfel\r\n"}, {"Tiere.dat", "Hund\r\n"}});
+        QTemporaryDir data;
+        QVERIFY(QDir().mkpath(data.path() + "/Quendo/deutsch"));
+        for (const char *name : {"/Quendo/deutsch/eigene.dat", "/Quendo/deutsch/quendo.dat"}) {
+            QFile f(data.path() + name);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("Wal\r\n");
+        }
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        setWritableProbe([](const QString &) { return false; });
+        const auto restore = qScopeGuard([] {
+            setWritableProbe(nullptr);
+            qunsetenv("XDG_DATA_HOME");
+        });
+        open();
+        QCOMPARE(files(), QStringList({"eigene.dat", "quendo.dat", "Tiere.dat"}));
+    }
+
+    // A screen reader finds every control by a name in the language in use.
+    void accessibleNamesInTheLanguageInUse()
+    {
+        const auto nameOf = [this](const QString &object) {
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(get<QWidget>(object));
+            return a ? a->text(QAccessible::Name) : QString("<none>");
+        };
+        open();
+        QCOMPARE(nameOf("vsczahl0"), "Teilnehmer");
+        QCOMPARE(nameOf("vsczahl1"), "Tipps 1");
+        QCOMPARE(nameOf("vsczahl4"), "Tipps 4");
+        QCOMPARE(nameOf("vsczahl5"), "Spielrunden");
+        QCOMPARE(nameOf("vsczahl6"), "Mindestlänge Wörter");
+        QCOMPARE(nameOf("txtSpieler0"), "Spielernamen 1");
+        QCOMPARE(nameOf("wortsch"), "Wortschatz");
+        QCOMPARE(nameOf("EditButt"), "Wortschatz bearbeiten");
+        QCOMPARE(nameOf("chkSound"), "Geräusche");
+        QCOMPARE(nameOf("cmdOK"), "OK");
+        m_dialog.reset();
+        setLangBase(1000);
+        open();
+        QCOMPARE(nameOf("vsczahl0"), "Players");
+        QCOMPARE(nameOf("vsczahl2"), "Hints 2");
+        QCOMPARE(nameOf("vsczahl5"), "Rounds to play");
+        QCOMPARE(nameOf("vsczahl6"), "Minimum word length");
+        QCOMPARE(nameOf("txtSpieler3"), "Names 4");
+        QCOMPARE(nameOf("wortsch"), "Vocabulary");
+        QCOMPARE(nameOf("EditButt"), "Edit vocabulary");
+        setLangBase(0);
     }
 
     void tidyInEveryLanguage_data()

@@ -1,11 +1,15 @@
+#include "Places.h"
 #include "TeacherFixture.h"
 #include "WEdit.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 
 #include <sys/resource.h>
 
@@ -300,6 +304,44 @@ private slots:
         QVERIFY(!WEdit::vocabChanged());
         QVERIFY(m_f->state.settingsChanged);
         QVERIFY(m_editor->isVisible());
+    }
+
+    // An installed copy: the shipped list is read, the edited one saved into the user's own
+    // folder and read from there next time; the shipped list stays as it came.
+    void anInstalledCopySavesIntoTheUsersFolder()
+    {
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        setWritableProbe([](const QString &) { return false; });
+        const auto restore = qScopeGuard([] {
+            setWritableProbe(nullptr);
+            qunsetenv("XDG_DATA_HOME");
+        });
+        open();
+        QCOMPARE(m_editor->entries(),
+                 QStringList({"Apfel", "Birne", "Krokodil", "Maus", "Strasse", "Zebra"}));
+        type("Wal");
+        press("Hinzuf");
+        press("Speichern");
+        QFile saved(data.path() + "/Quendo/deutsch/quendo.dat");
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(),
+                 "Apfel\r\nBirne\r\nKrokodil\r\nMaus\r\nStrasse\r\nWal\r\nZebra\r\n");
+        QCOMPARE(m_f->words("quendo.dat"), "Zebra\r\nApfel\r\nKrokodil\r\nBirne, Maus\r\nStra\xDF"
+                                           "e\r\n");
+        m_editor.reset();
+        open();
+        QVERIFY(m_editor->entries().contains("Wal"));
+    }
+
+    // A screen reader finds the entry box and the list by name.
+    void accessibleNames()
+    {
+        open();
+        QCOMPARE(QAccessible::queryAccessibleInterface(text1())->text(QAccessible::Name),
+                 "Hinzufügen");
+        QCOMPARE(QAccessible::queryAccessibleInterface(list1())->text(QAccessible::Name),
+                 "Wortschatz");
     }
 
     void saveAnEmptyList()

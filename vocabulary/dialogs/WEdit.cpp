@@ -7,6 +7,7 @@
 #include "GameState.h"
 #include "Language.h"
 #include "NewFileName.h"
+#include "SpokenCaption.h"
 #include "TextIds.h"
 #include "VocabularyFile.h"
 #include "WordPool.h"
@@ -101,6 +102,10 @@ void WEdit::createControls()
         if (qobject_cast<QLineEdit *>(w) || qobject_cast<QScrollBar *>(w))
             w->setContextMenuPolicy(Qt::NoContextMenu);
     }
+    // The entry box is named after the button that adds what it holds, the list after the
+    // vocabulary it shows.
+    m_text1->setAccessibleName(spokenCaption(uiText(Txt::Add)));
+    m_list1->setAccessibleName(spokenCaption(uiText(Txt::Vocabulary)));
     m_hinzuf->setDefault(true);
     m_loesch->setEnabled(false);
     geometry.apply();

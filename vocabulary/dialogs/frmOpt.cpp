@@ -5,6 +5,7 @@
 #include "GameState.h"
 #include "Language.h"
 #include "SettingsTable.h"
+#include "SpokenCaption.h"
 #include "TextIds.h"
 #include "VocabularyFile.h"
 #include "WEdit.h"
@@ -242,6 +243,16 @@ void frmOpt::setTexts()
     };
     for (const auto &[control, text] : captions)
         setCaption(control, uiText(text));
+    // Controls without a caption of their own are named after the caption they stand under.
+    m_vsczahl[0]->setAccessibleName(spokenCaption(uiText(Txt::Players)));
+    for (int i = 0; i < kPlayers; ++i) {
+        const QString n = QString::number(i + 1);
+        m_vsczahl[size_t(i + 1)]->setAccessibleName(spokenCaption(uiText(Txt::Hints)) + u' ' + n);
+        m_txtSpieler[size_t(i)]->setAccessibleName(spokenCaption(uiText(Txt::Names)) + u' ' + n);
+    }
+    m_vsczahl[5]->setAccessibleName(spokenCaption(uiText(Txt::RoundsToPlay)));
+    m_vsczahl[6]->setAccessibleName(spokenCaption(uiText(Txt::MinWordLength)));
+    m_wortsch->setAccessibleName(spokenCaption(uiText(Txt::Vocabulary)));
 }
 
 void frmOpt::layOut()
