@@ -2,13 +2,16 @@
 """Finds Quendo's controls as a screen reader does: on the accessibility bus, by role and name.
 
   atspi.py ready                              the accessibility bus answers
-  atspi.py find [--timeout S] ROLE NAME       prints the centre "X Y" of a showing control
-  atspi.py enabled [--timeout S] ROLE NAME    the same, once the control takes clicks
-  atspi.py absent [--timeout S] ROLE NAME     waits until no such control shows
+  atspi.py find [OPTIONS] ROLE NAME       prints the centre "X Y" of a showing control
+  atspi.py enabled [OPTIONS] ROLE NAME    the same, once the control takes clicks
+  atspi.py box [OPTIONS] ROLE NAME        prints its box "X Y WIDTH HEIGHT"
+  atspi.py absent [OPTIONS] ROLE NAME     waits until no such control shows
   atspi.py dump                               the showing controls, one a line
 
 ROLE is an AT-SPI role name ("push button", "image", "label"); NAME is compared exactly, blanks
-at the ends left out. A wait that runs out prints what did show and exits with status 1.
+at the ends left out. OPTIONS: --timeout S (10 s unless given), --in WINDOW (only inside the
+showing window or dialog of that name). A wait that runs out prints what did show and exits
+with status 1.
 """
 import sys
 import time
@@ -23,6 +26,9 @@ def showing(acc):
         return acc.getState().contains(pyatspi.STATE_SHOWING)
     except Exception:
         return False
+
+
+WITHIN = None  # the name of the window to look in, or None for every window
 
 
 def controls():
@@ -40,7 +46,13 @@ def controls():
     for app in desktop:
         if app is not None and app.name == APP:
             app.clear_cache()
-            walk(app)
+            for window in app:
+                if window is None or not showing(window):
+                    continue
+                if WITHIN is not None and (window.name or "").strip() != WITHIN:
+                    continue
+                found.append((window.getRoleName(), (window.name or "").strip(), window))
+                walk(window)
     return found
 
 
@@ -81,18 +93,28 @@ def wait(predicate, timeout, what):
 
 
 def main(argv):
+    global WITHIN
     timeout = 10.0
-    if len(argv) > 2 and argv[1] == "--timeout":
-        timeout = float(argv[2])
-        argv = argv[:1] + argv[3:]
     command = argv[0] if argv else ""
+    argv = argv[1:]
+    while len(argv) > 1 and argv[0] in ("--timeout", "--in"):
+        if argv[0] == "--timeout":
+            timeout = float(argv[1])
+        else:
+            WITHIN = argv[1]
+        argv = argv[2:]
+    argv = [command] + argv
     if command == "ready":
         pyatspi.Registry.getDesktop(0).childCount
-    elif command in ("find", "enabled") and len(argv) == 3:
+    elif command in ("find", "enabled", "box") and len(argv) == 3:
         role, name, only_enabled = argv[1], argv[2], command == "enabled"
         acc = wait(lambda: (matches(role, name, only_enabled) or [None])[0], timeout,
                    f"{command} {role} '{name}'")
-        print(*centre(acc))
+        if command == "box":
+            box = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            print(box.x, box.y, box.width, box.height)
+        else:
+            print(*centre(acc))
     elif command == "absent" and len(argv) == 3:
         role, name = argv[1], argv[2]
         wait(lambda: None if matches(role, name) else True, timeout, f"no {role} '{name}'")

@@ -13,7 +13,8 @@ prog="$work/prog"
 cp -r "$build/bin" "$prog"
 rm -rf "$prog/bench"
 # One player without hints and sound, and one word in the list, so every step is known.
-printf '[Einstellungen]\r\nnumPlayers= 1\r\nTipps1= 0\r\nSound= 0\r\n' >"$prog/Quendo.ini"
+# The editor's password is "Sonne", stored scrambled.
+printf '[Einstellungen]\r\nnumPlayers= 1\r\nTipps1= 0\r\nSound= 0\r\npassw=dA]XR\r\n' >"$prog/Quendo.ini"
 printf 'Tafel\r\nTafel\r\nTafel\r\n' >"$prog/deutsch/quendo.dat"
 
 say "first start"
@@ -66,6 +67,51 @@ sleep 0.5
 shot word-lost
 # The chalk drawing (300 × 200 in the middle of the board) grew from the first miss to the last.
 differ_in "$first_miss" "$last_shot" 300x200+311+104 || fail "the picture did not change after nine more misses"
+
+say "the options: two players, ten rounds"
+button Einstellungen
+within=Einstellungen
+expect "scroll bar" Teilnehmer 10 "the options dialog does not show"
+shot options
+click_arrow Teilnehmer up
+click_arrow Spielrunden down
+click_arrow Spielrunden down
+expect label 10 5 "the rounds do not show 10"
+shot options-changed
+
+say "the editor, behind its password: a word added and saved"
+button "Wortschatz bearbeiten"
+within=Passwortschutz
+expect text "Bitte Passwort eingeben" 10 "no password question"
+xdotool type --delay 60 Sonne
+shot password
+button OK
+within=quendo.dat
+expect text "Hinzufügen" 10 "the editor does not open"
+expect "list item" Tafel
+xdotool type --delay 60 Kreide
+button "Hinzufügen"
+expect "list item" Kreide 5 "the word was not added"
+shot editor
+button Speichern
+button OK
+within=""
+expect_not dialog quendo.dat 5 "the editor does not close"
+[ "$(od -An -c "$prog/deutsch/quendo.dat" | tr -s ' \n' ' ')" = " K r e i d e \\r \\n T a f e l \\r \\n T a f e l \\r \\n T a f e l \\r \\n " ] ||
+    fail "the saved list holds: $(od -An -c "$prog/deutsch/quendo.dat")"
+within=Einstellungen
+button OK
+within=""
+expect_not dialog Einstellungen 5 "the options dialog does not close"
+expect label "Spieler 2" 10 "the second player does not show"
+shot two-players
+# OK writes every option, each key in its section, numbers with their leading blank.
+printf '%s\r\n' '[Einstellungen]' 'numPlayers= 2' 'Tipps1= 0' 'Sound= 0' 'passw=dA]XR' \
+    'Anzeige= 1' 'Wiederholung= 1' 'Runden= 10' 'minLen= 4' 'Spieler1=Spieler 1' 'Tipps2= 2' \
+    'Spieler2=Spieler 2' 'Tipps3= 2' 'Spieler3=Spieler 3' 'Tipps4= 2' 'Spieler4=Spieler 4' \
+    'Datei0=quendo.dat' '[Optionen]' 'Sprache= 0' >"$work/expected.ini"
+cmp "$work/expected.ini" "$prog/Quendo.ini" ||
+    fail "Quendo.ini after the options' OK: $(cat -A "$prog/Quendo.ini")"
 
 say "the English flag, during a game"
 click_on image English

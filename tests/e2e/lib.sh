@@ -93,7 +93,27 @@ fresh_user_folders() {
     export XDG_RUNTIME_DIR="$home/run"
 }
 
-atspi() { timeout 60 "${as_user[@]}" /usr/bin/python3 "$e2e_here/atspi.py" "$@"; }
+# Controls are looked up in every window, or only in the window named $within when it is set.
+within=""
+atspi() {
+    local command="$1"
+    shift
+    timeout 60 "${as_user[@]}" /usr/bin/python3 "$e2e_here/atspi.py" "$command" \
+        ${within:+--in "$within"} "$@"
+}
+
+# Clicks the upper or lower arrow of a scroll bar ("up" or "down") found by its name.
+click_arrow() {
+    local box x y w h
+    box=$(atspi box "scroll bar" "$1") || fail "no scroll bar '$1'"
+    read -r x y w h <<<"$box"
+    if [ "$2" = up ]; then
+        xdotool mousemove $((x + w / 2)) $((y + h / 4)) click 1
+    else
+        xdotool mousemove $((x + w / 2)) $((y + h - 1 - h / 4)) click 1
+    fi
+    sleep 0.2
+}
 
 # Clicks the centre of a showing control found by role and name.
 click_on() {
