@@ -1,6 +1,7 @@
 #include "SettingsTable.h"
 
 #include "IniFile.h"
+#include "RunTimeError.h"
 #include "Settings.h"
 
 #include <QSettings>

@@ -162,9 +162,10 @@ private slots:
         };
         QStringList table;
         for (const ProcName &name : allProcedureNames()) {
-            if (table.isEmpty() || !table.last().startsWith(name.module + u':'))
-                table.append(name.module + u':');
-            table.last() += u' ' + name.procedure;
+            const QString module = name.module.toString() + u':';
+            if (table.isEmpty() || !table.last().startsWith(module))
+                table.append(module);
+            table.last() += u' ' + name.procedure.toString();
         }
         QCOMPARE(table, expected);
         QCOMPARE(Proc::frmOpt::vscZahl_Change.procedure, u"vscZahl_Change");
