@@ -62,6 +62,7 @@ enum Id : int
     Draw = 182,
     NoWordFits = 183,
     ChangeTheOptions = 184,
+    NoTempFolder = 193,
     FirstBuiltInWord = 300,
 };
 
