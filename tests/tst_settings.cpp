@@ -1,3 +1,4 @@
+#include "Places.h"
 #include "Settings.h"
 #include "SettingsTable.h"
 #include "TestSupport.h"
@@ -6,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -423,6 +425,25 @@ private slots:
         SaveIni(E, QStringLiteral("Back"), numTextPlain(3));
         QCOMPARE(folder.read(kIni), QByteArray("[Einstellungen]\r\nBack=1\r\n"));
         QCOMPARE(GetIniInt(E, QStringLiteral("Back"), 0), qint16(1));
+        QVERIFY(errors.errors().isEmpty());
+    }
+
+    void aReadOnlyProgramFolderKeepsTheSettingsInTheUsersFolder()
+    {
+        // Nobody, root included, makes files in /proc: a program folder that takes none.
+        setProgramFolder(QStringLiteral("/proc"));
+        const auto back = qScopeGuard([] { setProgramFolder(QString()); });
+        const QString own =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+            QStringLiteral("/Quendo");
+        QFile::remove(own + QStringLiteral("/Quendo.ini"));
+        ErrorRecorder errors;
+        QCOMPARE(settingsFolder(), own);
+        SaveIni(E, QStringLiteral("Back"), numTextPlain(2));
+        QCOMPARE(GetIniInt(E, QStringLiteral("Back"), 0), qint16(2));
+        QFile written(own + QStringLiteral("/Quendo.ini"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray("[Einstellungen]\r\nBack=2\r\n"));
         QVERIFY(errors.errors().isEmpty());
     }
 
