@@ -57,8 +57,22 @@ QString settingsFolder()
 {
     if (programFolderWritable())
         return programFolder();
-    const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                        QStringLiteral("/Quendo");
+    const QString own = userConfigFolder();
+    if (own.isEmpty())
+        return programFolder(); // nowhere else to go: reads still work, writes fail quietly
     QDir().mkpath(own);
     return own;
+}
+
+QString userConfigFolder()
+{
+    // A relative XDG_CONFIG_HOME is ignored, as the XDG rules say: it would stop resolving once
+    // the program changes folder.
+    QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (QDir::isRelativePath(config)) {
+        const QString home = QDir::homePath();
+        config = QDir::isAbsolutePath(home) ? QDir::cleanPath(home + QStringLiteral("/.config"))
+                                            : QString();
+    }
+    return config.isEmpty() ? QString() : config + QStringLiteral("/Quendo");
 }

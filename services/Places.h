@@ -14,5 +14,9 @@ void setProgramFolder(const QString &folder); // empty: back to the executable's
 bool programFolderWritable();
 
 // The folder of Quendo.ini, Quendo.EPT and Quendo.ERR: the program folder, or, when that cannot
-// be written, $XDG_CONFIG_HOME/Quendo (made when missing).
+// be written, userConfigFolder() (made when missing).
 QString settingsFolder();
+
+// $XDG_CONFIG_HOME/Quendo, always an absolute path; empty when neither XDG_CONFIG_HOME nor HOME
+// gives one. Not made here.
+QString userConfigFolder();
