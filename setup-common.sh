@@ -22,12 +22,16 @@ quendo_install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# quendo_build TOP [FOLDER [CMAKE-ARGUMENTS...]]: configures FOLDER (default TOP/build) once with
+# the arguments given, then builds it.
 quendo_build() {
     local top="$1"
+    local dir="${2:-$1/build}"
+    shift $(($# < 2 ? $# : 2))
     local jobs
     jobs=$(nproc 2>/dev/null || echo 2)
-    if [ ! -f "$top/build/CMakeCache.txt" ]; then
-        cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || return 1
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        cmake -S "$top" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null || return 1
     fi
-    cmake --build "$top/build" -j"$jobs"
+    cmake --build "$dir" -j"$jobs"
 }

@@ -1,5 +1,6 @@
 // Main: one copy per user, the start counter, the first language, the language table in the
-// temporary folder, the info box as splash while the main window loads, then the main window.
+// temporary folder (and in memory), the info box as splash while the main window loads, then the
+// main window.
 #include "ErrorConvention.h"
 #include "ErrorReporting.h"
 #include "frmInfo.h"
@@ -11,6 +12,7 @@
 #include "Settings.h"
 #include "SettingsTable.h"
 #include "Sound.h"
+#include "StartupChecks.h"
 #include "StartupPictures.h"
 #include "StartupPrefetch.h"
 #include "TempDir.h"
@@ -20,7 +22,6 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QLockFile>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QTimer>
@@ -72,24 +73,32 @@ int main(int argc, char **argv)
     QApplication::setDesktopFileName(QStringLiteral("quendo"));
 
     MessageBoxDialogs dialogs;
-    std::unique_ptr<QLockFile> lock;
+    TempFolder temp;
+    SingleCopyCheck copy;
     std::unique_ptr<frmQuendo> window;
     QPointer<frmInfo> splash;
-    bool otherCopy = false;
     qint16 starts = 0;
 
     Procedure proc(Proc::Allgemein::Main);
     proc.step([&] {
-        // A lock of a crashed run is taken over: QLockFile sees its holder is gone.
-        lock = std::make_unique<QLockFile>(GetTempDir() + QStringLiteral("Quendo.lock"));
-        otherCopy = !lock->tryLock(0) && lock->error() == QLockFile::LockFailedError;
+        temp = findTempFolder();
+        copy = checkSingleCopy(temp.path);
+        for (const QString &note : std::as_const(copy.notes))
+            std::fprintf(stderr, "quendo: %s\n", qPrintable(note));
     });
-    if (otherCopy)
+    if (copy.outcome == SingleCopyLock::Outcome::OtherCopy)
         return 0;
     proc.step([&] { starts = Setting::readStartCount(); });
     proc.step([&] { setLangBase(startLangBase(starts, QLocale::system())); });
+    // The table stays in memory as well, so that texts still come when the file cannot be read.
+    proc.step([&] { holdLanguageTable(LoadResData(1000, u"CUSTOM")); });
     proc.step([&] {
-        setLangFilePath(GetTempDir() + QStringLiteral("~tmp.lng"));
+        if (temp.path.isEmpty()) {
+            setLangFilePath(QString());
+            tellNoTempFolder(dialogs, temp);
+            return;
+        }
+        setLangFilePath(temp.path + QStringLiteral("~tmp.lng"));
         SaveResItemToDisk(1000, QStringLiteral("CUSTOM"), langFilePath());
     });
     proc.step([&] {

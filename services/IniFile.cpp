@@ -6,27 +6,50 @@
 
 namespace {
 
-// One line of the file, without its line end; `end` is the offset just past its line end.
+// One line of the file: its text without the line end, and where it and its line end lie.
 struct Line
 {
     QByteArrayView text;
     qsizetype begin;
-    qsizetype end;
+    qsizetype textEnd; // where the line end starts
+    qsizetype end;     // just past the line end
 };
 
+bool isLineEndByte(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+// CR LF, a lone LF and a lone CR each end a line: hand-edited files come with all three.
 template <typename F> void forEachLine(const QByteArray &content, F &&f)
 {
+    const QByteArrayView all(content);
+    const qsizetype n = all.size();
     qsizetype pos = 0;
-    while (pos < content.size()) {
-        qsizetype nl = content.indexOf('\n', pos);
-        const qsizetype next = nl < 0 ? content.size() : nl + 1;
-        qsizetype stop = nl < 0 ? content.size() : nl;
-        if (stop > pos && content.at(stop - 1) == '\r')
-            --stop;
-        if (!f(Line{QByteArrayView(content).sliced(pos, stop - pos), pos, next}))
+    while (pos < n) {
+        qsizetype stop = pos;
+        while (stop < n && !isLineEndByte(all[stop]))
+            ++stop;
+        qsizetype next = stop;
+        if (next < n)
+            next += all[next] == '\r' && next + 1 < n && all[next + 1] == '\n' ? 2 : 1;
+        if (!f(Line{all.sliced(pos, stop - pos), pos, stop, next}))
             return;
         pos = next;
     }
+}
+
+// The line end new lines get: the file's own (its first), CR LF for a file without one.
+QByteArray lineEndOf(const QByteArray &content)
+{
+    for (qsizetype i = 0; i < content.size(); ++i) {
+        if (content.at(i) == '\n')
+            return QByteArrayLiteral("\n");
+        if (content.at(i) == '\r')
+            return i + 1 < content.size() && content.at(i + 1) == '\n' ? QByteArrayLiteral("\r\n")
+                                                                       : QByteArrayLiteral("\r");
+    }
+    return QByteArrayLiteral("\r\n");
 }
 
 QByteArrayView trimmed(QByteArrayView v)
@@ -36,6 +59,15 @@ QByteArrayView trimmed(QByteArrayView v)
         v = v.sliced(1);
     while (!v.isEmpty() && blank(v.back()))
         v.chop(1);
+    return v;
+}
+
+// A value in matching double or single quotes is read without them, as the platform's reader
+// does.
+QByteArrayView unquoted(QByteArrayView v)
+{
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        return v.sliced(1, v.size() - 2);
     return v;
 }
 
@@ -73,6 +105,17 @@ std::optional<KeyValue> keyValue(QByteArrayView line)
     return KeyValue{trimmed(t.first(eq)), trimmed(t.sliced(eq + 1))};
 }
 
+// A name or value as one line of the file: a line end inside would start a line of its own.
+QByteArray oneLine(QStringView text)
+{
+    QByteArray bytes = Cp1252::encode(text);
+    for (char &c : bytes) {
+        if (isLineEndByte(c))
+            c = ' ';
+    }
+    return bytes;
+}
+
 } // namespace
 
 namespace IniFile {
@@ -92,7 +135,7 @@ std::optional<QString> read(const QByteArray &content, QStringView section, QStr
         }
         if (inSection) {
             if (const auto kv = keyValue(line.text); kv && sameName(kv->key, key)) {
-                result = Cp1252::decode(kv->value);
+                result = Cp1252::decode(unquoted(kv->value));
                 return false;
             }
         }
@@ -103,14 +146,13 @@ std::optional<QString> read(const QByteArray &content, QStringView section, QStr
 
 QByteArray write(const QByteArray &content, QStringView section, QStringView key, QStringView value)
 {
-    const QByteArray newLine =
-        Cp1252::encode(key) + '=' + Cp1252::encode(value) + QByteArrayLiteral("\r\n");
+    const QByteArray lineEnd = lineEndOf(content);
+    const QByteArray entry = oneLine(key) + '=' + oneLine(value);
 
     bool inSection = false;
     bool found = false;
     qsizetype sectionEnd = -1; // just past the last non-blank line of the section
-    qsizetype replaceBegin = -1;
-    qsizetype replaceEnd = -1;
+    std::optional<Line> replaced;
     forEachLine(content, [&](const Line &line) {
         if (const auto name = sectionName(line.text)) {
             if (found && inSection)
@@ -125,8 +167,7 @@ QByteArray write(const QByteArray &content, QStringView section, QStringView key
         if (!inSection)
             return true;
         if (const auto kv = keyValue(line.text); kv && sameName(kv->key, key)) {
-            replaceBegin = line.begin;
-            replaceEnd = line.end;
+            replaced = line;
             return false;
         }
         if (!trimmed(line.text).isEmpty())
@@ -135,19 +176,21 @@ QByteArray write(const QByteArray &content, QStringView section, QStringView key
     });
 
     QByteArray out = content;
-    if (replaceBegin >= 0)
-        return out.replace(replaceBegin, replaceEnd - replaceBegin, newLine);
+    // The line keeps its own line end, whatever the others use.
+    if (replaced)
+        return out.replace(replaced->begin, replaced->textEnd - replaced->begin, entry);
 
     auto endsOpenLine = [](const QByteArray &bytes, qsizetype at) {
-        return at > 0 && bytes.at(at - 1) != '\n';
+        return at > 0 && !isLineEndByte(bytes.at(at - 1));
     };
     if (found) {
-        const QByteArray insert = endsOpenLine(out, sectionEnd) ? "\r\n" + newLine : newLine;
+        const QByteArray insert =
+            (endsOpenLine(out, sectionEnd) ? lineEnd : QByteArray()) + entry + lineEnd;
         return out.insert(sectionEnd, insert);
     }
     if (endsOpenLine(out, out.size()))
-        out += "\r\n";
-    out += '[' + Cp1252::encode(section) + "]\r\n" + newLine;
+        out += lineEnd;
+    out += '[' + oneLine(section) + ']' + lineEnd + entry + lineEnd;
     return out;
 }
 
@@ -157,7 +200,7 @@ qint32 leadingNumber(QStringView value)
     while (i < value.size() && (value[i] == u' ' || value[i] == u'\t'))
         ++i;
     const bool negative = i < value.size() && value[i] == u'-';
-    if (negative)
+    if (i < value.size() && (value[i] == u'-' || value[i] == u'+'))
         ++i;
     qint64 n = 0;
     for (; i < value.size() && value[i] >= u'0' && value[i] <= u'9'; ++i) {

@@ -2,11 +2,10 @@
 
 #include "ErrorConvention.h"
 #include "IniFile.h"
+#include "RegularFile.h"
 #include "Settings.h"
 #include "SettingsTable.h"
 #include "TextIds.h"
-
-#include <QFile>
 
 namespace {
 
@@ -17,6 +16,15 @@ QString &langPathSlot()
     static QString path;
     return path;
 }
+
+QByteArray &heldTable()
+{
+    static QByteArray table;
+    return table;
+}
+
+// The program writes the table itself and it is far smaller; anything larger is not it.
+constexpr qint64 kMaxTableBytes = 1024 * 1024;
 
 constexpr qsizetype kMaxText = 254;
 
@@ -89,7 +97,8 @@ qint16 langBase()
 
 void setLangBase(qint16 base)
 {
-    g_langBase = base;
+    // Whatever a caller got from a file, only the seven bases lead to texts.
+    g_langBase = Setting::Language.brought(base);
 }
 
 QString langFilePath()
@@ -100,6 +109,11 @@ QString langFilePath()
 void setLangFilePath(const QString &path)
 {
     langPathSlot() = path;
+}
+
+void holdLanguageTable(const QByteArray &table)
+{
+    heldTable() = table;
 }
 
 QString langText(const QByteArray &table, int n)
@@ -113,9 +127,12 @@ QString GetLang(int n)
     QString result;
     Procedure proc(Proc::Allgemein::GetLang);
     proc.step([&] {
-        QFile file(langFilePath());
-        if (!langFilePath().isEmpty() && file.open(QIODevice::ReadOnly))
-            result = langText(file.readAll(), n);
+        const RegularFile file = readRegularFile(langFilePath(), kMaxTableBytes);
+        if (file.status == RegularFile::Ok)
+            result = langText(file.bytes, n);
+        // A file cut short or replaced behind the program's back lacks texts the held one has.
+        if (result.isEmpty() && !heldTable().isEmpty())
+            result = langText(heldTable(), n);
     });
     return result;
 }

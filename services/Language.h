@@ -5,16 +5,22 @@
 #include <QLocale>
 #include <QString>
 
-// 0, 1000, ... 6000: German, English, Swedish, Italian, Portuguese, Spanish, French.
+// 0, 1000, ... 6000: German, English, Swedish, Italian, Portuguese, Spanish, French. Any other
+// base given to setLangBase becomes German.
 qint16 langBase();
 void setLangBase(qint16 base);
 inline constexpr int kLanguageCount = 7;
 
-// Where the table lies ("~tmp.lng" in the temporary folder); set once by start-up.
+// Where the table lies ("~tmp.lng" in the temporary folder); set once by start-up. Empty when
+// there is no private temporary folder.
 QString langFilePath();
 void setLangFilePath(const QString &path);
+// The table kept in memory, read when the file cannot be (no temporary folder, the file
+// removed or damaged while the program runs). Start-up holds the table the program carries.
+void holdLanguageTable(const QByteArray &table);
 
-// Text n (langBase + id) trimmed of blanks and TABs; empty for a missing key or file.
+// Text n (langBase + id) trimmed of blanks and TABs; empty for a missing key, or when neither
+// the file nor a held table can be read.
 QString GetLang(int n);
 // The same lookup over the table's bytes.
 QString langText(const QByteArray &table, int n);

@@ -53,9 +53,16 @@ const Decision &decision()
     return d;
 }
 
-QString ownFolder(QStandardPaths::StandardLocation location)
+// A relative XDG folder is ignored, as the XDG rules say: it would stop resolving once the
+// program changes folder.
+QString ownFolder(QStandardPaths::StandardLocation location, const QString &belowHome)
 {
-    return QStandardPaths::writableLocation(location) + QStringLiteral("/Quendo");
+    QString folder = QStandardPaths::writableLocation(location);
+    if (QDir::isRelativePath(folder)) {
+        const QString home = QDir::homePath();
+        folder = QDir::isAbsolutePath(home) ? QDir::cleanPath(home + belowHome) : QString();
+    }
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/Quendo");
 }
 
 } // namespace
@@ -86,17 +93,30 @@ QString settingsFolder()
 {
     if (programFolderWritable())
         return programFolder();
-    const QString own = ownFolder(QStandardPaths::GenericConfigLocation);
+    const QString own = userConfigFolder();
+    if (own.isEmpty())
+        return programFolder(); // nowhere else to go: reads still work, writes fail quietly
     QDir().mkpath(own);
     return own;
+}
+
+QString userConfigFolder()
+{
+    return ownFolder(QStandardPaths::GenericConfigLocation, QStringLiteral("/.config"));
+}
+
+QString userDataFolder()
+{
+    return ownFolder(QStandardPaths::GenericDataLocation, QStringLiteral("/.local/share"));
 }
 
 QStringList listFolders(const QString &language)
 {
     const QString shipped = programFolder() + u'/' + language;
-    if (programFolderWritable())
+    const QString own = userDataFolder();
+    if (programFolderWritable() || own.isEmpty())
         return {shipped};
-    return {ownFolder(QStandardPaths::GenericDataLocation) + u'/' + language, shipped};
+    return {own + u'/' + language, shipped};
 }
 
 QString listSaveFolder(const QString &language)
@@ -121,10 +141,8 @@ bool userFilesKept()
 {
     if (programFolderWritable())
         return true;
-    for (const auto location :
-         {QStandardPaths::GenericConfigLocation, QStandardPaths::GenericDataLocation}) {
-        const QString own = ownFolder(location);
-        if (!QDir().mkpath(own) || !writable(own))
+    for (const QString &own : {userConfigFolder(), userDataFolder()}) {
+        if (own.isEmpty() || !QDir().mkpath(own) || !writable(own))
             return false;
     }
     return true;

@@ -20,11 +20,17 @@ using WritableProbe = bool (*)(const QString &folder);
 void setWritableProbe(WritableProbe probe);
 
 // The folder of Quendo.ini, Quendo.EPT and Quendo.ERR: the program folder, or, when that cannot
-// be written, $XDG_CONFIG_HOME/Quendo (made when missing).
+// be written, userConfigFolder() (made when missing).
 QString settingsFolder();
 
+// $XDG_CONFIG_HOME/Quendo, always an absolute path; empty when neither XDG_CONFIG_HOME nor HOME
+// gives one. Not made here.
+QString userConfigFolder();
+// $XDG_DATA_HOME/Quendo, the same way ($HOME/.local/share/Quendo by default).
+QString userDataFolder();
+
 // Word lists of one language, by the name of its folder ("deutsch"). The user's own folder,
-// $XDG_DATA_HOME/Quendo/<language>, comes into play only when the program folder cannot be
+// userDataFolder()/<language>, comes into play only when the program folder cannot be
 // written; it is read first, so a user's list wins over a shipped one of the same name.
 QStringList listFolders(const QString &language);
 // Where a saved list goes (made when missing).

@@ -23,6 +23,7 @@ constexpr ErrText kMessages[] = {
     {ErrNo::PermissionDenied, "Permission denied"},
     {ErrNo::PathFileAccess, "Path/File access error"},
     {ErrNo::PathNotFound, "Path not found"},
+    {ErrNo::InvalidFileFormat, "Invalid file format"},
     {ErrNo::ResourceNotFound, "Resource with this identifier not found"},
     {ErrNo::InvalidData, "Invalid property value"},
 };

@@ -18,6 +18,7 @@ enum class ErrNo : int
     PermissionDenied = 70,
     PathFileAccess = 75,
     PathNotFound = 76,
+    InvalidFileFormat = 321,
     ResourceNotFound = 326,
     InvalidData = 380,
     Internal = 51,

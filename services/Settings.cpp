@@ -3,6 +3,7 @@
 #include "ErrorConvention.h"
 #include "IniFile.h"
 #include "Places.h"
+#include "RegularFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,21 +12,70 @@
 namespace {
 
 constexpr qsizetype kMaxValue = 254;
+// Far more than any settings file the program writes; a larger one is not a settings file.
+constexpr qint64 kMaxIniBytes = 1024 * 1024;
 
-QByteArray readIni()
+QString &reportedTrouble()
 {
-    QFile file(iniPath());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    static QString trouble;
+    return trouble;
 }
 
-std::optional<QString> lookUp(const QString &section, const QString &key)
+ErrNo errorFor(RegularFile::Status status)
 {
-    const QByteArray content = readIni();
-    if (content.isNull())
+    switch (status) {
+    case RegularFile::TooLarge:
+        return ErrNo::InvalidFileFormat;
+    case RegularFile::Unreadable:
+        return ErrNo::PermissionDenied;
+    default:
+        return ErrNo::PathFileAccess;
+    }
+}
+
+// The settings file as it is now. A file that is there but cannot be used is trouble to report,
+// once for each file and kind of trouble (twenty reads at start-up must not bring twenty
+// reports); it reads as missing and is never written over.
+struct IniRead
+{
+    RegularFile file;
+    std::optional<RunTimeError> trouble;
+
+    // Raised after the caller's result is set, so that Ignore and Retry go on with it.
+    void raiseTrouble() const
+    {
+        if (trouble)
+            throw *trouble;
+    }
+};
+
+IniRead readIni()
+{
+    const QString path = iniPath();
+    IniRead read{readRegularFile(path, kMaxIniBytes), std::nullopt};
+    const QString tag = path + u'|';
+    if (read.file.status == RegularFile::Ok || read.file.status == RegularFile::Missing) {
+        if (reportedTrouble().startsWith(tag))
+            reportedTrouble().clear();
+        return read;
+    }
+    const QString trouble = tag + QString::number(read.file.status);
+    if (reportedTrouble() != trouble) {
+        reportedTrouble() = trouble;
+        read.trouble = RunTimeError(errorFor(read.file.status),
+                                    path + QStringLiteral(": ") +
+                                        regularFileProblem(read.file.status, kMaxIniBytes) +
+                                        QStringLiteral("; the settings are neither read nor "
+                                                       "written"));
+    }
+    return read;
+}
+
+std::optional<QString> lookUp(const RegularFile &file, const QString &section, const QString &key)
+{
+    if (file.status != RegularFile::Ok)
         return std::nullopt;
-    return IniFile::read(content, section, key);
+    return IniFile::read(file.bytes, section, key);
 }
 
 } // namespace
@@ -40,8 +90,12 @@ qint16 GetIniInt(const QString &section, const QString &key, qint32 defaultValue
     qint16 result = 0;
     Procedure proc(Proc::Allgemein::GetIniInt);
     proc.step([&] {
-        const auto value = lookUp(section, key);
-        result = checkedInt16(value ? IniFile::leadingNumber(*value) : defaultValue);
+        const IniRead read = readIni();
+        // An empty value is no number: the default stands, as with the platform's reader.
+        const auto value = lookUp(read.file, section, key);
+        result = checkedInt16(value && !value->isEmpty() ? IniFile::leadingNumber(*value)
+                                                         : defaultValue);
+        read.raiseTrouble();
     });
     return result;
 }
@@ -50,20 +104,36 @@ QString GetIniString(const QString &section, const QString &key, const QString &
 {
     QString result;
     Procedure proc(Proc::Allgemein::GetIniString);
-    proc.step([&] { result = lookUp(section, key).value_or(defaultValue).left(kMaxValue); });
+    proc.step([&] {
+        const IniRead read = readIni();
+        result = lookUp(read.file, section, key).value_or(defaultValue).left(kMaxValue);
+        read.raiseTrouble();
+    });
     return result;
+}
+
+std::optional<QString> peekIni(const QString &section, const QString &key)
+{
+    return lookUp(readRegularFile(iniPath(), kMaxIniBytes), section, key);
 }
 
 void SaveIni(const QString &section, const QString &key, const QString &value)
 {
     Procedure proc(Proc::Allgemein::SaveIni);
     proc.step([&] {
-        // A folder that cannot be written loses the value without a message.
-        const QByteArray updated = IniFile::write(readIni(), section, key, value);
-        QSaveFile file(iniPath());
-        if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-            file.write(updated) == updated.size())
-            file.commit();
+        const IniRead read = readIni();
+        read.raiseTrouble();
+        // Only a file read whole may be replaced: anything else would be lost with the new copy.
+        if (read.file.status != RegularFile::Ok && read.file.status != RegularFile::Missing)
+            return;
+        // A file or folder that cannot be written loses the value without a message.
+        if (markedReadOnly(iniPath()))
+            return;
+        const QByteArray updated = IniFile::write(read.file.bytes, section, key, value);
+        QSaveFile out(iniPath());
+        if (out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+            out.write(updated) == updated.size())
+            out.commit();
     });
 }
 

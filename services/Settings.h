@@ -4,18 +4,29 @@
 
 #include <QString>
 
+#include <optional>
+
 inline const QString kAppTitle = QStringLiteral("Quendo");
 
 // Quendo.ini in the settings folder (see Places).
 QString iniPath();
 
-// The number held by key, default when file, section or key is missing; a value that does not
-// start with a number reads 0; outside 16 bits is an Overflow error (Ignore then yields 0).
+// Every reader and writer takes the file only when it is a regular file of at most 1 MB. Any
+// other Quendo.ini (a folder, a pipe, a device, a huge or unreadable file) is reported once
+// (PathFileAccess, InvalidFileFormat or PermissionDenied) and then reads as missing; it is
+// never written over.
+
+// The number held by key, default when file, section or key is missing or the value is empty;
+// a value that does not start with a number reads 0; outside 16 bits is an Overflow error
+// (Ignore then yields 0).
 qint16 GetIniInt(const QString &section, const QString &key, qint32 defaultValue);
 // At most 254 characters.
 QString GetIniString(const QString &section, const QString &key, const QString &defaultValue);
+// The stored value without any report: for a first look ahead of the windows.
+std::optional<QString> peekIni(const QString &section, const QString &key);
 // Creates file, section and key as needed; never leaves a half-written file. A folder that
-// cannot be written loses the value without a message.
+// cannot be written, or a file whose permissions say read-only, loses the value without a
+// message.
 void SaveIni(const QString &section, const QString &key, const QString &value);
 // Whether GetIniString would give value back exactly once SaveIni has stored it: the format
 // ends a value at a line end, drops blanks and TABs around it and keeps 254 characters.

@@ -90,9 +90,10 @@ qint16 readInRange(const Number &setting)
 
 qint16 peek(const Number &setting)
 {
-    const QString stored =
-        GetIniString(setting.section, setting.key, QString::number(setting.defaultValue));
-    return setting.brought(IniFile::leadingNumber(stored));
+    const std::optional<QString> stored = peekIni(setting.section, setting.key);
+    if (!stored || stored->isEmpty())
+        return setting.defaultValue;
+    return setting.brought(IniFile::leadingNumber(*stored));
 }
 
 void write(const Number &setting, qint16 value)

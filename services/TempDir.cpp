@@ -2,7 +2,6 @@
 
 #include "ErrorConvention.h"
 #include "RunTimeError.h"
-#include "Settings.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -14,13 +13,24 @@
 
 namespace {
 
-// A real folder (not a link), owned by us, that nobody else may write.
-bool isPrivateFolder(const QString &path)
+// What keeps the folder from being a private one this user can write; empty when it is one.
+QString whyNotPrivate(const QString &path)
 {
+    const QByteArray native = QFile::encodeName(path);
     struct stat st;
-    if (path.isEmpty() || ::lstat(QFile::encodeName(path).constData(), &st) != 0)
-        return false;
-    return S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 0077) == 0;
+    if (::lstat(native.constData(), &st) != 0)
+        return QStringLiteral("missing");
+    if (S_ISLNK(st.st_mode))
+        return QStringLiteral("a link");
+    if (!S_ISDIR(st.st_mode))
+        return QStringLiteral("not a folder");
+    if (st.st_uid != ::getuid())
+        return QStringLiteral("belongs to another user");
+    if ((st.st_mode & 0077) != 0)
+        return QStringLiteral("open to other users");
+    if (::access(native.constData(), W_OK | X_OK) != 0)
+        return QStringLiteral("cannot be written");
+    return QString();
 }
 
 QString withSeparator(QString path)
@@ -32,25 +42,40 @@ QString withSeparator(QString path)
 
 } // namespace
 
+TempFolder findTempFolder()
+{
+    QStringList tried;
+    QStringList problems;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty()) {
+        tried << runtime;
+        if (QDir::isRelativePath(runtime)) {
+            problems << runtime + QStringLiteral(" (XDG_RUNTIME_DIR): not an absolute path");
+        } else {
+            const QString why = whyNotPrivate(runtime);
+            if (why.isEmpty())
+                return {withSeparator(runtime), {}, QString()};
+            problems << runtime + QStringLiteral(": ") + why;
+        }
+    }
+    QString base = QDir::tempPath();
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QStringLiteral("/tmp");
+    const QString own = base + QStringLiteral("/quendo-") + QString::number(::getuid());
+    ::mkdir(QFile::encodeName(own).constData(), 0700); // an existing one is looked at below
+    tried << own;
+    const QString why = whyNotPrivate(own);
+    if (why.isEmpty())
+        return {withSeparator(own), {}, QString()};
+    problems << own + QStringLiteral(": ") + why;
+    return {QString(), tried, problems.join(QStringLiteral("; "))};
+}
+
 QString GetTempDir()
 {
     QString result;
     Procedure proc(Proc::Allgemein::GetTempDir);
-    proc.step([&] {
-        const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-        if (isPrivateFolder(runtime)) {
-            result = withSeparator(runtime);
-            return;
-        }
-        const QString own =
-            QDir::tempPath() + QStringLiteral("/quendo-") + QString::number(::getuid());
-        const QByteArray ownPath = QFile::encodeName(own);
-        if (::mkdir(ownPath.constData(), 0700) != 0 && errno != EEXIST)
-            throw RunTimeError(ErrNo::PathFileAccess, own);
-        if (!isPrivateFolder(own))
-            throw RunTimeError(ErrNo::PathFileAccess, own);
-        result = withSeparator(own);
-    });
+    proc.step([&] { result = findTempFolder().path; });
     return result;
 }
 

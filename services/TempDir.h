@@ -3,10 +3,23 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
-// A folder only this user can write, with a trailing separator: $XDG_RUNTIME_DIR when it is
-// private, otherwise a 0700 folder of this user's below the system's temporary folder, made on
-// demand. Raises a path/file access error when no private folder can be had.
+// A private folder for temporary files, or why there is none.
+struct TempFolder
+{
+    QString path;      // absolute, with a trailing separator; empty when there is none
+    QStringList tried; // when there is none: the folders tried
+    QString problem;   // and what is wrong with each of them
+};
+
+// $XDG_RUNTIME_DIR when it is an absolute path to a private folder this user can write,
+// otherwise a 0700 folder of this user's below the system's temporary folder, made on demand.
+// A relative $XDG_RUNTIME_DIR or $TMPDIR is ignored: it would stop resolving once the program
+// changes folder. Never reports anything itself.
+TempFolder findTempFolder();
+
+// findTempFolder's path: empty when there is no private folder.
 QString GetTempDir();
 
 // Replaces the file at path as a whole (write a copy, rename it over): a link planted at

@@ -69,6 +69,7 @@ enum Id : int
     PasswordNotStorable = 189,
     FileNameUnusable = 190,
     PasswordCharacters = 191,
+    NoTempFolder = 193,
     NothingIsKept = 200,
     FirstBuiltInWord = 300,
 };

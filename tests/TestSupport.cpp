@@ -59,3 +59,20 @@ void installLanguageTable(const QString &folder)
         f.write(builtLanguageTable());
     setLangFilePath(path);
 }
+
+EnvironmentValue::EnvironmentValue(const char *name, const QByteArray &value)
+    : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
+{
+    if (value.isNull())
+        qunsetenv(name);
+    else
+        qputenv(name, value);
+}
+
+EnvironmentValue::~EnvironmentValue()
+{
+    if (m_had)
+        qputenv(m_name, m_old);
+    else
+        qunsetenv(m_name);
+}

@@ -54,3 +54,17 @@ private:
 // The language table as the build made it, written where GetLang reads it.
 QByteArray builtLanguageTable();
 void installLanguageTable(const QString &folder);
+
+// Sets an environment variable (a null value unsets it) for the life of the object, then
+// restores it.
+class EnvironmentValue
+{
+public:
+    EnvironmentValue(const char *name, const QByteArray &value);
+    ~EnvironmentValue();
+
+private:
+    const char *m_name;
+    bool m_had;
+    QByteArray m_old;
+};

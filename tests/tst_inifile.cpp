@@ -78,6 +78,86 @@ private slots:
         QCOMPARE(read(out, u"Einstellungen", u"Spieler1"), QStringLiteral("Jörg"));
     }
 
+    void everyLineEndEndsALine_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::newRow("CR LF") << QByteArray("[E]\r\nSpieler1=Anna\r\nSound=0\r\n");
+        QTest::newRow("lone LF") << QByteArray("[E]\nSpieler1=Anna\nSound=0\n");
+        QTest::newRow("lone CR") << QByteArray("[E]\rSpieler1=Anna\rSound=0\r");
+        QTest::newRow("CR before CR LF") << QByteArray("[E]\r\nSpieler1=Anna\r\r\nSound=0\r\n");
+        QTest::newRow("mixed") << QByteArray("[E]\rSpieler1=Anna\nSound=0");
+        QTest::newRow("LF CR") << QByteArray("[E]\n\rSpieler1=Anna\n\rSound=0\n\r");
+    }
+    void everyLineEndEndsALine()
+    {
+        QFETCH(QByteArray, ini);
+        QCOMPARE(read(ini, u"E", u"Spieler1"), QStringLiteral("Anna"));
+        QCOMPARE(read(ini, u"E", u"Sound"), QStringLiteral("0"));
+    }
+
+    void writeKeepsEachLineEnd_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("lone CR, new key") << QByteArray("[E]\rA=1\r") << "E"
+                                          << "B" << QByteArray("[E]\rA=1\rB=2\r");
+        QTest::newRow("lone CR, key replaced") << QByteArray("[E]\rB=1\rC=3\r") << "E"
+                                               << "B" << QByteArray("[E]\rB=2\rC=3\r");
+        QTest::newRow("lone CR, new section") << QByteArray("[E]\rA=1\r") << "O"
+                                              << "B" << QByteArray("[E]\rA=1\r[O]\rB=2\r");
+        QTest::newRow("lone CR, last line open") << QByteArray("[E]\rA=1") << "E"
+                                                 << "B" << QByteArray("[E]\rA=1\rB=2\r");
+        QTest::newRow("lone LF, new section") << QByteArray("[E]\nA=1\n") << "O"
+                                              << "B" << QByteArray("[E]\nA=1\n[O]\nB=2\n");
+        QTest::newRow("mixed, key keeps its own end")
+            << QByteArray("[E]\r\nA=1\rB=1\nC=3\r\n") << "E"
+            << "B" << QByteArray("[E]\r\nA=1\rB=2\nC=3\r\n");
+        QTest::newRow("CR before CR LF stays an empty line")
+            << QByteArray("[E]\r\nB=Anna\r\r\nC=3\r\n") << "E"
+            << "B" << QByteArray("[E]\r\nB=2\r\r\nC=3\r\n");
+        QTest::newRow("last key without line end") << QByteArray("[E]\r\nB=1") << "E"
+                                                   << "B" << QByteArray("[E]\r\nB=2");
+    }
+    void writeKeepsEachLineEnd()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QByteArray, after);
+        QCOMPARE(write(before, section, key, u"2"), after);
+    }
+
+    void aValueCannotStartALineOfItsOwn()
+    {
+        const QByteArray out =
+            write("[E]\r\nA=1\r\n", u"E", u"Spieler1", u"Anna\r\n[Optionen]\rSprache=200\n");
+        QCOMPARE(out, QByteArray("[E]\r\nA=1\r\nSpieler1=Anna  [Optionen] Sprache=200 \r\n"));
+        QCOMPARE(read(out, u"Optionen", u"Sprache"), std::nullopt);
+        QCOMPARE(read(out, u"E", u"A"), QStringLiteral("1"));
+    }
+
+    void quotedValuesLoseTheirQuotes_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("double") << QByteArray("k=\"Anna\"") << "Anna";
+        QTest::newRow("single") << QByteArray("k='Anna'") << "Anna";
+        QTest::newRow("blanks outside") << QByteArray("k=  \"3\"  ") << "3";
+        QTest::newRow("blanks inside stay") << QByteArray("k=\" Anna \"") << " Anna ";
+        QTest::newRow("empty quotes") << QByteArray("k=\"\"") << "";
+        QTest::newRow("not matching") << QByteArray("k=\"Anna'") << "\"Anna'";
+        QTest::newRow("one quote") << QByteArray("k=\"") << "\"";
+        QTest::newRow("quote inside") << QByteArray("k=Peter's") << "Peter's";
+    }
+    void quotedValuesLoseTheirQuotes()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, value);
+        QCOMPARE(read("[S]\r\n" + line + "\r\n", u"S", u"k"), value);
+    }
+
     void leadingNumber_data()
     {
         QTest::addColumn<QString>("value");
@@ -87,7 +167,11 @@ private slots:
         QTest::newRow("text after") << "12abc" << 12;
         QTest::newRow("word") << "vier" << 0;
         QTest::newRow("empty") << "" << 0;
-        QTest::newRow("plus is no number") << "+5" << 0;
+        QTest::newRow("leading plus") << "+5" << 5;
+        QTest::newRow("plus after blanks") << "  +12" << 12;
+        QTest::newRow("sign alone") << "-" << 0;
+        QTest::newRow("blank after the sign") << "+ 5" << 0;
+        QTest::newRow("two signs") << "+-5" << 0;
         QTest::newRow("beyond 16 bits") << "40000" << 40000;
         QTest::newRow("beyond 32 bits saturates") << "99999999999" << 2147483647;
         QTest::newRow("far below") << "-99999999999" << qint32(-2147483647 - 1);

@@ -3,8 +3,11 @@
 #include "Settings.h"
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QLocale>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -13,7 +16,7 @@ QList<int> tableIds()
 {
     QList<int> ids = {101, 102, 103, 104, 105, 107, 108, 109, 110, 111, 113, 116, 134, 135,
                       136, 137, 140, 141, 142, 143, 144, 145, 146, 149, 166, 167, 169, 170,
-                      172, 173, 176, 177, 178, 179, 180, 181, 182, 183, 184, 200};
+                      172, 173, 176, 177, 178, 179, 180, 181, 182, 183, 184, 193, 200};
     for (int id = 150; id <= 163; ++id)
         ids << id;
     for (int id = 185; id <= 191; ++id)
@@ -91,6 +94,67 @@ private slots:
         setLangFilePath(QString());
         QCOMPARE(GetLang(1101), QString());
         setLangFilePath(saved);
+    }
+
+    void theHeldTableServesWhenTheFileCannotBeRead_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("no temporary folder") << "";
+        QTest::newRow("file gone") << "gone.lng";
+        QTest::newRow("file emptied") << "empty.lng";
+        QTest::newRow("named pipe") << "pipe.lng";
+        QTest::newRow("folder") << "folder.lng";
+    }
+    void theHeldTableServesWhenTheFileCannotBeRead()
+    {
+        QFETCH(QString, file);
+        ProgramFolder folder;
+        folder.write(QStringLiteral("empty.lng"), QByteArray());
+        QCOMPARE(
+            ::mkfifo(QFile::encodeName(folder.file(QStringLiteral("pipe.lng"))).constData(), 0600),
+            0);
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder.lng")));
+        const QString saved = langFilePath();
+        setLangFilePath(file.isEmpty() ? QString() : folder.file(file));
+        holdLanguageTable(builtLanguageTable());
+        const QString options = GetLang(1101);
+        const QString noFolder = GetLang(193);
+        const QString missing = GetLang(100);
+        holdLanguageTable(QByteArray());
+        const QString withoutHeld = GetLang(1101);
+        setLangFilePath(saved);
+        QCOMPARE(options, QStringLiteral("Options"));
+        QCOMPARE(noFolder, QStringLiteral("Quendo findet keinen eigenen Ordner für temporäre "
+                                          "Dateien und läuft ohne ihn weiter. Bitte prüfen Sie:"));
+        QCOMPARE(missing, QString());
+        QCOMPARE(withoutHeld, QString());
+    }
+
+    void onlyTheSevenBasesAreTaken_data()
+    {
+        QTest::addColumn<int>("given");
+        QTest::addColumn<int>("taken");
+        QTest::addColumn<QString>("readMe");
+        const QString german = QStringLiteral("Weitere Informationen siehe LIESMICH.TXT!");
+        QTest::newRow("German") << 0 << 0 << german;
+        QTest::newRow("French") << 6000 << 6000
+                                << QStringLiteral("Pour plus d'informations, voir README.TXT!");
+        QTest::newRow("200, a word-list id") << 200 << 0 << german;
+        QTest::newRow("between two") << 2500 << 0 << german;
+        QTest::newRow("past the last") << 7000 << 0 << german;
+        QTest::newRow("negative") << -1000 << 0 << german;
+    }
+    void onlyTheSevenBasesAreTaken()
+    {
+        QFETCH(int, given);
+        QFETCH(int, taken);
+        QFETCH(QString, readMe);
+        setLangBase(qint16(given));
+        const int base = langBase();
+        const QString text = GetLang(langBase() + 116);
+        setLangBase(0);
+        QCOMPARE(base, taken);
+        QCOMPARE(text, readMe);
     }
 
     void builtInWordListsAreSolvable()

@@ -1,3 +1,4 @@
+#include "Places.h"
 #include "Settings.h"
 #include "SettingsTable.h"
 #include "TestSupport.h"
@@ -5,6 +6,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -12,10 +15,45 @@
 #include <csignal>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 const QString E = QStringLiteral("Einstellungen");
 const QString O = QStringLiteral("Optionen");
+const QString kIni = QStringLiteral("Quendo.ini");
+
+// What kind of thing lies at path, and its bytes when it is a regular file.
+QByteArray fingerprint(const QString &path)
+{
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return "missing";
+    if (!S_ISREG(st.st_mode))
+        return "mode " + QByteArray::number(st.st_mode & S_IFMT, 8);
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("unreadable");
+}
+
+// A settings file with "Sound=0" that no reader may take.
+void makeUnusable(const QString &kind, const QString &path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    if (kind == u"pipe") {
+        QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+    } else if (kind == u"folder") {
+        QVERIFY(QDir().mkdir(path));
+    } else if (kind == u"device") {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    } else {
+        const qsizetype size = kind == u"10 MB" ? 10 * 1024 * 1024 : 1024 * 1024 + 1;
+        QByteArray bytes = "[Einstellungen]\r\nSound=0\r\n;";
+        bytes += QByteArray(size - bytes.size() - 2, 'x') + "\r\n";
+        QCOMPARE(bytes.size(), size);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(bytes), size);
+    }
+}
 } // namespace
 
 class TestSettings : public QObject
@@ -231,6 +269,182 @@ private slots:
         QVERIFY(errors.errors().isEmpty());
         QCOMPARE(Setting::read(Setting::LetterStyle), qint16(0)); // reported, then ignored
         QCOMPARE(errors.errors().size(), 1);
+    }
+
+    void emptyAndQuotedNumbersReadLikeThePlatform_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("defaultValue");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("empty sound") << QByteArray("Sound=") << -1 << -1;
+        QTest::newRow("empty players") << QByteArray("numPlayers=") << 4 << 4;
+        QTest::newRow("blanks only") << QByteArray("numPlayers=   ") << 4 << 4;
+        QTest::newRow("empty quotes") << QByteArray("numPlayers=\"\"") << 4 << 4;
+        QTest::newRow("double quotes") << QByteArray("numPlayers=\"3\"") << 4 << 3;
+        QTest::newRow("single quotes") << QByteArray("numPlayers='2'") << 4 << 2;
+        QTest::newRow("plus") << QByteArray("numPlayers=+3") << 4 << 3;
+        QTest::newRow("word reads 0") << QByteArray("numPlayers=drei") << 4 << 0;
+        QTest::newRow("sign alone reads 0") << QByteArray("Sound=-") << -1 << 0;
+    }
+    void emptyAndQuotedNumbersReadLikeThePlatform()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(int, defaultValue);
+        QFETCH(int, expected);
+        ProgramFolder folder;
+        folder.write(kIni, "[Einstellungen]\r\n" + line + "\r\n");
+        const QString key = QString::fromLatin1(line.left(line.indexOf('=')));
+        ErrorRecorder errors;
+        QCOMPARE(int(GetIniInt(E, key, defaultValue)), expected);
+        QVERIFY(errors.errors().isEmpty());
+    }
+
+    void emptyValuesGiveTheDefaultThroughTheTable()
+    {
+        ProgramFolder folder;
+        folder.write(kIni, "[Einstellungen]\r\nSound=\r\nnumPlayers=\r\nLetter=\r\n");
+        QCOMPARE(Setting::read(Setting::SoundOn), qint16(-1));
+        QCOMPARE(Setting::readInRange(Setting::NumPlayers), qint16(4));
+        QCOMPARE(Setting::peek(Setting::LetterStyle), qint16(8));
+    }
+
+    void unusableSettingsFilesAreReportedOnceAndLeftAlone_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<ErrNo>("error");
+        QTest::newRow("named pipe") << "pipe" << ErrNo::PathFileAccess;
+        QTest::newRow("folder") << "folder" << ErrNo::PathFileAccess;
+        QTest::newRow("link to /dev/zero") << "device" << ErrNo::PathFileAccess;
+        QTest::newRow("10 MB") << "10 MB" << ErrNo::InvalidFileFormat;
+        QTest::newRow("one byte over 1 MB") << "1 MB + 1" << ErrNo::InvalidFileFormat;
+    }
+    void unusableSettingsFilesAreReportedOnceAndLeftAlone()
+    {
+        QFETCH(QString, kind);
+        QFETCH(ErrNo, error);
+        ProgramFolder folder;
+        makeUnusable(kind, folder.file(kIni));
+        const QByteArray before = fingerprint(folder.file(kIni));
+        ErrorRecorder errors;
+        QCOMPARE(GetIniInt(E, QStringLiteral("Sound"), -1), qint16(-1));
+        QCOMPARE(GetIniString(E, QStringLiteral("Spieler1"), QStringLiteral("Spieler 1")),
+                 QStringLiteral("Spieler 1"));
+        QCOMPARE(Setting::peek(Setting::SoundOn), qint16(-1));
+        SaveIni(E, QStringLiteral("Back"), numTextPlain(2));
+        QCOMPARE(GetIniInt(E, QStringLiteral("Back"), 0), qint16(0));
+        QCOMPARE(errors.errors().size(), 1);
+        QCOMPARE(errors.errors().first().procedure, QStringLiteral("GetIniInt"));
+        QCOMPARE(errors.errors().first().number, error);
+        QCOMPARE(fingerprint(folder.file(kIni)), before);
+    }
+
+    void aMendedFileIsReadAgainAndNewTroubleReported()
+    {
+        ProgramFolder folder;
+        makeUnusable(QStringLiteral("folder"), folder.file(kIni));
+        ErrorRecorder errors;
+        QCOMPARE(GetIniInt(E, QStringLiteral("Sound"), -1), qint16(-1));
+        QVERIFY(QDir().rmdir(folder.file(kIni)));
+        folder.write(kIni, "[Einstellungen]\r\nSound=0\r\n");
+        QCOMPARE(GetIniInt(E, QStringLiteral("Sound"), -1), qint16(0));
+        QVERIFY(QFile::remove(folder.file(kIni)));
+        makeUnusable(QStringLiteral("folder"), folder.file(kIni));
+        QCOMPARE(GetIniInt(E, QStringLiteral("Sound"), -1), qint16(-1));
+        QCOMPARE(errors.errors().size(), 2);
+    }
+
+    void aHandEditedFileKeepsItsLineEnds()
+    {
+        ProgramFolder folder;
+        folder.write(kIni, "[Einstellungen]\rSpieler1=Anna\rSound=0\r");
+        QCOMPARE(GetIniString(E, QStringLiteral("Spieler1"), QString()), QStringLiteral("Anna"));
+        SaveIni(E, QStringLiteral("Back"), numTextPlain(2));
+        SaveIni(E, QStringLiteral("Sound"), numText(-1));
+        QCOMPARE(folder.read(kIni),
+                 QByteArray("[Einstellungen]\rSpieler1=Anna\rSound=-1\rBack=2\r"));
+        QCOMPARE(GetIniString(E, QStringLiteral("Spieler1"), QString()), QStringLiteral("Anna"));
+    }
+
+    void aNameBeforeAnExtraCarriageReturnReadsWithoutIt()
+    {
+        ProgramFolder folder;
+        folder.write(kIni, "[Einstellungen]\r\nSpieler1=Anna\r\r\nSound=0\r\n");
+        QCOMPARE(GetIniString(E, QStringLiteral("Spieler1"), QString()), QStringLiteral("Anna"));
+        SaveIni(E, QStringLiteral("Spieler1"), QStringLiteral("Ben"));
+        QCOMPARE(folder.read(kIni), QByteArray("[Einstellungen]\r\nSpieler1=Ben\r\r\nSound=0\r\n"));
+    }
+
+    void oddFilesKeepWhatTheyHold_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<int>("playersBefore");
+        QTest::addColumn<QByteArray>("added");
+        QTest::newRow("without sections") << QByteArray("numPlayers=3\r\nSound=0\r\n") << 4
+                                          << QByteArray("[Einstellungen]\r\nnumPlayers= 2\r\n");
+        QTest::newRow("a line of 100 000 characters")
+            << QByteArray("[Einstellungen]\r\nSpieler1=" + QByteArray(100000, 'x') +
+                          "\r\nnumPlayers= 3\r\n")
+            << 3 << QByteArray();
+        // Random bytes between a first line end and a last byte that are known.
+        QByteArray garbage(64 * 1024, Qt::Uninitialized);
+        QRandomGenerator random(4711);
+        for (char &c : garbage)
+            c = char(random.bounded(256));
+        garbage.replace(0, 4, QByteArray("\0\xff\r\n", 4));
+        garbage.back() = 'z';
+        QTest::newRow("binary garbage")
+            << garbage << 4 << QByteArray("\r\n[Einstellungen]\r\nnumPlayers= 2\r\n");
+    }
+    void oddFilesKeepWhatTheyHold()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(int, playersBefore);
+        QFETCH(QByteArray, added);
+        ProgramFolder folder;
+        folder.write(kIni, before);
+        ErrorRecorder errors;
+        QCOMPARE(int(GetIniInt(E, QStringLiteral("numPlayers"), 4)), playersBefore);
+        QCOMPARE(GetIniString(E, QStringLiteral("Spieler1"), QStringLiteral("Spieler 1")).size(),
+                 playersBefore == 3 ? 254 : 9);
+        SaveIni(E, QStringLiteral("numPlayers"), numText(2));
+        QCOMPARE(int(GetIniInt(E, QStringLiteral("numPlayers"), 4)), 2);
+        const QByteArray after = folder.read(kIni);
+        if (added.isEmpty()) // the key was there and changed in place
+            QCOMPARE(after, QByteArray(before).replace("numPlayers= 3", "numPlayers= 2"));
+        else
+            QCOMPARE(after, before + added);
+        QVERIFY(errors.errors().isEmpty());
+    }
+
+    void aReadOnlySettingsFileIsNotReplaced()
+    {
+        ProgramFolder folder;
+        folder.write(kIni, "[Einstellungen]\r\nBack=1\r\n");
+        QVERIFY(QFile::setPermissions(folder.file(kIni), QFile::ReadOwner | QFile::ReadGroup));
+        ErrorRecorder errors;
+        SaveIni(E, QStringLiteral("Back"), numTextPlain(3));
+        QCOMPARE(folder.read(kIni), QByteArray("[Einstellungen]\r\nBack=1\r\n"));
+        QCOMPARE(GetIniInt(E, QStringLiteral("Back"), 0), qint16(1));
+        QVERIFY(errors.errors().isEmpty());
+    }
+
+    void aReadOnlyProgramFolderKeepsTheSettingsInTheUsersFolder()
+    {
+        // Nobody, root included, makes files in /proc: a program folder that takes none.
+        setProgramFolder(QStringLiteral("/proc"));
+        const auto back = qScopeGuard([] { setProgramFolder(QString()); });
+        const QString own =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+            QStringLiteral("/Quendo");
+        QFile::remove(own + QStringLiteral("/Quendo.ini"));
+        ErrorRecorder errors;
+        QCOMPARE(settingsFolder(), own);
+        SaveIni(E, QStringLiteral("Back"), numTextPlain(2));
+        QCOMPARE(GetIniInt(E, QStringLiteral("Back"), 0), qint16(2));
+        QFile written(own + QStringLiteral("/Quendo.ini"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray("[Einstellungen]\r\nBack=2\r\n"));
+        QVERIFY(errors.errors().isEmpty());
     }
 
     void startCounterLivesInTheUserStore()

@@ -4,10 +4,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kOwnName = QStringLiteral("quendo-") + QString::number(::getuid());
+
+} // namespace
 
 class TestTempDir : public QObject
 {
@@ -45,6 +53,94 @@ private slots:
         QVERIFY(dir.startsWith(QDir::tempPath()));
         QVERIFY(QFileInfo(dir).isDir());
         QCOMPARE(GetTempDir(), dir); // the second call finds the same folder
+    }
+
+    void aRelativeRuntimeFolderIsIgnored()
+    {
+        QTemporaryDir work;
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(work.path());
+        const auto back = qScopeGuard([&] { QDir::setCurrent(before); });
+        QVERIFY(QDir().mkdir(QStringLiteral("run")));
+        QFile::setPermissions(QStringLiteral("run"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const EnvironmentValue runtime("XDG_RUNTIME_DIR", "run");
+        const EnvironmentValue tmp("TMPDIR", QFile::encodeName(work.path()));
+        QCOMPARE(GetTempDir(), work.path() + u'/' + kOwnName + u'/');
+    }
+
+    void aRelativeTemporaryFolderIsIgnored()
+    {
+        const EnvironmentValue runtime("XDG_RUNTIME_DIR", QByteArray());
+        const EnvironmentValue tmp("TMPDIR", "somewhere/relative");
+        QCOMPARE(GetTempDir(), QStringLiteral("/tmp/") + kOwnName + u'/');
+    }
+
+    void anUnusableOwnFolderMeansNone_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a link to a private folder") << "link"
+                                                    << "a link";
+        QTest::newRow("a file") << "file"
+                                << "not a folder";
+        QTest::newRow("open to others") << "open"
+                                        << "open to other users";
+        QTest::newRow("another user's") << "foreign"
+                                        << "belongs to another user";
+        QTest::newRow("read-only") << "read-only"
+                                   << "cannot be written";
+    }
+    void anUnusableOwnFolderMeansNone()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        if (kind == u"foreign" && ::geteuid() != 0)
+            QSKIP("only root can give a folder to another user");
+        if (kind == u"read-only" && ::geteuid() == 0)
+            QSKIP("root writes into read-only folders");
+        QTemporaryDir base;
+        const QString own = base.filePath(kOwnName);
+        const QByteArray native = QFile::encodeName(own);
+        if (kind == u"link") {
+            QVERIFY(QDir(base.path()).mkdir(QStringLiteral("elsewhere")));
+            QCOMPARE(::chmod(QFile::encodeName(base.filePath(QStringLiteral("elsewhere"))), 0700),
+                     0);
+            QVERIFY(QFile::link(base.filePath(QStringLiteral("elsewhere")), own));
+        } else if (kind == u"file") {
+            QFile f(own);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        } else {
+            QCOMPARE(::mkdir(native.constData(), 0700), 0);
+            if (kind == u"open")
+                QCOMPARE(::chmod(native.constData(), 0777), 0);
+            else if (kind == u"read-only")
+                QCOMPARE(::chmod(native.constData(), 0500), 0);
+            else
+                QCOMPARE(::chown(native.constData(), 65534, 65534), 0);
+        }
+        const EnvironmentValue runtime("XDG_RUNTIME_DIR", QByteArray());
+        const EnvironmentValue tmp("TMPDIR", QFile::encodeName(base.path()));
+        ErrorRecorder errors;
+        const TempFolder found = findTempFolder();
+        QCOMPARE(found.path, QString());
+        QCOMPARE(found.tried, QStringList({own}));
+        QCOMPARE(found.problem, own + QStringLiteral(": ") + reason);
+        QCOMPARE(GetTempDir(), QString());
+        QVERIFY(errors.errors().isEmpty());
+    }
+
+    void anUnusableRuntimeFolderFallsBackToTheOwnOne()
+    {
+        QTemporaryDir base;
+        QTemporaryDir shared;
+        QFile::setPermissions(shared.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                 QFile::ExeOwner | QFile::WriteOther |
+                                                 QFile::ExeOther);
+        const EnvironmentValue runtime("XDG_RUNTIME_DIR", QFile::encodeName(shared.path()));
+        const EnvironmentValue tmp("TMPDIR", QFile::encodeName(base.path()));
+        QCOMPARE(findTempFolder().path, base.filePath(kOwnName) + u'/');
+        QVERIFY(QFileInfo(base.filePath(kOwnName)).isDir());
     }
 
     void writingReplacesAPlantedLinkInsteadOfFollowingIt()

@@ -3,10 +3,26 @@
 #include "VocabularyFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+std::optional<ErrNo> errorOf(const std::function<void()> &f)
+{
+    try {
+        f();
+    } catch (const RunTimeError &e) {
+        return e.number();
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 using namespace VocabularyFile;
 
@@ -159,6 +175,177 @@ private slots:
         QCOMPARE(gameFileName(QString()), QStringLiteral("quendo.dat"));
         setLangBase(0);
         setLangFilePath(QString());
+    }
+
+    void storedNamesStayInTheLanguageFolder_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("editor");
+        QTest::newRow("plain") << "tiere.dat"
+                               << "tiere.dat"
+                               << "tiere.dat";
+        QTest::newRow("two folders up") << "../../x"
+                                        << "quendo.dat"
+                                        << "quendo.dat";
+        QTest::newRow("one folder up") << "../outside.dat"
+                                       << "quendo.dat"
+                                       << "quendo.dat";
+        QTest::newRow("absolute") << "/etc/passwd"
+                                  << "quendo.dat"
+                                  << "quendo.dat";
+        QTest::newRow("into a folder") << "sub/inner.dat"
+                                       << "quendo.dat"
+                                       << "quendo.dat";
+        QTest::newRow("backslash") << "sub\\inner.dat"
+                                   << "quendo.dat"
+                                   << "quendo.dat";
+        QTest::newRow("dot") << "."
+                             << "quendo.dat"
+                             << "quendo.dat";
+        QTest::newRow("dot dot") << ".."
+                                 << "quendo.dat"
+                                 << "quendo.dat";
+        QTest::newRow("TAB") << "tiere\t.dat"
+                             << "quendo.dat"
+                             << "quendo.dat";
+        QTest::newRow("line end") << "tiere.dat\r\n"
+                                  << "quendo.dat"
+                                  << "quendo.dat";
+        QTest::newRow("C1 control") << QStringLiteral("tiere\u0085.dat") << "quendo.dat"
+                                    << "quendo.dat";
+        QTest::newRow("dots inside are plain") << "..tiere..dat"
+                                               << "..tiere..dat"
+                                               << "..tiere..dat";
+    }
+    void storedNamesStayInTheLanguageFolder()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, game);
+        QFETCH(QString, editor);
+        ProgramFolder folder;
+        installLanguageTable(folder.path());
+        setLangBase(1000);
+        QDir(folder.path()).mkpath("english/sub");
+        folder.write("english/tiere.dat", "Affe\r\n");
+        folder.write("english/..tiere..dat", "Affe\r\n");
+        folder.write("english/sub/inner.dat", "Affe\r\n");
+        folder.write("outside.dat", "Affe\r\n");
+        folder.write("x", "Affe\r\n");
+        const QString gameName = gameFileName(stored);
+        const QString editorName = editorFileName(stored);
+        setLangBase(0);
+        setLangFilePath(QString());
+        QCOMPARE(gameName, game);
+        QCOMPARE(editorName, editor);
+    }
+
+    void specialWordListsAreRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<ErrNo>("error");
+        QTest::newRow("named pipe") << "pipe" << ErrNo::PathFileAccess;
+        QTest::newRow("link to /dev/zero") << "zero" << ErrNo::PathFileAccess;
+        QTest::newRow("folder") << "folder" << ErrNo::PathFileAccess;
+        QTest::newRow("one byte over 16 MB") << "large" << ErrNo::InvalidFileFormat;
+        QTest::newRow("link to nothing") << "dangling" << ErrNo::FileNotFound;
+    }
+    void specialWordListsAreRefused()
+    {
+        QFETCH(QString, kind);
+        QFETCH(ErrNo, error);
+        ProgramFolder folder;
+        const QString path = folder.file("quendo.dat");
+        const QByteArray native = QFile::encodeName(path);
+        if (kind == u"pipe") {
+            QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+        } else if (kind == u"zero") {
+            QVERIFY(QFile::link("/dev/zero", path));
+        } else if (kind == u"folder") {
+            QVERIFY(QDir(folder.path()).mkdir("quendo.dat"));
+        } else if (kind == u"dangling") {
+            QVERIFY(QFile::link(folder.file("gone.dat"), path));
+        } else {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(kMaxFileBytes + 1));
+        }
+        QCOMPARE(errorOf([&] { readFile(path); }), std::optional<ErrNo>(error));
+        QCOMPARE(errorOf([&] { readGameWords(path, 4); }), std::optional<ErrNo>(error));
+        QCOMPARE(errorOf([&] { readEditorEntries(path); }), std::optional<ErrNo>(error));
+    }
+
+    void aWordListOfExactly16MBIsRead()
+    {
+        ProgramFolder folder;
+        QFile f(folder.file("quendo.dat"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.resize(kMaxFileBytes));
+        f.close();
+        QCOMPARE(readFile(folder.file("quendo.dat")).size(), 16 * 1024 * 1024);
+    }
+
+    void aPipeNamedInTheSettingsFallsBackForTheGame()
+    {
+        ProgramFolder folder;
+        QVERIFY(QDir(folder.path()).mkdir("deutsch"));
+        QCOMPARE(::mkfifo(QFile::encodeName(folder.file("deutsch/pipe.dat")).constData(), 0600), 0);
+        QFile::link("/dev/zero", folder.file("deutsch/zero.dat"));
+        installLanguageTable(folder.path());
+        QCOMPARE(gameFileName("pipe.dat"), QStringLiteral("quendo.dat"));
+        QCOMPARE(gameFileName("zero.dat"), QStringLiteral("quendo.dat"));
+        setLangFilePath(QString());
+    }
+
+    void hostileContentsAreReadAsText_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("fields");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<int>("gameCount");
+        QTest::addColumn<int>("editorCount");
+        QTest::newRow("NUL bytes") << QByteArray("Ap\0fel\r\n\0\r\nBirne\r\n", 15) << 3
+                                   << QStringLiteral("Ap\u0000fel") << 2 << 3;
+        QTest::newRow("bytes without a character")
+            << QByteArray("\x81\x8d\x8f\x90\x9d\r\n") << 1
+            << QStringLiteral("\u0081\u008d\u008f\u0090\u009d") << 1 << 1;
+        QTest::newRow("a line of 1 MB") << QByteArray(1024 * 1024, 'a') + "\r\nEnde\r\n"
+                                        << 2 << QString(1024 * 1024, u'a') << 2 << 2;
+        QByteArray many;
+        for (int i = 0; i < 100000; ++i)
+            many += "Wort" + QByteArray::number(i) + "\r\n";
+        QTest::newRow("100 000 lines")
+            << many << 100000 << QStringLiteral("Wort0") << 100000 << 100000;
+        QTest::newRow("only commas") << QByteArray(",,,,\r\n,\r\n") << 7 << QString() << 0 << 0;
+        QTest::newRow("an unclosed quote") << QByteArray("\"Hund\r\nKatze, Maus\r\n") << 1
+                                           << QStringLiteral("Hund\r\nKatze, Maus\r\n") << 1 << 1;
+        // The first two quotes make an empty field; the rest of the line is dropped.
+        QTest::newRow("quotes only") << QByteArray("\"\"\"\"\"\r\n") << 1 << QString() << 0 << 0;
+    }
+    void hostileContentsAreReadAsText()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, fields);
+        QFETCH(QString, first);
+        QFETCH(int, gameCount);
+        QFETCH(int, editorCount);
+        const QStringList read = readFields(bytes);
+        QCOMPARE(read.size(), fields);
+        QCOMPARE(read.first(), first);
+        QCOMPARE(gameWords(read, 4).size(), gameCount);
+        QCOMPARE(editorEntries(read).size(), editorCount);
+    }
+
+    void aReadOnlyWordListIsNotReplaced()
+    {
+        ProgramFolder folder;
+        folder.write("quendo.dat", "Alt\r\n");
+        QVERIFY(
+            QFile::setPermissions(folder.file("quendo.dat"), QFile::ReadOwner | QFile::ReadGroup));
+        QCOMPARE(errorOf([&] { writeFile(folder.file("quendo.dat"), {"Neu"}); }),
+                 std::optional<ErrNo>(ErrNo::PermissionDenied));
+        QCOMPARE(folder.read("quendo.dat"), QByteArray("Alt\r\n"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"quendo.dat"}));
     }
 
     void editorOrderIgnoresAccentsAndCase()

@@ -3,6 +3,7 @@
 #include "Cp1252.h"
 #include "Language.h"
 #include "Places.h"
+#include "RegularFile.h"
 #include "RunTimeError.h"
 #include "Settings.h"
 #include "TextIds.h"
@@ -220,32 +221,49 @@ QString defaultFileName()
     return uiText(Txt::DefaultVocabFile);
 }
 
+bool isPlainFileName(const QString &name)
+{
+    if (name.isEmpty() || name == u"." || name == u"..")
+        return false;
+    return std::none_of(name.begin(), name.end(), [](QChar c) {
+        return c == u'/' || c == u'\\' || c.category() == QChar::Other_Control;
+    });
+}
+
 QString gameFileName(const QString &vocabFile)
 {
-    if (vocabFile.isEmpty() || !QFileInfo(listPath(vocabFile)).isFile())
+    if (!isPlainFileName(vocabFile) || !QFileInfo(listPath(vocabFile)).isFile())
         return defaultFileName();
     return vocabFile;
 }
 
 QString editorFileName(const QString &vocabFile)
 {
-    return vocabFile.isEmpty() ? defaultFileName() : vocabFile;
+    return isPlainFileName(vocabFile) ? vocabFile : defaultFileName();
 }
 
 QByteArray readFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const QFileInfo info(path);
-        if (!info.exists())
-            throw RunTimeError(info.dir().exists() ? ErrNo::FileNotFound : ErrNo::PathNotFound,
-                               path);
-        throw RunTimeError(info.isDir() ? ErrNo::PathFileAccess : ErrNo::PermissionDenied, path);
+    RegularFile file = readRegularFile(path, kMaxFileBytes);
+    switch (file.status) {
+    case RegularFile::Ok:
+        return std::move(file.bytes);
+    case RegularFile::Missing:
+        throw RunTimeError(
+            QFileInfo(path).dir().exists() ? ErrNo::FileNotFound : ErrNo::PathNotFound, path);
+    case RegularFile::NotRegular:
+        throw RunTimeError(ErrNo::PathFileAccess,
+                           path + QStringLiteral(": ") +
+                               regularFileProblem(file.status, kMaxFileBytes));
+    case RegularFile::TooLarge:
+        throw RunTimeError(ErrNo::InvalidFileFormat,
+                           path + QStringLiteral(": ") +
+                               regularFileProblem(file.status, kMaxFileBytes) +
+                               QStringLiteral(", too large for a word list"));
+    case RegularFile::Unreadable:
+        break;
     }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw RunTimeError(ErrNo::DeviceIoError, path);
-    return bytes;
+    throw RunTimeError(ErrNo::PermissionDenied, path);
 }
 
 QStringList readGameWords(const QString &path, int minLen)
@@ -265,8 +283,9 @@ void writeFile(const QString &path, const QStringList &entries)
         throw RunTimeError(ErrNo::PathNotFound, path);
     if (info.isDir())
         throw RunTimeError(ErrNo::PathFileAccess, path);
-    // The new copy would replace a write-protected list; refuse as writing in place would.
-    if (info.exists() && !info.isWritable())
+    // The new copy would replace a write-protected list; refuse as writing in place would, and
+    // for root as well: the mark is the owner's wish.
+    if (markedReadOnly(path))
         throw RunTimeError(ErrNo::PermissionDenied, path);
     QSaveFile file(path);
     // Unbuffered: a buffered QSaveFile commits a short write (file size limit, full disk) as

@@ -33,6 +33,9 @@ QString editorSortKey(const QString &entry);
 int editorCompare(const QString &a, const QString &b);
 void sortForEditor(QStringList &entries);
 
+// The largest word list read: far beyond 32767 entries of any sensible length.
+inline constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+
 // The current language's folder of shipped lists: program folder / text 166.
 QString languageFolder();
 // The folders the current language's lists are read from, the user's own first (see Places).
@@ -46,13 +49,18 @@ QString listPath(const QString &name);
 QStringList listNames(const QString &pattern);
 // Text 146, "quendo.dat".
 QString defaultFileName();
-// The file the game reads: vocabFile, or the default when it is empty or no such file exists.
+// Whether a stored file name names a file of a language folder itself: not empty, not "." or
+// "..", without a slash or backslash and without control characters.
+bool isPlainFileName(const QString &name);
+// The file the game reads: vocabFile, or the default when it is no plain file name or no such
+// regular file exists in the language's folders.
 QString gameFileName(const QString &vocabFile);
-// The file the editor reads and writes: vocabFile, or the default when it is empty.
+// The file the editor reads and writes: vocabFile, or the default when it is no plain file name.
 QString editorFileName(const QString &vocabFile);
 
 // File access; failures raise RunTimeError (FileNotFound, PermissionDenied, PathNotFound,
-// PathFileAccess, DeviceIoError).
+// PathFileAccess, DeviceIoError). Only regular files of at most kMaxFileBytes are read: a
+// folder, pipe or device is PathFileAccess, a larger file InvalidFileFormat.
 QByteArray readFile(const QString &path);
 QStringList readGameWords(const QString &path, int minLen);
 QStringList readEditorEntries(const QString &path);

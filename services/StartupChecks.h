@@ -1,0 +1,28 @@
+// What start-up checks before anything else: that no other copy runs, and where the temporary
+// files can go.
+#pragma once
+
+#include "SingleCopy.h"
+#include "TempDir.h"
+
+#include <QStringList>
+
+#include <memory>
+
+class Dialogs;
+
+struct SingleCopyCheck
+{
+    SingleCopyLock::Outcome outcome = SingleCopyLock::Outcome::NoLock;
+    std::unique_ptr<SingleCopyLock> lock; // held for the life of the program
+    QStringList notes;                    // one line each for standard error
+};
+
+// Takes the single-copy lock in the temporary folder; with no temporary folder, or when
+// something that is no lock blocks it there, in the user's settings folder instead. Without
+// either the program runs without the check (NoLock or Stuck, with notes saying why).
+SingleCopyCheck checkSingleCopy(const QString &tempFolder);
+
+// Says once what is wrong when there is no private temporary folder: one line on standard
+// error, and a message box in the current language that names the folders tried.
+void tellNoTempFolder(Dialogs &dialogs, const TempFolder &temp);

@@ -1,0 +1,286 @@
+#include "FuzzChecks.h"
+
+#include "Cp1252.h"
+#include "IniFile.h"
+#include "Language.h"
+#include "Sound.h"
+#include "Utilities.h"
+#include "VocabularyFile.h"
+
+#include <QList>
+
+#include <algorithm>
+#include <utility>
+
+namespace FuzzChecks {
+
+namespace {
+
+constexpr char kSeparator = '\x1f';
+
+// The input cut at its first `count` separators; the last part keeps any further ones.
+QList<QByteArrayView> parts(QByteArrayView input, int count)
+{
+    QList<QByteArrayView> out;
+    while (out.size() < count) {
+        const qsizetype at = input.indexOf(kSeparator);
+        if (at < 0)
+            break;
+        out << input.first(at);
+        input = input.sliced(at + 1);
+    }
+    out << input;
+    return out;
+}
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+bool hasLineEnd(QStringView s)
+{
+    return s.contains(u'\r') || s.contains(u'\n');
+}
+
+// A section name the file can hold: it comes back from a `[name]` line as it was.
+bool holdableSection(QStringView s)
+{
+    return !hasLineEnd(s) && !s.contains(u']') &&
+           (s.isEmpty() || (!isBlank(s.front()) && !isBlank(s.back())));
+}
+
+// A key the file can hold: it comes back from a `key=value` line as it was.
+bool holdableKey(QStringView k)
+{
+    return !k.isEmpty() && !hasLineEnd(k) && !k.contains(u'=') && !isBlank(k.front()) &&
+           !isBlank(k.back()) && k.front() != u';' && k.front() != u'[';
+}
+
+// A value the file can hold: no line end, no blanks at the ends, not in matching quotes.
+bool holdableValue(QStringView v)
+{
+    if (hasLineEnd(v))
+        return false;
+    if (!v.isEmpty() && (isBlank(v.front()) || isBlank(v.back())))
+        return false;
+    return !(v.size() >= 2 && (v.front() == u'"' || v.front() == u'\'') && v.back() == v.front());
+}
+
+QString show(QByteArrayView bytes)
+{
+    return QString::fromLatin1(bytes.toByteArray().toPercentEncoding(" []=;\"'"));
+}
+
+// Every section and key name that appears in a file, a bounded number of each.
+std::pair<QStringList, QStringList> namesIn(const QByteArray &content)
+{
+    QStringList sections{QString()};
+    QStringList keys;
+    const QString text = Cp1252::decode(content);
+    qsizetype pos = 0;
+    while (pos < text.size() && (sections.size() < 40 || keys.size() < 40)) {
+        qsizetype end = pos;
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        const QString line = text.mid(pos, end - pos).trimmed();
+        if (line.startsWith(u'[') && line.contains(u']')) {
+            if (sections.size() < 40)
+                sections << line.mid(1, line.indexOf(u']') - 1).trimmed();
+        } else if (line.contains(u'=') && keys.size() < 40) {
+            keys << line.left(line.indexOf(u'=')).trimmed();
+        }
+        pos = end + 1;
+    }
+    return {sections, keys};
+}
+
+QString iniRead(QByteArrayView input)
+{
+    const QList<QByteArrayView> p = parts(input, 1);
+    const QByteArray content = p.last().toByteArray();
+    QStringList keys{QStringLiteral("Sound"), QStringLiteral("Spieler1")};
+    if (p.size() == 2)
+        keys.prepend(Cp1252::decode(p.first()));
+    for (const QString &section : {QStringLiteral("Einstellungen"), QStringLiteral("Optionen")}) {
+        for (const QString &key : std::as_const(keys)) {
+            const auto value = IniFile::read(content, section, key);
+            if (!value)
+                continue;
+            if (hasLineEnd(*value))
+                return QStringLiteral("a value holds a line end: ") + show(input);
+            if (IniFile::read(content, section.toUpper(), key.toLower()) != value)
+                return QStringLiteral("names are not matched without case: ") + show(input);
+            IniFile::leadingNumber(*value);
+        }
+    }
+    return QString();
+}
+
+QString iniWrite(QByteArrayView input)
+{
+    const QList<QByteArrayView> p = parts(input, 3);
+    if (p.size() < 4)
+        return QString();
+    QString section = Cp1252::decode(p[0]);
+    QString key = Cp1252::decode(p[1]);
+    const QString value = Cp1252::decode(p[2]);
+    const QByteArray before = p[3].toByteArray();
+    // Names the program could never use are swapped for ones it does, so that the input still
+    // tells where and what to write.
+    if (!holdableSection(section))
+        section = QStringLiteral("Einstellungen");
+    if (!holdableKey(key))
+        key = QStringLiteral("Spieler1");
+
+    const QByteArray after = IniFile::write(before, section, key, value);
+    if (holdableValue(value) && IniFile::read(after, section, key) != value)
+        return QStringLiteral("the value written does not read back: ") + show(input);
+    if (!IniFile::read(after, section, key))
+        return QStringLiteral("the key written is missing: ") + show(input);
+
+    const auto [sections, keys] = namesIn(before);
+    for (const QString &s : sections) {
+        for (const QString &k : keys) {
+            const bool same = s.compare(section, Qt::CaseInsensitive) == 0 &&
+                              k.compare(key, Qt::CaseInsensitive) == 0;
+            if (!same && IniFile::read(after, s, k) != IniFile::read(before, s, k))
+                return QStringLiteral("another key changed (%1/%2): ").arg(s, k) + show(input);
+        }
+    }
+    return QString();
+}
+
+QString langTextCheck(QByteArrayView input)
+{
+    if (input.size() < 2)
+        return QString();
+    const int n = (quint8(input[0]) << 8 | quint8(input[1])) % 10000;
+    const QString text = langText(input.sliced(2).toByteArray(), n);
+    if (text.size() > 254)
+        return QStringLiteral("a text longer than 254 characters: ") + show(input);
+    if (text != text.trimmed())
+        return QStringLiteral("a text with blanks at an end: ") + show(input);
+    return QString();
+}
+
+QString readFieldsCheck(QByteArrayView input)
+{
+    const QStringList fields = VocabularyFile::readFields(input);
+    const qsizetype separators = input.count(',') + input.count('\r') + input.count('\n');
+    if (fields.size() > separators + 1)
+        return QStringLiteral("more fields than separators: ") + show(input);
+    if (input.isEmpty() != fields.isEmpty())
+        return QStringLiteral("fields from nothing, or none from something: ") + show(input);
+    if (!input.contains('"')) {
+        for (const QString &f : fields) {
+            if (f.contains(u',') || hasLineEnd(f) || f.startsWith(u' ') || f.endsWith(u' '))
+                return QStringLiteral("an unquoted field holds a separator: ") + show(input);
+        }
+    }
+    return QString();
+}
+
+QString gameWordsCheck(QByteArrayView input)
+{
+    if (input.isEmpty())
+        return QString();
+    const int minLen = quint8(input[0]) % 13;
+    const QStringList fields = VocabularyFile::readFields(input.sliced(1));
+    const QStringList words = VocabularyFile::gameWords(fields, minLen);
+    if (words.size() > fields.size())
+        return QStringLiteral("more words than fields: ") + show(input);
+    for (const QString &w : words) {
+        if (trimBlanks(w).size() < std::max(minLen, 1))
+            return QStringLiteral("a word shorter than the minimum: ") + show(input);
+        if (w.contains(u'ß') || w != w.toUpper())
+            return QStringLiteral("a word not in upper case: ") + show(input);
+    }
+    return QString();
+}
+
+QString editorEntriesCheck(QByteArrayView input)
+{
+    const QStringList fields = VocabularyFile::readFields(input);
+    const QStringList entries = VocabularyFile::editorEntries(fields);
+    if (entries.size() > fields.size())
+        return QStringLiteral("more entries than fields: ") + show(input);
+    for (const QString &e : entries) {
+        if (e.contains(u'ß') || trimBlanks(e).isEmpty())
+            return QStringLiteral("an entry with ß or of blanks only: ") + show(input);
+    }
+    return QString();
+}
+
+// An entry that a line of the file gives back as it was.
+bool holdableEntry(QStringView e)
+{
+    return !e.contains(u',') && !hasLineEnd(e) && !e.startsWith(u' ') && !e.endsWith(u' ') &&
+           !e.startsWith(u'"');
+}
+
+QString toBytesCheck(QByteArrayView input)
+{
+    QStringList entries;
+    for (QByteArrayView part : parts(input, int(input.size())))
+        entries << Cp1252::decode(part);
+    const QByteArray bytes = VocabularyFile::toBytes(entries);
+    QStringList holdable;
+    std::copy_if(entries.cbegin(), entries.cend(), std::back_inserter(holdable),
+                 [](const QString &e) { return holdableEntry(e); });
+    if (holdable.size() == entries.size() && VocabularyFile::readFields(bytes) != entries)
+        return QStringLiteral("entries do not read back: ") + show(input);
+    const QByteArray only = VocabularyFile::toBytes(holdable);
+    if (VocabularyFile::readFields(only) != holdable)
+        return QStringLiteral("holdable entries do not read back: ") + show(input);
+    if (!entries.isEmpty() && !bytes.endsWith("\r\n"))
+        return QStringLiteral("the last line has no line end: ") + show(input);
+    return QString();
+}
+
+QString parseWavCheck(QByteArrayView input)
+{
+    const auto info = parseWav(input);
+    if (!info)
+        return QString();
+    if (info->dataOffset < 12 || info->dataSize < 0 ||
+        info->dataOffset + info->dataSize > input.size())
+        return QStringLiteral("samples outside the bytes: ") + show(input);
+    if (info->sampleRate <= 0 || info->sampleRate > 192000)
+        return QStringLiteral("a sample rate out of range: ") + show(input);
+    return QString();
+}
+
+struct Named
+{
+    const char *name;
+    Check check;
+};
+
+constexpr Named kChecks[] = {
+    {"ini_read", iniRead},          {"ini_write", iniWrite},
+    {"lang_text", langTextCheck},   {"read_fields", readFieldsCheck},
+    {"game_words", gameWordsCheck}, {"editor_entries", editorEntriesCheck},
+    {"to_bytes", toBytesCheck},     {"parse_wav", parseWavCheck},
+};
+
+} // namespace
+
+QStringList names()
+{
+    QStringList out;
+    for (const Named &n : kChecks)
+        out << QString::fromLatin1(n.name);
+    return out;
+}
+
+Check checkNamed(const QString &name)
+{
+    for (const Named &n : kChecks) {
+        if (name == QLatin1StringView(n.name))
+            return n.check;
+    }
+    return nullptr;
+}
+
+} // namespace FuzzChecks
