@@ -178,6 +178,21 @@ private slots:
                  QStringList({"HASE", "IGEL", "MAUS", "AFFE", "BIRNE", "KERZE"}));
     }
 
+    // A relative XDG_DATA_HOME would move with the program's current folder: HOME is taken.
+    void aRelativeDataFolderIsNotTaken()
+    {
+        ProgramFolder folder;
+        installLanguageTable(folder.path());
+        QTemporaryDir home;
+        const EnvironmentValue data("XDG_DATA_HOME", "relative/data");
+        const EnvironmentValue homeDir("HOME", QFile::encodeName(home.path()));
+        QCOMPARE(userDataFolder(), home.path() + QStringLiteral("/.local/share/Quendo"));
+        g_readOnly = folder.path();
+        setWritableProbe(fakeProbe);
+        QCOMPARE(VocabularyFile::saveFolder(),
+                 home.path() + QStringLiteral("/.local/share/Quendo/deutsch"));
+    }
+
     void nowhereToWriteIsNoticed()
     {
         ProgramFolder folder;
