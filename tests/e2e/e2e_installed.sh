@@ -27,7 +27,8 @@ program_folder="$root/usr/lib/quendo"
     >"$out/program-folder-before.txt"
 
 start_x 1024x768x24
-export LANG=en_GB.UTF-8 LC_ALL= LANGUAGE=
+unset LC_ALL LANGUAGE
+export LANG=en_GB.UTF-8
 start_bus
 # A quiet one-player game, as a teacher set it up before.
 "${as_user[@]}" mkdir -p "$XDG_CONFIG_HOME/Quendo"

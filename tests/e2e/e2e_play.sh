@@ -7,7 +7,8 @@ e2e_begin play "$1"
 
 start_x 1024x768x24
 fresh_user_folders "$work/home"
-export LANG=de_DE.UTF-8 LC_ALL= LANGUAGE=
+unset LC_ALL LANGUAGE
+export LANG=de_DE.UTF-8
 start_bus
 prog="$work/prog"
 cp -r "$build/bin" "$prog"

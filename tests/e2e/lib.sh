@@ -26,12 +26,16 @@ e2e_begin() {
 
 e2e_end() {
     local status=$?
-    [ "$status" -ne 0 ] && [ -n "${DISPLAY:-}" ] && shot failure 2>/dev/null || true
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    [ -n "$app_pid" ] && wait "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null || true
+    if [ "$status" -ne 0 ] && [ -n "${DISPLAY:-}" ]; then
+        shot failure 2>/dev/null || true
+    fi
+    local pid
+    for pid in "$app_pid" "$bus_pid" "$xvfb_pid"; do
+        if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+    done
+    for pid in "$app_pid" "$xvfb_pid"; do
+        if [ -n "$pid" ]; then wait "$pid" 2>/dev/null || true; fi
+    done
     chmod -R u+w "$work" 2>/dev/null || true
     rm -rf "$work"
     echo "$(elapsed) end-to-end run ended with status $status; screenshots in $out"
@@ -65,7 +69,8 @@ start_x() {
         [ $SECONDS -lt $deadline ] || fail "the X server did not start within 10 s"
         sleep 0.1
     done
-    export DISPLAY=":$(head -1 "$work/display")"
+    DISPLAY=":$(head -1 "$work/display")"
+    export DISPLAY
     say "X server on $DISPLAY"
 }
 
