@@ -1,12 +1,16 @@
 #include "FuzzChecks.h"
 
 #include "Cp1252.h"
+#include "Encrypt.h"
 #include "IniFile.h"
 #include "Language.h"
+#include "NewFileName.h"
+#include "PasswordLock.h"
 #include "Sound.h"
 #include "Utilities.h"
 #include "VocabularyFile.h"
 
+#include <QDir>
 #include <QList>
 
 #include <algorithm>
@@ -251,6 +255,58 @@ QString parseWavCheck(QByteArrayView input)
     return QString();
 }
 
+// What a teacher may type: the bytes as Windows-1252 and, where they are UTF-8, as that.
+QStringList typedTexts(QByteArrayView input)
+{
+    QStringList texts{Cp1252::decode(input)};
+    const QString utf8 = QString::fromUtf8(input);
+    if (!utf8.contains(QChar::ReplacementCharacter) && utf8 != texts.first())
+        texts << utf8;
+    return texts;
+}
+
+QString newFileNameCheck(QByteArrayView input)
+{
+    const QString folder = QStringLiteral("/quendo/deutsch");
+    for (const QString &typed : typedTexts(input)) {
+        // As the editor makes it: ".dat" added, and no file at all for an empty name.
+        const QString name = NewFileName::withExtension(typed);
+        if (name.size() <= 4 || !NewFileName::usable(name))
+            continue;
+        const QString path = QDir::cleanPath(folder + u'/' + name);
+        if (!path.startsWith(folder + u'/') || path.indexOf(u'/', folder.size() + 1) >= 0)
+            return QStringLiteral("a name that leaves the language folder: ") + show(input);
+        if (std::any_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 32; }))
+            return QStringLiteral("a name with a control character: ") + show(input);
+        const QByteArray stored = IniFile::write({}, u"Einstellungen", u"Datei0", name);
+        if (IniFile::read(stored, u"Einstellungen", u"Datei0") != name)
+            return QStringLiteral("a name the settings file changes: ") + show(input);
+    }
+    return QString();
+}
+
+QString passwordCheck(QByteArrayView input)
+{
+    for (const QString &password : typedTexts(input)) {
+        QString scrambled = password;
+        Encrypt(scrambled, kPasswordKey);
+        QString back = scrambled;
+        Encrypt(back, kPasswordKey);
+        if (back != password)
+            return QStringLiteral("scrambling twice does not give the password: ") + show(input);
+        if (password.isEmpty() || PasswordLock::refusal(password) != PasswordLock::Refusal::None)
+            continue;
+        // A password the lock takes must come back from the file as it was scrambled, or the
+        // teacher would be locked out.
+        const QByteArray stored = IniFile::write({}, u"Einstellungen", u"passw", scrambled);
+        const QString read =
+            IniFile::read(stored, u"Einstellungen", u"passw").value_or(QString()).left(254);
+        if (read != scrambled)
+            return QStringLiteral("a password taken that does not read back: ") + show(input);
+    }
+    return QString();
+}
+
 struct Named
 {
     const char *name;
@@ -258,10 +314,16 @@ struct Named
 };
 
 constexpr Named kChecks[] = {
-    {"ini_read", iniRead},          {"ini_write", iniWrite},
-    {"lang_text", langTextCheck},   {"read_fields", readFieldsCheck},
-    {"game_words", gameWordsCheck}, {"editor_entries", editorEntriesCheck},
-    {"to_bytes", toBytesCheck},     {"parse_wav", parseWavCheck},
+    {"ini_read", iniRead},
+    {"ini_write", iniWrite},
+    {"lang_text", langTextCheck},
+    {"read_fields", readFieldsCheck},
+    {"game_words", gameWordsCheck},
+    {"editor_entries", editorEntriesCheck},
+    {"to_bytes", toBytesCheck},
+    {"parse_wav", parseWavCheck},
+    {"new_file_name", newFileNameCheck},
+    {"password", passwordCheck},
 };
 
 } // namespace

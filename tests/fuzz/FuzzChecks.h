@@ -24,6 +24,10 @@ using Check = QString (*)(QByteArrayView input);
 // to_bytes      toBytes: entries separated by 0x1F; readFields gives back the entries the
 //               format can hold.
 // parse_wav     parseWav: what it finds lies inside the bytes.
+// new_file_name NewFileName::usable: a name it takes stays in the language folder, has no
+//               control character, and comes back from the settings file unchanged.
+// password      Encrypt twice gives the password back; a password PasswordLock takes comes
+//               back from the settings file exactly as it was scrambled.
 QStringList names();
 Check checkNamed(const QString &name);
 

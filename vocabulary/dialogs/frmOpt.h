@@ -50,6 +50,7 @@ private:
     void readFileList();
     int rememberedFile() const;
     void setBar(int index, qint16 number);
+    qint16 barNumber(int index) const; // the number a scroll bar's position stands for
     void loadRepeatMode();
     void loadShowSolution();
     void vscZahl_Change(int index);
