@@ -1,5 +1,6 @@
 // Cost of filling the word pool from a full vocabulary file (32767 entries), and of one guess
 // on a long word, with a board that does nothing.
+#include "BenchFolder.h"
 #include "Game.h"
 #include "Language.h"
 #include "Places.h"
@@ -78,15 +79,9 @@ double median(std::vector<double> v)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    setProgramFolder(dir.path());
-    QFile res(QStringLiteral(":/res/custom/1000"));
-    if (!res.open(QIODevice::ReadOnly))
+    const BenchFolder dir;
+    if (!dir.ready())
         return 1;
-    const QString table = dir.filePath(QStringLiteral("~tmp.lng"));
-    writeFileAtomically(table, res.readAll());
-    setLangFilePath(table);
-    setLangBase(0);
     seedRandom(1);
 
     // 32767 entries of 4 to 23 characters, words and phrases with umlauts and ß.

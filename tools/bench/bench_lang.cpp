@@ -1,24 +1,23 @@
 // Cost of one GetLang lookup, which reads the language table file anew each time.
+#include "BenchFolder.h"
 #include "Language.h"
 #include "TempDir.h"
 
+#include "BenchFolder.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "BenchFolder.h"
 #include <cstdio>
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    QFile res(QStringLiteral(":/res/custom/1000"));
-    if (!res.open(QIODevice::ReadOnly))
+    const BenchFolder dir;
+    if (!dir.ready())
         return 1;
-    const QString path = dir.filePath(QStringLiteral("~tmp.lng"));
-    writeFileAtomically(path, res.readAll());
-    setLangFilePath(path);
 
     // Early, middle and late keys of the table, in all languages.
     const int ids[] = {101, 166, 182, 300, 349};

@@ -2,6 +2,7 @@
 // options dialog from the click to its first paint, the editor from the click to its list's
 // first paint, deleting 100 selected entries, adding one entry, and saving.
 //     bench_teacher [runs]        (QT_QPA_PLATFORM=offscreen, or a display)
+#include "BenchFolder.h"
 #include "Dialogs.h"
 #include "frmOpt.h"
 #include "frmQuendo.h"
@@ -10,6 +11,7 @@
 #include "TempDir.h"
 #include "WEdit.h"
 
+#include "BenchFolder.h"
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -21,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "BenchFolder.h"
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -95,20 +98,14 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
-    QTemporaryDir dir;
-    setProgramFolder(dir.path());
-    QFile res(QStringLiteral(":/res/custom/1000"));
-    if (!res.open(QIODevice::ReadOnly))
+    const BenchFolder dir;
+    if (!dir.ready())
         return 1;
-    const QString table = dir.filePath(QStringLiteral("~tmp.lng"));
-    writeFileAtomically(table, res.readAll());
-    setLangFilePath(table);
-    setLangBase(0);
     const QByteArray words = fullList();
     const QString folder = dir.path() + u'/' + GetLang(166);
     QDir(dir.path()).mkdir(GetLang(166));
     writeFileAtomically(folder + QStringLiteral("/quendo.dat"), words);
-    writeFileAtomically(dir.filePath(QStringLiteral("Quendo.ini")),
+    writeFileAtomically(dir.path() + QStringLiteral("/Quendo.ini"),
                         "[Einstellungen]\r\nSound= 0\r\nnumPlayers= 1\r\n");
 
     QuietDialogs dialogs;
