@@ -3,13 +3,11 @@
 #include "Language.h"
 #include "TempDir.h"
 
-#include "BenchFolder.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "BenchFolder.h"
 #include <cstdio>
 
 int main(int argc, char **argv)

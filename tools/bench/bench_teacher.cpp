@@ -11,7 +11,6 @@
 #include "TempDir.h"
 #include "WEdit.h"
 
-#include "BenchFolder.h"
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -23,7 +22,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "BenchFolder.h"
 #include <algorithm>
 #include <cstdio>
 #include <functional>
