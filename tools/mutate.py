@@ -267,7 +267,7 @@ def main():
             problem = m.problem(runner.src)
             if problem:
                 status = "stale"
-                print(f"STALE {m.id} (tools/mutations.txt:{m.line}): {problem}")
+                print(f"STALE {m.id} ({args.list_file.name}:{m.line}): {problem}")
             elif m.equivalent:
                 status = "equivalent"
             else:
