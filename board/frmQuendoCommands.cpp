@@ -11,6 +11,7 @@
 #include "ErrorConvention.h"
 #include "frmInfo.h"
 #include "frmOpt.h"
+#include "HelpFile.h"
 #include "Language.h"
 #include "ModResFiles.h"
 #include "Places.h"
@@ -154,8 +155,9 @@ void frmQuendo::mnuHilfe_Click()
 {
     Procedure proc(Proc::frmQuendo::mnuhilfe_Click);
     proc.step([&] {
-        QDesktopServices::openUrl(
-            QUrl::fromLocalFile(programFolder() + QStringLiteral("/Quendo.html")));
+        const QString help = helpFilePath(programFolder(), langBase() / 1000);
+        if (!help.isEmpty())
+            QDesktopServices::openUrl(QUrl::fromLocalFile(help));
     });
 }
 

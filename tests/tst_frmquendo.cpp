@@ -11,12 +11,16 @@
 #include "TestSupport.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -50,6 +54,29 @@ public:
 private:
     QTimer m_timer;
 };
+
+// Takes the place of the desktop's opener for local files and keeps what it was given.
+class OpenedFiles : public QObject
+{
+    Q_OBJECT
+public:
+    OpenedFiles() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~OpenedFiles() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl &url) { urls.append(url); }
+};
+
+// The first heading of an HTML file, as its reader sees it at the top.
+QString openingHeading(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QStringLiteral("<unreadable>");
+    static const QRegularExpression h1(QStringLiteral("<h1[^>]*>(.*?)</h1>"));
+    return h1.match(QString::fromUtf8(f.readAll())).captured(1);
+}
 
 QMessageBox *openMessageBox()
 {
@@ -341,6 +368,59 @@ private slots:
         QCOMPARE(nameOf(toolButton(4)), QStringLiteral("Options"));
         QCOMPARE(nameOf(toolButton(6)), QStringLiteral("Next..."));
         QCOMPARE(nameOf(strip(0)), QStringLiteral("A"));
+    }
+
+    // Help opens the help of the language the flags chose last; a language without its own
+    // help falls back to English, then German; without any help nothing opens.
+    void helpOpensInTheLanguageShown()
+    {
+        openWindow(kQuiet);
+        const QDir shipped(qEnvironmentVariable("QUENDO_SOURCE_DIR") +
+                           QStringLiteral("/app/beside"));
+        const QStringList helpFiles = shipped.entryList({QStringLiteral("Quendo*.html")});
+        QCOMPARE(helpFiles.size(), 7);
+        for (const QString &name : helpFiles)
+            QVERIFY(QFile::copy(shipped.filePath(name), m_folder->file(name)));
+        ErrorRecorder errors;
+        OpenedFiles opened;
+        struct Row
+        {
+            const char *flag;
+            const char *removedBefore;
+            const char16_t *heading; // empty: nothing opened
+        };
+        const Row rows[] = {
+            {"imgLang0", nullptr, u"Hilfe zu Quendo"},
+            {"imgLang2", nullptr, u"Hjälp för Quendo"},
+            {"imgLang1", nullptr, u"Quendo Help"},
+            {"imgLang3", nullptr, u"Guida di Quendo"},
+            {"imgLang4", nullptr, u"Ajuda do Quendo"},
+            {"imgLang5", nullptr, u"Ayuda de Quendo"},
+            {"imgLang6", nullptr, u"Aide de Quendo"},
+            {"imgLang2", "Quendo-sv.html", u"Quendo Help"},
+            {"imgLang2", "Quendo-en.html", u"Hilfe zu Quendo"},
+            {"imgLang1", nullptr, u"Hilfe zu Quendo"},
+            {"imgLang6", "Quendo.html", u"Aide de Quendo"},
+            {"imgLang2", nullptr, u""},
+        };
+        auto *help = m_window->findChild<QAction *>(QStringLiteral("mnuHilfe"));
+        QVERIFY(help);
+        for (const Row &row : rows) {
+            if (row.removedBefore)
+                QVERIFY(QFile::remove(m_folder->file(QString::fromLatin1(row.removedBefore))));
+            click(child(QString::fromLatin1(row.flag)));
+            opened.urls.clear();
+            help->trigger();
+            const QString heading = QString::fromUtf16(row.heading);
+            if (heading.isEmpty()) {
+                QVERIFY2(opened.urls.isEmpty(), row.flag);
+                continue;
+            }
+            QCOMPARE(opened.urls.size(), 1);
+            QVERIFY(opened.urls.first().isLocalFile());
+            QCOMPARE(openingHeading(opened.urls.first().toLocalFile()), heading);
+        }
+        QVERIFY(errors.errors().isEmpty());
     }
 
     void languageSwitchDuringAGame()

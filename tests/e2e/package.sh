@@ -29,6 +29,12 @@ drwxr-xr-x ./usr/lib/
 drwxr-xr-x ./usr/lib/quendo/
 -rw-r--r-- ./usr/lib/quendo/LIESMICH.TXT
 -rwxr-xr-x ./usr/lib/quendo/Quendo
+-rw-r--r-- ./usr/lib/quendo/Quendo-en.html
+-rw-r--r-- ./usr/lib/quendo/Quendo-es.html
+-rw-r--r-- ./usr/lib/quendo/Quendo-fr.html
+-rw-r--r-- ./usr/lib/quendo/Quendo-it.html
+-rw-r--r-- ./usr/lib/quendo/Quendo-pt.html
+-rw-r--r-- ./usr/lib/quendo/Quendo-sv.html
 -rw-r--r-- ./usr/lib/quendo/Quendo.html
 -rw-r--r-- ./usr/lib/quendo/README.TXT
 drwxr-xr-x ./usr/lib/quendo/deutsch/
