@@ -1,15 +1,16 @@
 # `cmake --build build --target package` makes the Debian package: the program folder in
 # /usr/lib/games/quendo, the quendo command in /usr/games, the menu entry, the icon, the
 # AppStream metainfo, the manual page, the copyright and the change log. It has no maintainer
-# scripts: the sound module is loaded by its full path, so ldconfig has nothing to do (CPack
-# would add calls of it only for a shared object right below /usr/lib/<folder>).
+# scripts: the sound module is loaded by its full path, so ldconfig has nothing to do. (CPack
+# adds ldconfig calls for a shared object in /usr/lib or one folder below it; the program
+# folder, where Debian keeps games' own files, is two below.)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quendo)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Quendo")
 set(CPACK_PACKAGE_CONTACT "Quendo <quendo@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word-guessing game for children")
-# Debian shows each line of the long description as it is: at most 80 characters.
+# Package tools show the long description's lines as they are: at most 80 characters each.
 set(CPACK_PACKAGE_DESCRIPTION
     "One to four children take turns guessing hidden words letter by letter;\n\
 a wrong letter adds a stroke to a chalk drawing. Teachers keep their own\n\
