@@ -4,11 +4,12 @@
 # The build, and the Debian package (dpkg-dev and file name its dependencies).
 QUENDO_PACKAGES=(cmake g++ make qt6-base-dev qt6-multimedia-dev libgl-dev libx11-dev
                  dpkg-dev file)
-# What test.sh needs besides: appstream checks the metainfo; the end-to-end runs need a real X
-# server, xdotool, ImageMagick, the window list, and the session and accessibility buses; the
-# tests see only the DejaVu fonts of a fresh machine (tests/fonts.conf).
-QUENDO_TEST_PACKAGES=(appstream xvfb xauth xdotool imagemagick x11-utils
-                      dbus-daemon at-spi2-core python3-pyatspi
+# What test.sh needs besides: appstream, lintian and desktop-file-utils check the package; the
+# end-to-end runs need a real X server, xdotool, ImageMagick, the window list, and the session
+# and accessibility buses; the tests see only the DejaVu fonts of a fresh machine
+# (tests/fonts.conf).
+QUENDO_TEST_PACKAGES=(appstream lintian desktop-file-utils xvfb xauth xdotool imagemagick
+                      x11-utils dbus-daemon at-spi2-core python3-pyatspi
                       fonts-dejavu-core fonts-dejavu-extra)
 
 quendo_install_missing() {

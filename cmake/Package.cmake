@@ -1,15 +1,21 @@
 # `cmake --build build --target package` makes the Debian package: the program folder in
-# /usr/lib/quendo, the Quendo command, the menu entry, the icon and the AppStream metainfo.
+# /usr/lib/games/quendo, the quendo command in /usr/games, the menu entry, the icon, the
+# AppStream metainfo, the manual page, the copyright and the change log. It has no maintainer
+# scripts: the sound module is loaded by its full path, so ldconfig has nothing to do. (CPack
+# adds ldconfig calls for a shared object in /usr/lib or one folder below it; the program
+# folder, where Debian keeps games' own files, is two below.)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quendo)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Quendo")
 set(CPACK_PACKAGE_CONTACT "Quendo <quendo@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word-guessing game for children")
+# Package tools show the long description's lines as they are: at most 80 characters each.
 set(CPACK_PACKAGE_DESCRIPTION
-    "One to four children take turns guessing hidden words letter by letter; a wrong letter\n\
-adds a stroke to a chalk drawing. Teachers keep their own word lists in a built-in editor.\n\
-The game speaks German, English, Swedish, Italian, Portuguese, Spanish and French.")
+    "One to four children take turns guessing hidden words letter by letter;\n\
+a wrong letter adds a stroke to a chalk drawing. Teachers keep their own\n\
+word lists in a built-in editor. The game speaks German, English, Swedish,\n\
+Italian, Portuguese, Spanish and French.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -22,7 +22,7 @@ if [ "$(id -u)" -eq 0 ]; then
 else
     chmod -R a-w "$root"
 fi
-program_folder="$root/usr/lib/quendo"
+program_folder="$root/usr/lib/games/quendo"
 ( cd "$root" && find . -printf '%p %y %m %s\n' | sort && find . -type f -exec sha256sum {} + | sort ) \
     >"$out/program-folder-before.txt"
 
@@ -37,7 +37,7 @@ printf '[Einstellungen]\r\nnumPlayers= 1\r\nTipps1= 0\r\nSound= 0\r\n' |
 lists="$XDG_DATA_HOME/Quendo/svenska"
 
 say "first start: the board in German, as on every first start with no language stored"
-start_quendo "$root/usr/bin/Quendo"
+start_quendo "$root/usr/games/quendo"
 expect_splash_then_board
 expect "push button" "Spiel starten"
 shot board-german
@@ -88,7 +88,7 @@ grep -aq $'^Datei2000=djur.dat\r$' "$XDG_CONFIG_HOME/Quendo/Quendo.ini" ||
     fail "the user's Quendo.ini does not name the Swedish list djur.dat"
 
 say "second start: Swedish remembered, the user's own list played"
-start_quendo "$root/usr/bin/Quendo"
+start_quendo "$root/usr/games/quendo"
 expect_splash_then_board
 expect "push button" "Starta spelet" 10 "the language chosen by flag was not remembered"
 button "Starta spelet"
@@ -116,7 +116,7 @@ say "a user whose own folders cannot be written either is told so, once, at the 
 fresh_user_folders "$work/home2"
 [ ${#as_user[@]} -eq 0 ] || chown -R "$player:" "$work/home2"
 chmod 500 "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
-start_quendo "$root/usr/bin/Quendo"
+start_quendo "$root/usr/games/quendo"
 expect label "Quendo can write neither into its program folder nor into your own folders: settings and word lists will not be kept." \
     15 "no word that nothing will be kept"
 shot nothing-kept
