@@ -97,11 +97,10 @@ int main(int argc, char **argv)
     proc.step(
         [&] { setLangFilePath(placeLanguageTable(dialogs, temp, LoadResData(1000, u"CUSTOM"))); });
     proc.step([&] {
-        // Said once here, for the whole run: every later write would fail as well.
+        // Said once here; the writes of the start-up itself would fail as well.
         const FilesKept kept = userFilesKept();
         tellIfNothingIsKept(dialogs, kept);
-        if (!kept)
-            settingsNotice.markTold();
+        settingsNotice.holdBack(!kept);
     });
     proc.step([&] {
         qint16 next = starts;
@@ -131,6 +130,8 @@ int main(int argc, char **argv)
     if (!window)
         return 1;
     proc.step([&] { window->show(); });
+    // From here on a change the user makes and cannot keep is told.
+    settingsNotice.holdBack(false);
     proc.step([&] {
         // The board paints before the splash goes, so the screen is never blank between them.
         QDeadlineTimer deadline(200);

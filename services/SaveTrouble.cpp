@@ -52,7 +52,7 @@ SettingsNotice::~SettingsNotice()
 
 void SettingsNotice::tell(WriteTrouble trouble, const QString &path)
 {
-    if (m_told)
+    if (m_told || m_heldBack)
         return;
     m_told = true;
     const int text =

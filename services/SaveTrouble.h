@@ -19,8 +19,10 @@ WriteTrouble writeTroubleAt(const QString &folder, int err);
 // Goes to the notice in place, if any.
 void settingsNotSaved(WriteTrouble trouble, const QString &path);
 
-// Tells the first failure of a run with a message box; every later one is left unsaid. Only
-// one notice is in place at a time; it takes itself out when it goes.
+// Tells the first failure of a run with a message box; every later one is left unsaid. While
+// held back (after the start-up has said that nothing can be kept, until the main window shows)
+// failures are not told and do not use up the one message. Only one notice is in place at a
+// time; it takes itself out when it goes.
 class SettingsNotice
 {
 public:
@@ -29,11 +31,11 @@ public:
     SettingsNotice(const SettingsNotice &) = delete;
     SettingsNotice &operator=(const SettingsNotice &) = delete;
 
-    // The user was already told at the start that nothing can be kept.
-    void markTold() { m_told = true; }
+    void holdBack(bool held) { m_heldBack = held; }
     void tell(WriteTrouble trouble, const QString &path);
 
 private:
     Dialogs &m_dialogs;
     bool m_told = false;
+    bool m_heldBack = false;
 };

@@ -229,6 +229,10 @@ private slots:
         rlimit small = before;
         small.rlim_cur = 10;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        // Held back while the start-up has already said that nothing is kept.
+        notice.holdBack(true);
+        SaveIni(O, QStringLiteral("Sprache"), numText(0));
+        notice.holdBack(false);
         SaveIni(E, QStringLiteral("Letter"), numTextPlain(3));
         SaveIni(E, QStringLiteral("Back"), numTextPlain(2));
         Setting::writeStartCount(13);
