@@ -9,6 +9,7 @@
 #include "MessageBoxDialogs.h"
 #include "ModResFiles.h"
 #include "Places.h"
+#include "SaveTrouble.h"
 #include "Settings.h"
 #include "SettingsTable.h"
 #include "Sound.h"
@@ -73,6 +74,7 @@ int main(int argc, char **argv)
     QApplication::setDesktopFileName(QStringLiteral("quendo"));
 
     MessageBoxDialogs dialogs;
+    SettingsNotice settingsNotice(dialogs);
     TempFolder temp;
     SingleCopyCheck copy;
     std::unique_ptr<frmQuendo> window;
@@ -92,20 +94,13 @@ int main(int argc, char **argv)
     proc.step([&] { setLangBase(startLangBase(starts, QLocale::system())); });
     // The table stays in memory as well, so that texts still come when the file cannot be read.
     proc.step([&] { holdLanguageTable(LoadResData(1000, u"CUSTOM")); });
+    proc.step(
+        [&] { setLangFilePath(placeLanguageTable(dialogs, temp, LoadResData(1000, u"CUSTOM"))); });
     proc.step([&] {
-        if (temp.path.isEmpty()) {
-            setLangFilePath(QString());
-            tellNoTempFolder(dialogs, temp);
-            return;
-        }
-        setLangFilePath(temp.path + QStringLiteral("~tmp.lng"));
-        SaveResItemToDisk(1000, QStringLiteral("CUSTOM"), langFilePath());
-    });
-    proc.step([&] {
-        // Said once here: each later write would otherwise fail without a word.
-        if (!userFilesKept())
-            dialogs.message(nullptr, uiText(Txt::NothingIsKept), kAppTitle,
-                            Dialogs::Icon::Exclamation);
+        // Said once here; the writes of the start-up itself would fail as well.
+        const FilesKept kept = userFilesKept();
+        tellIfNothingIsKept(dialogs, kept);
+        settingsNotice.holdBack(!kept);
     });
     proc.step([&] {
         qint16 next = starts;
@@ -135,6 +130,8 @@ int main(int argc, char **argv)
     if (!window)
         return 1;
     proc.step([&] { window->show(); });
+    // From here on a change the user makes and cannot keep is told.
+    settingsNotice.holdBack(false);
     proc.step([&] {
         // The board paints before the splash goes, so the screen is never blank between them.
         QDeadlineTimer deadline(200);

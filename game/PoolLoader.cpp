@@ -44,22 +44,26 @@ void PoolLoader::List1_Ini()
         return;
     if (!m_ctx.step(proc, [&] { busy.show(); }))
         return;
+    bool unplayable = false;
     if (!m_ctx.step(proc, [&] {
             s.vocabFile = VocabularyFile::gameFileName(s.vocabFile);
             // A hand-made list may hold what this language's strip cannot uncover (a digit, a
             // Ç in German, a line of hyphens): such a word could only be lost.
             QStringList words =
                 VocabularyFile::readGameWords(VocabularyFile::listPath(s.vocabFile), s.minLen);
-            words.removeIf(
-                [](const QString &w) { return !Alphabet::isPlayable(w, langBase() / 1000); });
+            unplayable = words.removeIf([](const QString &w) {
+                return !Alphabet::isPlayable(w, langBase() / 1000);
+            }) > 0 && words.isEmpty();
             m_pool.appendAll(words);
         }))
         return;
     if (!m_pool.isEmpty())
         return;
     if (!m_ctx.step(proc, [&] {
-            m_ctx.view.questions.showMessage(uiText(Txt::VocabularyEmpty) + QStringLiteral("\r\n") +
-                                                 uiText(Txt::EntriesTooShortOrLong),
+            m_ctx.view.questions.showMessage(unplayable ? uiText(Txt::NoPlayableEntries)
+                                                        : uiText(Txt::VocabularyEmpty) +
+                                                              QStringLiteral("\r\n") +
+                                                              uiText(Txt::EntriesTooShortOrLong),
                                              kAppTitle, false);
         }))
         return;

@@ -1,10 +1,17 @@
 #include "Places.h"
 
+#include "SaveTrouble.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+
+#include <cerrno>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -25,6 +32,30 @@ bool takesNewFiles(const QString &folder)
 {
     QTemporaryFile probe(folder + QStringLiteral("/.quendo-XXXXXX"));
     return probe.open();
+}
+
+// More than any settings file the program writes, and one block of a usual file system.
+constexpr qsizetype kProbeBytes = 4096;
+
+// 0 when the folder took kProbeBytes in a new file (removed again), else why not (errno).
+int sizedWriteFails(const QString &folder)
+{
+    QTemporaryFile file(folder + QStringLiteral("/.quendo-XXXXXX"));
+    errno = 0;
+    if (!file.open())
+        return errno != 0 ? errno : EACCES;
+    const QByteArray block(kProbeBytes, ' ');
+    qsizetype done = 0;
+    while (done < block.size()) {
+        const ssize_t n =
+            ::write(file.handle(), block.constData() + done, size_t(block.size() - done));
+        if (n < 0 && errno != EINTR)
+            return errno;
+        if (n == 0)
+            return ENOSPC;
+        done += n > 0 ? n : 0;
+    }
+    return 0;
 }
 
 WritableProbe &probe()
@@ -127,23 +158,48 @@ QString listSaveFolder(const QString &language)
     return folder;
 }
 
-QString listPath(const QString &language, const QString &name)
+bool isPlainList(const QString &folder, const QString &name)
 {
-    for (const QString &folder : listFolders(language)) {
-        const QString path = folder + u'/' + name;
-        if (QFileInfo::exists(path))
-            return path;
-    }
-    return listFolders(language).constFirst() + u'/' + name;
+    struct stat st;
+    return ::lstat(QFile::encodeName(folder).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           ::lstat(QFile::encodeName(folder + u'/' + name).constData(), &st) == 0 &&
+           S_ISREG(st.st_mode);
 }
 
-bool userFilesKept()
+QString existingListPath(const QString &language, const QString &name)
 {
-    if (programFolderWritable())
-        return true;
-    for (const QString &own : {userConfigFolder(), userDataFolder()}) {
-        if (own.isEmpty() || !QDir().mkpath(own) || !writable(own))
-            return false;
+    for (const QString &folder : listFolders(language)) {
+        if (isPlainList(folder, name))
+            return folder + u'/' + name;
     }
-    return true;
+    return QString();
+}
+
+QString listPath(const QString &language, const QString &name)
+{
+    const QString existing = existingListPath(language, name);
+    return existing.isEmpty() ? listFolders(language).constFirst() + u'/' + name : existing;
+}
+
+FilesKept userFilesKept()
+{
+    QStringList folders;
+    if (programFolderWritable()) {
+        folders << programFolder();
+    } else {
+        for (const QString &own : {userConfigFolder(), userDataFolder()}) {
+            if (own.isEmpty() || !QDir().mkpath(own))
+                return {false, false, own};
+            folders << own;
+        }
+    }
+    for (const QString &folder : std::as_const(folders)) {
+        if (probe()) {
+            if (!probe()(folder))
+                return {false, false, folder};
+        } else if (const int err = sizedWriteFails(folder)) {
+            return {false, writeTroubleAt(folder, err) == WriteTrouble::Full, folder};
+        }
+    }
+    return {};
 }

@@ -35,9 +35,22 @@ QString userDataFolder();
 QStringList listFolders(const QString &language);
 // Where a saved list goes (made when missing).
 QString listSaveFolder(const QString &language);
-// The list of that name in the first folder that has it; a new one is in the save folder.
+// Whether name in folder is a list the program may read: a regular file reached through no
+// link, so that its real path lies inside the language folder.
+bool isPlainList(const QString &folder, const QString &name);
+// The list of that name in the first folder that holds it as a plain list; when none does, where
+// a new one goes, in the save folder.
 QString listPath(const QString &language, const QString &name);
+// The same, but empty when no folder holds it as a plain list.
+QString existingListPath(const QString &language, const QString &name);
 
-// False when neither the program folder nor the user's own folders take new files: nothing
-// the user changes could be kept.
-bool userFilesKept();
+// Whether what the user changes can be kept: the folders the settings and the word lists go to
+// take a write of a settings file's size (an empty file fits on a full disk as well).
+struct FilesKept
+{
+    bool kept = true;
+    bool full = false; // the disk, or the user's quota, is full
+    QString folder;    // the folder that failed
+    explicit operator bool() const { return kept; }
+};
+FilesKept userFilesKept();

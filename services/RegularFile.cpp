@@ -19,22 +19,28 @@ RegularFile failed(RegularFile::Status status)
 
 } // namespace
 
-RegularFile readRegularFile(const QString &path, qint64 maxBytes)
+RegularFile readRegularFile(const QString &path, qint64 maxBytes, Links links)
 {
     if (path.isEmpty())
         return failed(RegularFile::Missing);
     const QByteArray native = QFile::encodeName(path);
     // Looked at before opening: opening a device can have effects of its own.
+    const bool refuseLinks = links == Links::Refused;
     struct stat st;
-    if (::stat(native.constData(), &st) != 0)
+    if ((refuseLinks ? ::lstat(native.constData(), &st) : ::stat(native.constData(), &st)) != 0)
         return failed(errno == ENOENT || errno == ENOTDIR ? RegularFile::Missing
                                                           : RegularFile::Unreadable);
+    if (S_ISLNK(st.st_mode))
+        return failed(RegularFile::Missing);
     if (!S_ISREG(st.st_mode))
         return failed(RegularFile::NotRegular);
     // Qt has no non-blocking open: a pipe swapped in after the look must not block the open.
-    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    // A link swapped in after the look is not followed either.
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC |
+                                                  (refuseLinks ? O_NOFOLLOW : 0));
     if (fd < 0)
-        return failed(errno == ENOENT ? RegularFile::Missing : RegularFile::Unreadable);
+        return failed(errno == ENOENT || errno == ELOOP ? RegularFile::Missing
+                                                        : RegularFile::Unreadable);
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return failed(RegularFile::NotRegular);
@@ -84,6 +90,12 @@ QString regularFileProblem(RegularFile::Status status, qint64 maxBytes)
         return QStringLiteral("cannot be read");
     }
     return QString();
+}
+
+bool isLink(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
 bool markedReadOnly(const QString &path)

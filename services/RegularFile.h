@@ -19,9 +19,18 @@ struct RegularFile
     QByteArray bytes; // the whole file when Ok, else empty
 };
 
-// The file at path, if it is a regular file (links are followed) of at most maxBytes.
-// Never blocks on a pipe and never reads more than maxBytes + 1 bytes.
-RegularFile readRegularFile(const QString &path, qint64 maxBytes);
+enum class Links
+{
+    Followed,
+    Refused // a link at path reads as Missing: it could lead anywhere
+};
+
+// The file at path, if it is a regular file of at most maxBytes. Never blocks on a pipe and never
+// reads more than maxBytes + 1 bytes.
+RegularFile readRegularFile(const QString &path, qint64 maxBytes, Links links = Links::Followed);
+
+// Whether path itself is a symbolic link (whatever it leads to).
+bool isLink(const QString &path);
 
 // A short English description of a status for error details ("not a regular file").
 QString regularFileProblem(RegularFile::Status status, qint64 maxBytes);

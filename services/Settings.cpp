@@ -4,10 +4,13 @@
 #include "IniFile.h"
 #include "Places.h"
 #include "RegularFile.h"
+#include "SaveTrouble.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
+
+#include <cerrno>
 
 namespace {
 
@@ -126,14 +129,21 @@ void SaveIni(const QString &section, const QString &key, const QString &value)
         // Only a file read whole may be replaced: anything else would be lost with the new copy.
         if (read.file.status != RegularFile::Ok && read.file.status != RegularFile::Missing)
             return;
-        // A file or folder that cannot be written loses the value without a message.
-        if (markedReadOnly(iniPath()))
+        // A file or folder that cannot be written loses the value; the user hears of it once.
+        const QString path = iniPath();
+        if (markedReadOnly(path)) {
+            settingsNotSaved(WriteTrouble::Refused, path);
             return;
+        }
         const QByteArray updated = IniFile::write(read.file.bytes, section, key, value);
-        QSaveFile out(iniPath());
+        QSaveFile out(path);
+        errno = 0;
         if (out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-            out.write(updated) == updated.size())
-            out.commit();
+            out.write(updated) == updated.size() && out.commit())
+            return;
+        const int err = errno;
+        out.cancelWriting();
+        settingsNotSaved(writeTroubleAt(settingsFolder(), err), path);
     });
 }
 

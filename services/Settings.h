@@ -24,9 +24,9 @@ qint16 GetIniInt(const QString &section, const QString &key, qint32 defaultValue
 QString GetIniString(const QString &section, const QString &key, const QString &defaultValue);
 // The stored value without any report: for a first look ahead of the windows.
 std::optional<QString> peekIni(const QString &section, const QString &key);
-// Creates file, section and key as needed; never leaves a half-written file. A folder that
-// cannot be written, or a file whose permissions say read-only, loses the value without a
-// message.
+// Creates file, section and key as needed; never leaves a half-written file. A write that
+// fails (a full disk, a folder that cannot be written, a file whose permissions say read-only)
+// loses the value and is passed to settingsNotSaved (SaveTrouble.h).
 void SaveIni(const QString &section, const QString &key, const QString &value);
 // Whether GetIniString would give value back exactly once SaveIni has stored it: the format
 // ends a value at a line end, drops blanks and TABs around it and keeps 254 characters.

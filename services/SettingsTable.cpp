@@ -1,9 +1,14 @@
 #include "SettingsTable.h"
 
 #include "IniFile.h"
+#include "RegularFile.h"
 #include "RunTimeError.h"
+#include "SaveTrouble.h"
 #include "Settings.h"
+#include "TempDir.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <algorithm>
@@ -30,7 +35,10 @@ public:
     UserStore() : QSettings(QSettings::NativeFormat, QSettings::UserScope, kAppTitle, kAppTitle) {}
 };
 
-const QString kStartCount = kOptions + QStringLiteral("/StartVal");
+const QString kStartCountKey = QStringLiteral("StartVal");
+const QString kStartCount = kOptions + u'/' + kStartCountKey;
+// Far more than the store ever holds.
+constexpr qint64 kMaxStoreBytes = 64 * 1024;
 
 } // namespace
 
@@ -118,9 +126,18 @@ qint16 readStartCount()
 
 void writeStartCount(qint16 value)
 {
-    UserStore store;
-    store.setValue(kStartCount, numTextPlain(value));
-    store.sync();
+    // Written as the settings file is, so that a failed write leaves the old file whole and
+    // says why; the platform's store keeps a change it could not write and writes it later.
+    const QString path = UserStore().fileName();
+    const QString folder = QFileInfo(path).path();
+    QDir().mkpath(folder);
+    const RegularFile old = readRegularFile(path, kMaxStoreBytes);
+    const QByteArray bytes =
+        IniFile::write(old.status == RegularFile::Ok ? old.bytes : QByteArray(), kOptions,
+                       kStartCountKey, numTextPlain(value));
+    const FileReplaced written = replaceFile(path, bytes);
+    if (written.failed != FileReplaced::Done)
+        settingsNotSaved(writeTroubleAt(folder, written.err), path);
 }
 
 } // namespace Setting

@@ -2,10 +2,14 @@
 
 #include "Dialogs.h"
 #include "Language.h"
+#include "SaveTrouble.h"
 #include "Settings.h"
 #include "TextIds.h"
 
+#include <QDir>
+
 #include <cstdio>
+#include <cstring>
 
 SingleCopyCheck checkSingleCopy(const QString &tempFolder)
 {
@@ -41,4 +45,34 @@ void tellNoTempFolder(Dialogs &dialogs, const TempFolder &temp)
                     uiText(Txt::NoTempFolder) + QStringLiteral("\n\n") +
                         temp.tried.join(QLatin1Char('\n')),
                     kAppTitle, Dialogs::Icon::Exclamation);
+}
+
+QString placeLanguageTable(Dialogs &dialogs, const TempFolder &temp, const QByteArray &table)
+{
+    if (temp.path.isEmpty()) {
+        tellNoTempFolder(dialogs, temp);
+        return QString();
+    }
+    const QString path = temp.path + QStringLiteral("~tmp.lng");
+    const FileReplaced written = replaceFile(path, table);
+    if (written.failed == FileReplaced::Done)
+        return path;
+    const bool full = writeTroubleAt(temp.path, written.err) == WriteTrouble::Full;
+    std::fprintf(stderr, "quendo: %s cannot be written (%s); the language table stays in memory\n",
+                 qPrintable(path), full ? "the folder is full" : std::strerror(written.err));
+    dialogs.message(nullptr,
+                    uiText(full ? Txt::TempFolderFull : Txt::NoTempFolder) +
+                        QStringLiteral("\n\n") + QDir::toNativeSeparators(temp.path),
+                    kAppTitle, Dialogs::Icon::Exclamation);
+    return QString();
+}
+
+void tellIfNothingIsKept(Dialogs &dialogs, const FilesKept &kept)
+{
+    if (kept)
+        return;
+    const QString text = kept.full ? uiText(Txt::NothingIsKeptDiskFull) + QStringLiteral("\n\n") +
+                                         QDir::toNativeSeparators(kept.folder)
+                                   : uiText(Txt::NothingIsKept);
+    dialogs.message(nullptr, text, kAppTitle, Dialogs::Icon::Exclamation);
 }

@@ -2,6 +2,7 @@
 // files can go.
 #pragma once
 
+#include "Places.h"
 #include "SingleCopy.h"
 #include "TempDir.h"
 
@@ -26,3 +27,11 @@ SingleCopyCheck checkSingleCopy(const QString &tempFolder);
 // Says once what is wrong when there is no private temporary folder: one line on standard
 // error, and a message box in the current language that names the folders tried.
 void tellNoTempFolder(Dialogs &dialogs, const TempFolder &temp);
+
+// Writes the language table to ~tmp.lng in the temporary folder and returns its path. Without
+// a folder, or when the folder cannot take the table (a full one), the path is empty, the table
+// is read from memory, and the user is told once, as above; never a technical report.
+QString placeLanguageTable(Dialogs &dialogs, const TempFolder &temp, const QByteArray &table);
+
+// Says once at the start that nothing the user changes can be kept, when so.
+void tellIfNothingIsKept(Dialogs &dialogs, const FilesKept &kept);

@@ -79,18 +79,35 @@ QString GetTempDir()
     return result;
 }
 
-void writeFileAtomically(const QString &path, const QByteArray &bytes)
+FileReplaced replaceFile(const QString &path, const QByteArray &bytes)
 {
     // QSaveFile writes through a link to its target: remove a link first, so it is replaced.
     struct stat st;
     const QByteArray native = QFile::encodeName(path);
+    errno = 0;
     if (::lstat(native.constData(), &st) == 0 && S_ISLNK(st.st_mode) &&
         ::unlink(native.constData()) != 0)
-        throw RunTimeError(ErrNo::PathFileAccess, path);
+        return {FileReplaced::Opening, errno};
     QSaveFile file(path);
     // Unbuffered, so that a short write (full disk) is seen here, not committed as a success.
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw RunTimeError(ErrNo::PathFileAccess, path);
+        return {FileReplaced::Opening, errno};
+    errno = 0;
     if (file.write(bytes) != bytes.size() || !file.commit())
-        throw RunTimeError(ErrNo::DeviceIoError, path);
+        return {FileReplaced::Writing, errno};
+    return {};
+}
+
+void writeFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    switch (replaceFile(path, bytes).failed) {
+    case FileReplaced::Done:
+        return;
+    case FileReplaced::Opening:
+        throw RunTimeError(ErrNo::PathFileAccess, path);
+    case FileReplaced::Writing:
+        break;
+    }
+    throw RunTimeError(ErrNo::DeviceIoError, path);
 }

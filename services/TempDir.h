@@ -22,6 +22,21 @@ TempFolder findTempFolder();
 // findTempFolder's path: empty when there is no private folder.
 QString GetTempDir();
 
+// How replacing a file went: done, or the step that failed and its errno (0 when unknown).
+struct FileReplaced
+{
+    enum Step
+    {
+        Done,
+        Opening, // the link at path could not be removed, or the new copy not made
+        Writing  // the new copy could not be written whole or put in place
+    };
+    Step failed = Done;
+    int err = 0;
+};
+
 // Replaces the file at path as a whole (write a copy, rename it over): a link planted at
 // path is replaced, never followed, and a reader never sees half a file.
+FileReplaced replaceFile(const QString &path, const QByteArray &bytes);
+// The same; a failure raises PathFileAccess (Opening) or DeviceIoError (Writing).
 void writeFileAtomically(const QString &path, const QByteArray &bytes);

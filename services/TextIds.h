@@ -71,6 +71,11 @@ enum Id : int
     PasswordCharacters = 191,
     NoTempFolder = 193,
     NothingIsKept = 200,
+    SettingsDiskFull = 210,
+    SettingsNotWritable = 211,
+    NothingIsKeptDiskFull = 212,
+    TempFolderFull = 213,
+    NoPlayableEntries = 214,
     FirstBuiltInWord = 300,
 };
 

@@ -327,6 +327,36 @@ private slots:
                                     "          Prozedur / procedure:\tzz\r\n"));
     }
 
+    // Without a window manager a report shown again came up below the main window, and the
+    // program looked frozen. Needs a real X server for the stacking (tests/CMakeLists.txt).
+    void theSecondReportComesToTheFront()
+    {
+        if (QGuiApplication::platformName() != u"xcb")
+            QSKIP("the stacking of windows needs an X server");
+        ProgramFolder folder;
+        FakeDialogs dialogs;
+        Outside outside;
+        const ErrorReporting reporting(dialogs, outside.outlets());
+        QWidget board;
+        board.setGeometry(0, 0, 1200, 900);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QList<QWidget *> onTop;
+        ReportUser user({1, 1});
+        user.atShow = [&](ErrPtnr &report) {
+            if (QTest::qWaitForWindowExposed(&report) && QTest::qWaitForWindowActive(&report))
+                onTop << QApplication::topLevelAt(report.frameGeometry().center());
+        };
+        failOnce(ErrNo::FileNotFound);
+        // The user goes back to the board between the two errors.
+        board.raise();
+        board.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&board));
+        failOnce(ErrNo::Overflow);
+        QWidget *report = reporting.dialog();
+        QCOMPARE(onTop, QList<QWidget *>({report, report}));
+    }
+
     void saveTwiceAsksAndNoKeepsTheFirst()
     {
         ProgramFolder folder;

@@ -21,6 +21,8 @@ QList<int> tableIds()
         ids << id;
     for (int id = 185; id <= 191; ++id)
         ids << id;
+    for (int id = 210; id <= 214; ++id)
+        ids << id;
     for (int id = 300; id <= 349; ++id)
         ids << id;
     return ids;

@@ -1,9 +1,11 @@
 // Where a copy writes: beside the program when its folder can be written, else in the user's
 // own folders; word lists from both, the user's first.
+#include "FakeDialogs.h"
 #include "GameFakes.h"
 #include "Language.h"
 #include "Places.h"
 #include "Settings.h"
+#include "StartupChecks.h"
 #include "TestSupport.h"
 #include "VocabularyFile.h"
 
@@ -11,6 +13,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -203,6 +209,32 @@ private slots:
         g_readOnly = folder.path();
         setWritableProbe(fakeProbe);
         QVERIFY(userFilesKept());
+    }
+
+    // A full disk takes an empty file but no settings: the start-up says so, naming the folder.
+    void aFullDiskIsNoticedAtTheStart()
+    {
+        ProgramFolder folder;
+        installLanguageTable(m_config.path());
+        QVERIFY(userFilesKept());
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit before{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+        rlimit small = before;
+        small.rlim_cur = 10;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const FilesKept kept = userFilesKept();
+        setrlimit(RLIMIT_FSIZE, &before);
+        QVERIFY(!kept);
+        FakeDialogs dialogs;
+        tellIfNothingIsKept(dialogs, kept);
+        QCOMPARE(dialogs.texts(),
+                 QStringList({QStringLiteral("Der Datenträger für Quendos Einstellungen ist voll "
+                                             "oder Ihr Speicherplatz ist aufgebraucht: "
+                                             "Einstellungen und Wortlisten werden nicht "
+                                             "gespeichert. Bitte schaffen Sie Platz in:\n\n") +
+                              folder.path()}));
+        QCOMPARE(filesBelow(folder.path()), QStringList());
     }
 };
 

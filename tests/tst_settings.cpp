@@ -1,4 +1,7 @@
+#include "FakeDialogs.h"
+#include "Language.h"
 #include "Places.h"
+#include "SaveTrouble.h"
 #include "Settings.h"
 #include "SettingsTable.h"
 #include "TestSupport.h"
@@ -54,6 +57,23 @@ void makeUnusable(const QString &kind, const QString &path)
         QCOMPARE(f.write(bytes), size);
     }
 }
+// The per-user store's file, as the program's start counter writes it.
+class UserStoreFile
+{
+public:
+    QString path() const { return m_path; }
+    QByteArray bytes() const
+    {
+        QFile f(m_path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
+    }
+
+private:
+    QString m_path = QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                               QStringLiteral("Quendo"), QStringLiteral("Quendo"))
+                         .fileName();
+};
+
 } // namespace
 
 class TestSettings : public QObject
@@ -188,23 +208,70 @@ private slots:
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-    void aFailedWriteLeavesTheOldFileWhole()
+    // Files may not grow past a few bytes, for root as well: as on a full disk, no new copy can
+    // be written whole. The teacher hears of it once, in the interface language.
+    void aFailedWriteIsToldOnceAndLeavesTheOldFileWhole()
     {
         ProgramFolder folder;
+        installLanguageTable(folder.path());
         const QByteArray old = "[Einstellungen]\r\nSpieler1=Anna\r\nSpieler2=Ben\r\nBack=1\r\n";
         folder.write(QStringLiteral("Quendo.ini"), old);
-        // Files may not grow past 40 bytes now, for root as well: the new copy cannot be
-        // written whole.
+        const UserStoreFile counter;
+        Setting::writeStartCount(12);
+        const QByteArray oldCount = counter.bytes();
+        QVERIFY(oldCount.contains("StartVal=12"));
+        FakeDialogs dialogs;
+        SettingsNotice notice(dialogs);
+        ErrorRecorder errors;
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit before{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
         rlimit small = before;
-        small.rlim_cur = 40;
+        small.rlim_cur = 10;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        // Held back while the start-up has already said that nothing is kept.
+        notice.holdBack(true);
+        SaveIni(O, QStringLiteral("Sprache"), numText(0));
+        notice.holdBack(false);
         SaveIni(E, QStringLiteral("Letter"), numTextPlain(3));
+        SaveIni(E, QStringLiteral("Back"), numTextPlain(2));
+        Setting::writeStartCount(13);
         setrlimit(RLIMIT_FSIZE, &before);
         QCOMPARE(folder.read(QStringLiteral("Quendo.ini")), old);
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"Quendo.ini"}));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+                 QStringList({"Quendo.ini", "~tmp.lng"}));
+        QCOMPARE(counter.bytes(), oldCount);
+        QCOMPARE(
+            dialogs.texts(),
+            QStringList({QStringLiteral("Quendo konnte seine Einstellungen nicht speichern: Der "
+                                        "Datenträger ist voll oder Ihr Speicherplatz ist "
+                                        "aufgebraucht. Änderungen gehen beim Beenden von "
+                                        "Quendo verloren. Die Einstellungsdatei:\n\n") +
+                         folder.file(kIni)}));
+        QVERIFY(errors.errors().isEmpty());
+        setLangFilePath(QString());
+    }
+
+    // The start counter alone fails (a folder stands where its file goes): told with its file.
+    void aFailedCounterWriteIsTold()
+    {
+        ProgramFolder folder;
+        installLanguageTable(folder.path());
+        setLangBase(1000);
+        const UserStoreFile counter;
+        QFile::remove(counter.path());
+        QVERIFY(QDir().mkpath(counter.path()));
+        FakeDialogs dialogs;
+        SettingsNotice notice(dialogs);
+        Setting::writeStartCount(4);
+        QVERIFY(QDir(counter.path()).removeRecursively());
+        setLangBase(0);
+        setLangFilePath(QString());
+        QCOMPARE(dialogs.texts(),
+                 QStringList({QStringLiteral("Quendo could not save its settings: the settings "
+                                             "file or its folder cannot be written. Changes will "
+                                             "be lost when Quendo ends. The settings file:\n\n") +
+                              counter.path()}));
     }
 
     void theTableWritesEachSettingInItsOwnForm()
@@ -421,11 +488,22 @@ private slots:
         ProgramFolder folder;
         folder.write(kIni, "[Einstellungen]\r\nBack=1\r\n");
         QVERIFY(QFile::setPermissions(folder.file(kIni), QFile::ReadOwner | QFile::ReadGroup));
+        installLanguageTable(folder.path());
+        FakeDialogs dialogs;
+        SettingsNotice notice(dialogs);
         ErrorRecorder errors;
         SaveIni(E, QStringLiteral("Back"), numTextPlain(3));
+        SaveIni(E, QStringLiteral("Letter"), numTextPlain(3));
+        setLangFilePath(QString());
         QCOMPARE(folder.read(kIni), QByteArray("[Einstellungen]\r\nBack=1\r\n"));
         QCOMPARE(GetIniInt(E, QStringLiteral("Back"), 0), qint16(1));
         QVERIFY(errors.errors().isEmpty());
+        QCOMPARE(dialogs.texts(),
+                 QStringList({QStringLiteral("Quendo konnte seine Einstellungen nicht speichern: "
+                                             "Die Einstellungsdatei oder ihr Ordner ist "
+                                             "schreibgeschützt. Änderungen gehen beim Beenden "
+                                             "von Quendo verloren. Die Einstellungsdatei:\n\n") +
+                              folder.file(kIni)}));
     }
 
     void aReadOnlyProgramFolderKeepsTheSettingsInTheUsersFolder()

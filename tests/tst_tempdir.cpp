@@ -1,3 +1,6 @@
+#include "FakeDialogs.h"
+#include "Language.h"
+#include "StartupChecks.h"
 #include "TempDir.h"
 #include "TestSupport.h"
 
@@ -8,6 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -173,6 +179,54 @@ private slots:
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("short"));
+    }
+
+    // A full temporary folder: the table stays in memory, the user is told once in words, and
+    // there is no error report; the file of the last run stays whole.
+    void theLanguageTableFindsRoomOrStaysInMemory_data()
+    {
+        QTest::addColumn<bool>("full");
+        QTest::newRow("room") << false;
+        QTest::newRow("full") << true;
+    }
+    void theLanguageTableFindsRoomOrStaysInMemory()
+    {
+        QFETCH(bool, full);
+        QTemporaryDir texts;
+        installLanguageTable(texts.path());
+        const auto back = qScopeGuard([] { setLangFilePath(QString()); });
+        QTemporaryDir dir;
+        const TempFolder temp{dir.path() + u'/', {}, QString()};
+        QFile last(dir.filePath(QStringLiteral("~tmp.lng")));
+        QVERIFY(last.open(QIODevice::WriteOnly));
+        last.write("[last run]\r\n");
+        last.close();
+        const QByteArray table(4096, 'x');
+        FakeDialogs dialogs;
+        ErrorRecorder errors;
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit before{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+        rlimit small = before;
+        small.rlim_cur = full ? 10 : before.rlim_cur;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const QString placed = placeLanguageTable(dialogs, temp, table);
+        setrlimit(RLIMIT_FSIZE, &before);
+        QVERIFY(last.open(QIODevice::ReadOnly));
+        QVERIFY(errors.errors().isEmpty());
+        if (!full) {
+            QCOMPARE(placed, last.fileName());
+            QCOMPARE(last.readAll(), table);
+            QVERIFY(dialogs.shown.isEmpty());
+            return;
+        }
+        QCOMPARE(placed, QString());
+        QCOMPARE(last.readAll(), QByteArray("[last run]\r\n"));
+        QCOMPARE(dialogs.texts(),
+                 QStringList({QStringLiteral("Quendos Ordner für temporäre Dateien ist voll; "
+                                             "Quendo läuft ohne ihn weiter. Bitte schaffen Sie "
+                                             "Platz in:\n\n") +
+                              temp.path}));
     }
 
     void unwritableFolderRaisesAnError()

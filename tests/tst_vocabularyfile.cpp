@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <csignal>
@@ -217,6 +218,13 @@ private slots:
         QTest::newRow("dots inside are plain") << "..tiere..dat"
                                                << "..tiere..dat"
                                                << "..tiere..dat";
+        // A link counts as missing for the game, wherever it leads; the editor finds it missing.
+        QTest::newRow("link out") << "link.dat"
+                                  << "quendo.dat"
+                                  << "link.dat";
+        QTest::newRow("link beside") << "beside.dat"
+                                     << "quendo.dat"
+                                     << "beside.dat";
     }
     void storedNamesStayInTheLanguageFolder()
     {
@@ -232,6 +240,8 @@ private slots:
         folder.write("english/sub/inner.dat", "Affe\r\n");
         folder.write("outside.dat", "Affe\r\n");
         folder.write("x", "Affe\r\n");
+        QVERIFY(QFile::link("../../outside.dat", folder.file("english/link.dat")));
+        QVERIFY(QFile::link("tiere.dat", folder.file("english/beside.dat")));
         const QString gameName = gameFileName(stored);
         const QString editorName = editorFileName(stored);
         setLangBase(0);
@@ -245,7 +255,8 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<ErrNo>("error");
         QTest::newRow("named pipe") << "pipe" << ErrNo::PathFileAccess;
-        QTest::newRow("link to /dev/zero") << "zero" << ErrNo::PathFileAccess;
+        QTest::newRow("link to /dev/zero") << "zero" << ErrNo::FileNotFound;
+        QTest::newRow("link to a list") << "list" << ErrNo::FileNotFound;
         QTest::newRow("folder") << "folder" << ErrNo::PathFileAccess;
         QTest::newRow("one byte over 16 MB") << "large" << ErrNo::InvalidFileFormat;
         QTest::newRow("link to nothing") << "dangling" << ErrNo::FileNotFound;
@@ -263,6 +274,9 @@ private slots:
             QVERIFY(QFile::link("/dev/zero", path));
         } else if (kind == u"folder") {
             QVERIFY(QDir(folder.path()).mkdir("quendo.dat"));
+        } else if (kind == u"list") {
+            folder.write("outside.dat", "Affe\r\n");
+            QVERIFY(QFile::link(folder.file("outside.dat"), path));
         } else if (kind == u"dangling") {
             QVERIFY(QFile::link(folder.file("gone.dat"), path));
         } else {
@@ -273,6 +287,41 @@ private slots:
         QCOMPARE(errorOf([&] { readFile(path); }), std::optional<ErrNo>(error));
         QCOMPARE(errorOf([&] { readGameWords(path, 4); }), std::optional<ErrNo>(error));
         QCOMPARE(errorOf([&] { readEditorEntries(path); }), std::optional<ErrNo>(error));
+    }
+
+    // Anyone who can write a language folder could plant links: the options list does not show
+    // them, and a save replaces the link in the folder instead of writing where it leads.
+    void linksInTheLanguageFolderAreNotFollowed()
+    {
+        ProgramFolder folder;
+        installLanguageTable(folder.path());
+        setLangBase(1000);
+        QVERIFY(QDir(folder.path()).mkpath("english"));
+        QVERIFY(QDir(folder.path()).mkpath("elsewhere"));
+        folder.write("english/quendo.dat", "Affe\r\n");
+        folder.write("outside.txt", "precious\r\n");
+        folder.write("elsewhere/x.dat", "precious\r\n");
+        QVERIFY(QFile::link("../outside.txt", folder.file("english/link.dat")));
+        QCOMPARE(listNames("*.dat"), QStringList({"quendo.dat"}));
+        QCOMPARE(errorOf([&] { readEditorEntries(listPath("link.dat")); }),
+                 std::optional<ErrNo>(ErrNo::FileNotFound));
+        writeFile(listPath("link.dat"), {"Neu"});
+        QCOMPARE(folder.read("english/link.dat"), QByteArray("Neu\r\n"));
+        QVERIFY(!QFileInfo(folder.file("english/link.dat")).isSymLink());
+        QCOMPARE(folder.read("outside.txt"), QByteArray("precious\r\n"));
+
+        // A language folder that is a link leads out as a whole.
+        QVERIFY(QFile::link("elsewhere", folder.file("français")));
+        setLangBase(6000);
+        const QStringList names = listNames("*.dat");
+        const QString game = gameFileName("x.dat");
+        const auto saved = errorOf([&] { writeFile(listPath("x.dat"), {"Neu"}); });
+        setLangBase(0);
+        setLangFilePath(QString());
+        QCOMPARE(names, QStringList());
+        QCOMPARE(game, QStringLiteral("quendo.dat"));
+        QCOMPARE(saved, std::optional<ErrNo>(ErrNo::PathFileAccess));
+        QCOMPARE(folder.read("elsewhere/x.dat"), QByteArray("precious\r\n"));
     }
 
     void aWordListOfExactly16MBIsRead()

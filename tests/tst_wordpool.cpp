@@ -146,15 +146,28 @@ private slots:
         QVERIFY(rig.errors.errors().isEmpty());
     }
 
-    void aFileOfShortEntriesCountsAsEmpty()
+    // Nothing to play: the message says why, and the built-in list comes.
+    void aFileWithNothingToPlayCountsAsEmpty_data()
     {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("too short") << QStringList({"Ei", "Ast", "Uhu"})
+                                   << "Wortschatzdatei ist leer\r\noder Einträge zu lang/kurz!";
+        QTest::newRow("letters the strip lacks")
+            << QStringList({"Ça va", "Ast", "OsloØ", "Haus1"})
+            << "Keiner der Einträge dieser Wortschatzdatei lässt sich spielen: Sie enthalten "
+               "Zeichen, die es auf der Buchstabenleiste dieser Sprache nicht gibt.";
+    }
+    void aFileWithNothingToPlayCountsAsEmpty()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QString, message);
         GameRig rig;
-        rig.writeWords({"Ei", "Ast", "Uhu"});
+        rig.writeWords(words);
         rig.state.minLen = 4;
         rig.game.List1_Ini();
         QCOMPARE(rig.questions.messages.size(), 1);
-        QCOMPARE(rig.questions.messages[0].text,
-                 QStringLiteral("Wortschatzdatei ist leer\r\noder Einträge zu lang/kurz!"));
+        QCOMPARE(rig.questions.messages[0].text, message);
         QCOMPARE(rig.game.pool().size(), 50);
         QCOMPARE(rig.game.pool().at(0), QStringLiteral("Apfelbaum"));
         QCOMPARE(rig.game.pool().at(49), QStringLiteral("Weihnachtsmann"));

@@ -207,7 +207,11 @@ QStringList listNames(const QString &pattern)
 {
     QStringList names;
     for (const QString &folder : languageFolders()) {
-        for (const QString &name : QDir(folder).entryList({pattern}, QDir::Files, QDir::Name)) {
+        // A link is no list: it could lead out of the folder.
+        if (isLink(folder))
+            continue;
+        for (const QString &name :
+             QDir(folder).entryList({pattern}, QDir::Files | QDir::NoSymLinks, QDir::Name)) {
             if (!names.contains(name))
                 names.append(name);
         }
@@ -232,7 +236,8 @@ bool isPlainFileName(const QString &name)
 
 QString gameFileName(const QString &vocabFile)
 {
-    if (!isPlainFileName(vocabFile) || !QFileInfo(listPath(vocabFile)).isFile())
+    if (!isPlainFileName(vocabFile) ||
+        existingListPath(uiText(Txt::LanguageFolder), vocabFile).isEmpty())
         return defaultFileName();
     return vocabFile;
 }
@@ -244,7 +249,10 @@ QString editorFileName(const QString &vocabFile)
 
 QByteArray readFile(const QString &path)
 {
-    RegularFile file = readRegularFile(path, kMaxFileBytes);
+    // A list, or its folder, that is a link counts as missing: it could lead out of the folder.
+    RegularFile file = isLink(QFileInfo(path).path())
+                           ? RegularFile{}
+                           : readRegularFile(path, kMaxFileBytes, Links::Refused);
     switch (file.status) {
     case RegularFile::Ok:
         return std::move(file.bytes);
@@ -281,6 +289,11 @@ void writeFile(const QString &path, const QStringList &entries)
     const QFileInfo info(path);
     if (!info.dir().exists())
         throw RunTimeError(ErrNo::PathNotFound, path);
+    // The new copy goes into the folder itself: never through a link to somewhere else.
+    if (isLink(info.path()))
+        throw RunTimeError(ErrNo::PathFileAccess, path + QStringLiteral(": the folder is a link"));
+    if (isLink(path) && !QFile::remove(path))
+        throw RunTimeError(ErrNo::PathFileAccess, path);
     if (info.isDir())
         throw RunTimeError(ErrNo::PathFileAccess, path);
     // The new copy would replace a write-protected list; refuse as writing in place would, and

@@ -60,12 +60,14 @@ QString editorFileName(const QString &vocabFile);
 
 // File access; failures raise RunTimeError (FileNotFound, PermissionDenied, PathNotFound,
 // PathFileAccess, DeviceIoError). Only regular files of at most kMaxFileBytes are read: a
-// folder, pipe or device is PathFileAccess, a larger file InvalidFileFormat.
+// folder, pipe or device is PathFileAccess, a larger file InvalidFileFormat, a link (or a file
+// in a folder that is a link) FileNotFound.
 QByteArray readFile(const QString &path);
 QStringList readGameWords(const QString &path, int minLen);
 QStringList readEditorEntries(const QString &path);
 // Writes a complete new copy beside the file and renames it over the old one, so a failed
-// write leaves the old file as it was. A read-only file is refused, not replaced.
+// write leaves the old file as it was. A read-only file is refused, not replaced; a link at path
+// is replaced, never written through; a folder that is a link is refused.
 void writeFile(const QString &path, const QStringList &entries);
 
 } // namespace VocabularyFile

@@ -295,6 +295,14 @@ ErrAnswer ErrPtnr::OnError(const ErrorReport &report)
     return m_choice;
 }
 
+void ErrPtnr::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Shown again after hiding, it could stay below the main window without a window manager.
+    raise();
+    activateWindow();
+}
+
 void ErrPtnr::ArrangeControls()
 {
     int top = 0;

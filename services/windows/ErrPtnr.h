@@ -48,6 +48,9 @@ public slots:
     // The close box and Escape hide the report with the last choice.
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void ArrangeControls();
     bool AppendProtocolLog(const std::array<QString, 4> &values) const;
