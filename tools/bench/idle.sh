@@ -6,6 +6,7 @@
 #   2. CPU per 10 s with a word in play, nobody typing
 #   3. peak memory (VmHWM) 10 s after the main window shows
 #   4. memory (VmRSS) after 10 words with 3 misses each
+# and, for comparison, the peak memory of a bare Qt window 10 s after it shows (bench_floor).
 # CPU is the program's own time (utime + stime of /proc/PID/stat), so the figures hold while
 # other work loads the machine; its resolution is one clock tick (10 ms).
 set -euo pipefail
@@ -70,8 +71,19 @@ for run in $(seq "$runs"); do
     kill "$pid"; wait "$pid" 2>/dev/null || true
     sleep 3 # idle between runs
 done
+floor=()
+for run in $(seq "$runs"); do
+    "$build/bench/bench_floor" 2>/dev/null &
+    pid=$!
+    board_window > /dev/null
+    sleep 10
+    floor+=("$(status_mb "$pid" VmHWM)")
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+    sleep 3
+done
 echo "median (range) of $runs runs:"
 echo "  CPU per 10 s waiting for Start:   $(median "${waiting[@]}") ms ($(range "${waiting[@]}"))"
 echo "  CPU per 10 s with a word in play: $(median "${playing[@]}") ms ($(range "${playing[@]}"))"
 echo "  peak memory 10 s after the window: $(median "${peak[@]}") MB ($(range "${peak[@]}"))"
 echo "  memory after 10 words, 3 misses:  $(median "${after[@]}") MB ($(range "${after[@]}"))"
+echo "  floor, a bare Qt window, peak 10 s after it shows: $(median "${floor[@]}") MB ($(range "${floor[@]}"))"
