@@ -85,19 +85,7 @@ public:
     void showFrame(int frame)
     {
         m_frame = frame;
-        update(m_open);
-    }
-
-    // Where the glow shows: not beneath the buttons and flags around it, which cover it and
-    // would otherwise repaint with every frame.
-    void uncover()
-    {
-        m_open = QRegion(rect());
-        for (const QObject *child : parentWidget()->children()) {
-            const auto *w = qobject_cast<const QWidget *>(child);
-            if (w && w != this && !w->isHidden())
-                m_open -= QRegion(w->geometry().translated(-pos()));
-        }
+        update();
     }
 
 protected:
@@ -111,7 +99,6 @@ private:
     QSize m_size;
     qreal m_ratio = 0;
     int m_frame = 0;
-    QRegion m_open;
 };
 
 StartInvitation::StartInvitation(QAbstractButton *button, std::function<bool()> wanted)
@@ -158,7 +145,6 @@ void StartInvitation::followButton()
     // A hidden button (a window not yet shown or minimised) costs nothing.
     if (m_button->isVisible()) {
         m_layer->prepare(m_button);
-        m_layer->uncover();
         m_layer->show();
         m_timer.start();
     } else {
