@@ -168,6 +168,10 @@ void BoardView::showStripButton(int button, bool available, bool enabled)
 
 void BoardView::showNext(bool visible)
 {
+    // Next shows when a word is over: its chalk drawing stays on the board, and its set is no
+    // longer needed.
+    if (visible)
+        m_clpBild.release();
     m_controls.next()->setVisible(visible);
 }
 

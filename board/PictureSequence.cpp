@@ -10,10 +10,14 @@ void PictureSequence::announce(int bitmapId)
         throw RunTimeError(ErrNo::ResourceNotFound, QStringLiteral("BITMAP %1").arg(bitmapId));
     m_announced = bitmapId;
     // The same set again keeps its pictures; another one needs none of the old.
-    if (bitmapId != m_decodedId) {
-        m_picture = QImage();
-        m_decodedId = 0;
-    }
+    if (bitmapId != m_decodedId)
+        release();
+}
+
+void PictureSequence::release()
+{
+    m_picture = QImage();
+    m_decodedId = 0;
 }
 
 QPixmap PictureSequence::stage(int stage, qreal devicePixelRatio)

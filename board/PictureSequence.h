@@ -1,6 +1,6 @@
 // The stages of the chalk drawing, one picture set decoded at a time. A new word names its set,
-// which is decoded at the word's first miss; the set before is let go when another is named, so
-// memory does not grow with the sets a game draws.
+// which is decoded at the word's first miss and let go when the word is over or another set is
+// named, so memory does not grow with the sets a game draws.
 #pragma once
 
 #include <QImage>
@@ -16,6 +16,8 @@ public:
     // Stage 1..10 of the announced set at the device pixel ratio, decoded at the first call.
     // Raises a subscript error outside 1..10, and a resource error for a set that is missing.
     QPixmap stage(int stage, qreal devicePixelRatio);
+    // The word is over: no stage is shown before the next word names its set.
+    void release();
     // Picture sets held decoded: never more than one.
     int decodedSets() const { return m_picture.isNull() ? 0 : 1; }
 

@@ -9,14 +9,17 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
 namespace {
 
 constexpr int kSteps = StartInvitation::kPulseMs / StartInvitation::kFrameMs;
-constexpr int kFrames = kSteps / 2 + 1; // the way back shows the same frames
-constexpr int kMargin = 26;             // the widest glow reaches this far around the button
+// The way back shows the same frames, and the two faintest steps look alike: they share one, so
+// a pulse repaints 6 times, not 8.
+constexpr int kFrames = kSteps / 2;
+constexpr int kMargin = 26; // the widest glow reaches this far around the button
 
 // Brightness at a step of the pulse: eased in and out, up to full and down again.
 qreal strengthAt(int step)
@@ -24,6 +27,17 @@ qreal strengthAt(int step)
     const qreal eased =
         QEasingCurve(QEasingCurve::InOutSine).valueForProgress(qreal(step) / kSteps);
     return 1.0 - std::abs(1.0 - 2.0 * eased);
+}
+
+int frameAt(int step)
+{
+    const int fromStart = std::min(step, kSteps - step);
+    return fromStart <= 1 ? 0 : fromStart - 1;
+}
+
+int firstStepOf(int frame)
+{
+    return frame == 0 ? 0 : frame + 1;
 }
 
 // The glow around shape (the button as drawn, with its device pixel ratio), without the
@@ -79,11 +93,13 @@ public:
         shape.fill(Qt::transparent);
         button->render(&shape, QPoint(), QRegion(), QWidget::DrawChildren);
         for (int i = 0; i < kFrames; ++i)
-            m_frames[size_t(i)] = glowFrame(shape, strengthAt(i));
+            m_frames[size_t(i)] = glowFrame(shape, strengthAt(firstStepOf(i)));
     }
 
     void showFrame(int frame)
     {
+        if (frame == m_frame)
+            return;
         m_frame = frame;
         update();
     }
@@ -161,7 +177,7 @@ void StartInvitation::tick()
     }
     m_layer->prepare(m_button); // again only when the screen's pixel ratio changed
     m_step = (m_step + 1) % kSteps;
-    m_layer->showFrame(m_step <= kSteps / 2 ? m_step : kSteps - m_step);
+    m_layer->showFrame(frameAt(m_step));
 }
 
 void StartInvitation::end()

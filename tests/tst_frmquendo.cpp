@@ -397,6 +397,10 @@ private slots:
             QCOMPARE(shown(10), whole.copy(0, 1800, 300, 200));
             QCOMPARE(sequence.decodedSets(), 1);
         }
+        sequence.release(); // the word is over
+        QCOMPARE(sequence.decodedSets(), 0);
+        sequence.announce(103);
+        sequence.stage(1, 1.0);
         sequence.announce(102); // the next word's: the one before is no longer shown
         QCOMPARE(sequence.decodedSets(), 0);
         QVERIFY_THROWS_EXCEPTION(RunTimeError, sequence.stage(11, 1.0));

@@ -11,7 +11,11 @@ source "$(dirname "$0")/xvfb-session.sh"
 run() {
     local scale=$1
     # The screen is as large as the board needs at the scale, so the board is the same.
-    xvfb_session 95 "$((1280 * scale))x$((1024 * scale))x24" "$build"
+    local display=130 # one no other script uses
+    while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
+        display=$((display + 1))
+    done
+    xvfb_session "$display" "$((1280 * scale))x$((1024 * scale))x24" "$build"
     printf '[Einstellungen]\r\nnumPlayers= 1\r\nSound= 0\r\n[Optionen]\r\nSprache= 0\r\n' \
         > "$work/prog/Quendo.ini"
     QT_SCALE_FACTOR=$scale "$work/prog/Quendo" &
