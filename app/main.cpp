@@ -31,6 +31,10 @@
 #include <cstdio>
 #include <memory>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 
 // For the start-up benchmark (tools/bench/startup.sh): wall-clock milestones on standard error.
@@ -53,6 +57,12 @@ QStringList ratioPaths(QStringList paths)
 
 int main(int argc, char **argv)
 {
+#ifdef __GLIBC__
+    // Decoded pictures are large and come and go with the words: each taken from the system and
+    // given back whole leaves no holes. glibc would raise this bound after the first one freed
+    // and keep the later ones in a heap that only grows.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     traceStartup("main entered");
     installAudioWarningFilter();
     QApplication app(argc, argv);
@@ -143,7 +153,10 @@ int main(int argc, char **argv)
     });
     // Loads the sound module and opens the audio device once the window has painted, so that
     // the first sound is quick and the first paint does not wait for it.
-    QTimer::singleShot(250, [] { warmUpAudio(); });
+    // With the sound off the module is not loaded at all (a few MB of libraries and a thread);
+    // turned on later, the first sound loads it.
+    if (Setting::peek(Setting::SoundOn) != 0)
+        QTimer::singleShot(250, [] { warmUpAudio(); });
 
     const int code = QApplication::exec();
     window.reset();

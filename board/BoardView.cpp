@@ -3,10 +3,8 @@
 #include "BoardControls.h"
 #include "BoardStyle.h"
 #include "BoardSurface.h"
-#include "Catalogue.h"
 #include "ClickableImage.h"
 #include "Dialogs.h"
-#include "ModResFiles.h"
 #include "RunTimeError.h"
 #include "Sound.h"
 #include "Utilities.h"
@@ -99,20 +97,12 @@ void BoardView::showEmptyBoard()
 
 void BoardView::loadPictureSet(int bitmapId)
 {
-    // Decoded at the first wrong guess: a word solved without a miss never needs it, and the
-    // start-up stays quick.
-    if (!Catalogue::bitmap(bitmapId))
-        throw RunTimeError(ErrNo::ResourceNotFound, QStringLiteral("BITMAP %1").arg(bitmapId));
-    m_pendingPictureSet = bitmapId;
+    m_clpBild.announce(bitmapId);
 }
 
 void BoardView::showStage(int stage)
 {
-    if (m_pendingPictureSet != 0) {
-        m_clpBild.load(LoadResPicture(m_pendingPictureSet, m_window->devicePixelRatioF()));
-        m_pendingPictureSet = 0;
-    }
-    m_controls.sequence->setPixmap(m_clpBild.cell(stage - 1));
+    m_controls.sequence->setPixmap(m_clpBild.stage(stage, m_window->devicePixelRatioF()));
 }
 
 // --- word field and strip ----------------------------------------------------------------
@@ -178,6 +168,10 @@ void BoardView::showStripButton(int button, bool available, bool enabled)
 
 void BoardView::showNext(bool visible)
 {
+    // Next shows when a word is over: its chalk drawing stays on the board, and its set is no
+    // longer needed.
+    if (visible)
+        m_clpBild.release();
     m_controls.next()->setVisible(visible);
 }
 

@@ -4,6 +4,7 @@
 
 #include "GameView.h"
 #include "PictureClip.h"
+#include "PictureSequence.h"
 #include "SoundPlayer.h"
 
 #include <QObject>
@@ -32,6 +33,7 @@ public:
     void setEmptyBoard(const QPixmap &tafel) { m_tafel = tafel; }
     // The window is going: every wait ends, and the game touches nothing any more.
     void startClosing();
+    const PictureSequence &pictureSequence() const { return m_clpBild; }
 
     // GameQuestions
     bool askYesNo(const QString &text, const QString &title) override;
@@ -81,8 +83,7 @@ private:
     const PictureClip &m_letters;
     Dialogs &m_dialogs;
     QPixmap m_tafel; // the empty chalk board
-    PictureClip m_clpBild{10, 1};
-    int m_pendingPictureSet = 0; // loaded, not yet decoded
+    PictureSequence m_clpBild;
     bool m_closing = false;
     bool m_busy = false;
 };

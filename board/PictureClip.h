@@ -11,7 +11,7 @@ public:
     PictureClip(int rows, int columns) : m_rows(rows), m_columns(columns) {}
 
     // Takes a new picture (its device pixel ratio is kept for every cell). Cells are cut when
-    // first asked for: most words never show most stages.
+    // first asked for and kept: the letter sheet's are small and shown again and again.
     void load(const QImage &picture);
     bool isLoaded() const { return !m_picture.isNull(); }
     int count() const { return m_rows * m_columns; }

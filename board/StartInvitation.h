@@ -3,27 +3,38 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 
 #include <functional>
 
-class QGraphicsDropShadowEffect;
-class QVariantAnimation;
-class QWidget;
+class GlowLayer;
+class QAbstractButton;
 
 class StartInvitation : public QObject
 {
     Q_OBJECT
 public:
     // Glows on button while wanted() holds, and ends for good when it no longer does.
-    StartInvitation(QWidget *button, std::function<bool()> wanted);
+    StartInvitation(QAbstractButton *button, std::function<bool()> wanted);
 
-    bool glowing() const;
+    // Still inviting: ends for good once the first game runs.
+    bool glowing() const { return m_layer != nullptr; }
+
+    // One pulse, from faint to bright and back; shown as frames drawn once, in turn.
+    static constexpr int kPulseMs = 1600;
+    static constexpr int kFrameMs = 200;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void pulse(qreal strength);
+    void tick();
+    void followButton();
+    void end();
 
-    QWidget *m_button;
+    QAbstractButton *m_button;
     std::function<bool()> m_wanted;
-    QGraphicsDropShadowEffect *m_glow;
-    QVariantAnimation *m_animation;
+    GlowLayer *m_layer; // beneath the button, the current frame
+    QTimer m_timer;
+    int m_step = 0;
 };

@@ -6,6 +6,8 @@
 #include "Language.h"
 #include "MessageBoxDialogs.h"
 #include "ModResFiles.h"
+#include "PictureSequence.h"
+#include "RunTimeError.h"
 #include "Settings.h"
 #include "StartInvitation.h"
 #include "TestSupport.h"
@@ -180,8 +182,13 @@ private slots:
         }
         QCOMPARE(m_window->game().strip().slot(26).letter, QStringLiteral("Ä"));
         QVERIFY(!state().gameRunning);
-        // Start invites the first game; the flag of the language in use is framed.
+        // Start invites the first game, glowing from beneath the button; the flag of the
+        // language in use is framed.
         QVERIFY(m_window->findChild<StartInvitation *>()->glowing());
+        const QWidget *glow = child("startGlow");
+        QVERIFY(glow && glow->isVisible());
+        QVERIFY(glow->geometry().contains(toolButton(0)->geometry()));
+        QCOMPARE(child("picToolbar")->childAt(toolButton(0)->geometry().center()), toolButton(0));
         QVERIFY(child<ClickableImage>("imgLang0")->isMarked());
         // Letters typed before the first Start do nothing.
         type(Qt::Key_B);
@@ -193,7 +200,8 @@ private slots:
         openWindow(kQuiet);
         click(toolButton(0));
         QVERIFY(state().gameRunning);
-        QTRY_VERIFY(!m_window->findChild<StartInvitation *>()->glowing());
+        QVERIFY(!m_window->findChild<StartInvitation *>()->glowing());
+        QVERIFY(!child("startGlow"));
         QCOMPARE(state().currentWord, QStringLiteral("BANANE"));
         QVERIFY(cell(6));
         QVERIFY(!cell(7));
@@ -447,6 +455,35 @@ private slots:
         QCOMPARE(state().foundCount, qint16(0));
         QVERIFY(letterButton(u'N')->isVisible());
         QCOMPARE(state().currentPlayer, qint16(0));
+        // The restart is no new invitation: Start glows only before the first game.
+        QVERIFY(!m_window->findChild<StartInvitation *>()->glowing());
+        QVERIFY(!child("startGlow"));
+    }
+
+    // Each word may draw another chalk drawing: one set at most stays decoded, and it is the
+    // set the board shows, band by band.
+    void pictureSetsAreLetGo()
+    {
+        PictureSequence sequence;
+        sequence.announce(101);
+        QCOMPARE(sequence.decodedSets(), 0); // a word without a miss decodes nothing
+        for (const int set : {101, 102, 103, 104, 105, 103}) {
+            sequence.announce(set);
+            const QImage whole = LoadResPicture(set).convertToFormat(QImage::Format_ARGB32);
+            const auto shown = [&](int stage) {
+                return sequence.stage(stage, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+            };
+            QCOMPARE(shown(1), whole.copy(0, 0, 300, 200));
+            QCOMPARE(shown(10), whole.copy(0, 1800, 300, 200));
+            QCOMPARE(sequence.decodedSets(), 1);
+        }
+        sequence.release(); // the word is over
+        QCOMPARE(sequence.decodedSets(), 0);
+        sequence.announce(103);
+        sequence.stage(1, 1.0);
+        sequence.announce(102); // the next word's: the one before is no longer shown
+        QCOMPARE(sequence.decodedSets(), 0);
+        QVERIFY_THROWS_EXCEPTION(RunTimeError, sequence.stage(11, 1.0));
     }
 
     void endWithNoLeavesTheGameAsItWas()
