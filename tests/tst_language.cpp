@@ -21,6 +21,8 @@ QList<int> tableIds()
         ids << id;
     for (int id = 185; id <= 191; ++id)
         ids << id;
+    for (int id = 201; id <= 206; ++id)
+        ids << id;
     for (int id = 300; id <= 349; ++id)
         ids << id;
     return ids;
