@@ -16,7 +16,10 @@ files="$work/files"
 mkdir -p "$files/Ordner"
 
 printf 'Apfelbaum\r\nElefant\r\nZebra\r\n' > "$lists/quendo.dat"
-for i in $(seq 1 40000); do printf 'Wort%d\r\n' "$i"; done > "$lists/gross.dat"
+# 40 000 words of letters only (Wortaaaa, Wortbaaa, ...), so that the game can play them.
+awk 'BEGIN { for (i = 0; i < 40000; i++) { w = "Wort"; n = i
+    for (k = 0; k < 4; k++) { w = w sprintf("%c", 97 + n % 26); n = int(n / 26) }
+    printf "%s\r\n", w } }' > "$lists/gross.dat"
 printf '[Einstellungen]\r\nnumPlayers= 1\r\nSound= 0\r\n[Optionen]\r\nSprache= 0\r\n' \
     > "$work/prog/Quendo.ini"
 # 30 words one a line, as a text editor copies them (UTF-8, LF).
@@ -28,6 +31,20 @@ printf 'Gem\xfcse\r\nB\xe4r\r\nL\xf6we\r\n' > "$files/windows1252.txt"
 cp "$(dirname "$0")/../docs/editor.png" "$files/bild.png"
 
 shot() { sleep "${3:-0.6}"; import -window "$2" "$out/$1.png"; echo "wrote docs/$1.png"; }
+# The editor with a message box or question over it: the screen around the editor.
+shot_over() {
+    sleep 0.8
+    eval "$(xdotool getwindowgeometry --shell "$editor")"
+    local x=$((X > 150 ? X - 150 : 0)) y=$((Y > 40 ? Y - 40 : 0))
+    import -window root -crop "720x400+$x+$y" +repage "$out/$1.png"
+    echo "wrote docs/$1.png"
+}
+# A button or a row of the editor, by its place in the window.
+click_at() {
+    eval "$(xdotool getwindowgeometry --shell "$editor")"
+    xdotool mousemove $((X + $1)) $((Y + $2)) click 1
+    sleep 0.3
+}
 window() { xdotool search --sync --onlyvisible --limit 1 --name "$1"; }
 key() { for k in "$@"; do xdotool key "$k"; sleep 0.2; done; }
 # Drags the given files from a file manager's window onto the editor's list.
@@ -77,23 +94,49 @@ drop "$files/utf8.txt"
 drop "$files/windows1252.txt"
 shot editor-drop "$editor"
 drop "$files/Ordner"
-shot editor-drop-folder "$(window '^quendo.dat$')" 0.3
-xdotool search --onlyvisible --name . getwindowname %@ | sort | uniq -c
+shot_over editor-drop-folder
 key Return
 drop "$files/bild.png"
 key Return
-xdotool mousemove --window "$editor" 300 100 click 1 # Save
+click_at 355 174 # Save
 sleep 0.5
 finish
 echo "quendo.dat now:"; iconv -f CP1252 -t UTF-8 "$lists/quendo.dat" | tr -d '\r' | tr '\n' ' '; echo
 
-# The 40 000-entry list: opened, one entry replaced by a new word, saved under a new name.
-sed -i 's/^numPlayers= 1\r$/numPlayers= 1\r\nDatei0=gross.dat\r/' "$work/prog/Quendo.ini"
+# The 40 000-entry list: opened, one entry deleted, a word added, saved under a new name.
+printf '[Einstellungen]\r\nnumPlayers= 1\r\nSound= 0\r\nDatei0=gross.dat\r\n[Optionen]\r\nSprache= 0\r\n' \
+    > "$work/prog/Quendo.ini"
 before=$(sha256sum < "$lists/gross.dat")
-editor_of
-sleep 1
-shot editor-too-long "$(xdotool getactivewindow)"
+"$work/prog/Quendo" &
+app=$!
+sleep 3
+# The game's own report of the long list, if one shows, is answered Ignore.
+if report=$(xdotool search --onlyvisible --limit 1 --name 'Fehler / Error'); then
+    import -window "$report" "$out/game-overflow.png"
+    echo "wrote docs/game-overflow.png"
+    key alt+i
+    sleep 1
+fi
+main=$(window '^Quendo$')
+sleep 0.5
+xdotool mousemove --window "$main" 119 526 click 1
+window '^Einstellungen' >/dev/null
+key alt+e
+editor=$(window '^Einstellungen')
+shot_over editor-too-long
 key Return
 editor=$(window '^gross.dat')
-echo "done: $before"
+click_at 60 50   # the first entry
+click_at 346 62  # Delete
+click_at 150 18  # the entry box
+xdotool type --delay 60 Zebrafink
+key Return
+click_at 355 174 # Save
+shot_over editor-save-as
+xdotool type --delay 60 Tiere
+key Return
+sleep 0.5
 finish
+after=$(sha256sum < "$lists/gross.dat")
+echo "gross.dat unchanged: $([ "$before" = "$after" ] && echo yes || echo NO)"
+echo "Tiere.dat: $(tr -d '\r' < "$lists/Tiere.dat" | wc -l) lines, Zebrafink: $(grep -c Zebrafink "$lists/Tiere.dat")"
