@@ -21,10 +21,12 @@ void WordPool::append(const QString &entry)
 
 void WordPool::appendAll(const QStringList &entries)
 {
+    // The report names how many entries there were to take, not the sum after taking some.
+    const qsizetype wanted = m_entries.size() + entries.size();
     const qsizetype room = kMaxEntries - m_entries.size();
     m_entries.append(entries.mid(0, room));
     if (entries.size() > room)
-        throw RunTimeError(ErrNo::Overflow, QString::number(m_entries.size() + entries.size()));
+        throw RunTimeError(ErrNo::Overflow, QString::number(wanted));
 }
 
 void WordPool::replace(const QStringList &entries)

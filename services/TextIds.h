@@ -71,6 +71,12 @@ enum Id : int
     PasswordCharacters = 191,
     NoTempFolder = 193,
     NothingIsKept = 200,
+    ListFull = 201,         // %1 added, %2 did not fit
+    NotATextFile = 202,     // a dropped thing, named after it
+    WordsNotKeepable = 203, // the words follow
+    ListTooLong = 204,      // %1 entries in the file
+    SaveUnderNewName = 205,
+    ListReadInPart = 206,
     SettingsDiskFull = 210,
     SettingsNotWritable = 211,
     NothingIsKeptDiskFull = 212,

@@ -417,19 +417,29 @@ private slots:
         auto *second = get<QLineEdit>("txtSpieler1");
         second->setFocus();
         QTest::keyClick(second, Qt::Key_Backspace);
+        // A letter the settings file cannot hold goes where it is typed or pasted.
+        auto *third = get<QLineEdit>("txtSpieler2");
+        third->setText("");
+        third->insert("Łukasz ıſ 3€");
         QVERIFY(m_f->state.settingsChanged);
         QCOMPARE(m_f->state.playerNames[0], "Spieler 1"); // taken over by OK
         get<QPushButton>("cmdOK")->click();
         QCOMPARE(m_f->state.playerNames[0], "  Anna Lena ");
         QCOMPARE(m_f->state.playerNames[1], "");
         QVERIFY(m_f->ini().contains("\r\nSpieler1=  Anna Lena \r\nTipps2= 2\r\nSpieler2=\r\n"));
+        QCOMPARE(m_f->state.playerNames[2], "ukasz  3€");
     }
 
     void closingWithoutOkWritesNothing()
     {
         open();
+        activate(m_dialog.get());
         bar(5)->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        // Without a Cancel button Escape has nothing to undo; only the close box closes.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(m_dialog->isVisible());
         m_dialog->close();
+        QVERIFY(!m_dialog->isVisible());
         QVERIFY(m_f->ini().isNull());
         QCOMPARE(m_f->state.roundsToPlay, qint16(25)); // the change stays in effect
         QVERIFY(m_f->state.settingsChanged);

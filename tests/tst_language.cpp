@@ -21,7 +21,7 @@ QList<int> tableIds()
         ids << id;
     for (int id = 185; id <= 191; ++id)
         ids << id;
-    for (int id = 210; id <= 214; ++id)
+    for (int id : {201, 202, 203, 204, 205, 206, 210, 211, 212, 213, 214})
         ids << id;
     for (int id = 300; id <= 349; ++id)
         ids << id;

@@ -65,6 +65,41 @@ private slots:
         QCOMPARE(readFields("Affe\rBaum\r"), QStringList({"Affe", "Baum"}));
     }
 
+    // What a text editor saves is read as UTF-8; everything else byte for character, as before.
+    void wordListsInUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("kept");
+        QTest::addColumn<QStringList>("left"); // no Windows-1252 byte: not for the editor
+        QTest::newRow("UTF-8 with a mark, LF")
+            << QByteArray("\xEF\xBB\xBFKATZE\nM\xC3\x84USE\nK\xC3\x84SE\nHUND\n")
+            << QStringList({"KATZE", "MÄUSE", "KÄSE", "HUND"}) << QStringList();
+        QTest::newRow("UTF-8 without a mark, CR LF, ß")
+            << QByteArray("K\xC3\xA4se\r\nStra\xC3\x9F"
+                          "e\r\n")
+            << QStringList({"Käse", "Strasse"}) << QStringList();
+        QTest::newRow("a mark before ASCII")
+            << QByteArray("\xEF\xBB\xBFHund\r\n") << QStringList({"Hund"}) << QStringList();
+        QTest::newRow("letters Windows-1252 lacks")
+            << QByteArray("\xC5\x81ukasz\nAnna\n\xC4\xB1\xC5\xBF\n") << QStringList({"Anna"})
+            << QStringList({"Łukasz", "ıſ"});
+        QTest::newRow("Windows-1252 umlauts") << QByteArray("K\xE4se\r\nM\xE4use\r\n")
+                                              << QStringList({"Käse", "Mäuse"}) << QStringList();
+        QTest::newRow("no valid UTF-8 sequence")
+            << QByteArray("\xC4\xE4\r\nK\xC3\r\n") << QStringList({"Ää", "KÃ"}) << QStringList();
+        QTest::newRow("a sequence cut off at the end")
+            << QByteArray("Hund\r\nK\xC3") << QStringList({"Hund", "KÃ"}) << QStringList();
+    }
+    void wordListsInUtf8()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, kept);
+        QFETCH(QStringList, left);
+        QStringList entries = editorEntries(readFields(bytes));
+        QCOMPARE(takeUnkeepable(entries), left);
+        QCOMPARE(entries, kept);
+    }
+
     void gameTakesLongEnoughEntriesInUpperCaseWithSs()
     {
         const QStringList fields = readFields("Ast\r\nBaum\r\nStra\xdf"

@@ -1,5 +1,6 @@
 #include "Places.h"
 #include "TeacherFixture.h"
+#include "VocabularyFile.h"
 #include "WEdit.h"
 
 #include <QAccessible>
@@ -7,11 +8,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <memory>
@@ -137,6 +140,8 @@ private slots:
                                   << "Der Mond x";
         QTest::newRow("other alphabets") << "ÿΩжñ"
                                          << "ñ";
+        QTest::newRow("letters without a byte") << "ıſŁa"
+                                                << "a";
     }
     void filter()
     {
@@ -168,6 +173,139 @@ private slots:
         open(across);
         type(QString(25, 'x'));
         QCOMPARE(text1()->text().size(), kept);
+    }
+
+    // A list copied from a document or a spreadsheet column goes in one entry a line or cell.
+    void pasteAList_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<int>("across");
+        QTest::addColumn<QStringList>("list");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("lines") << "Kirsche\nBanane\nApfelsine\n"
+                               << 20
+                               << QStringList({"Apfel", "Apfelsine", "Banane", "Birne", "Kirsche",
+                                               "Krokodil", "Maus", "Strasse", "Zebra"})
+                               << "Apfelsine";
+        QTest::newRow("cells, blank lines and blanks")
+            << "Kiwi\tMango\r\n\t\t\r\n   \n  Zitrone  \n"
+            << 20
+            << QStringList({"Apfel", "Birne", "Kiwi", "Krokodil", "Mango", "Maus", "Strasse",
+                            "Zebra", "Zitrone"})
+            << "Kiwi";
+        QTest::newRow("filtered as typed, ß as ss")
+            << "1. Zebra!\nFlu\u00DF, \"Ufer\"\n"
+            << 20
+            << QStringList({"Apfel", "Birne", "Fluss Ufer", "Krokodil", "Maus", "Strasse", "Zebra",
+                            "Zebra"})
+            << "Fluss Ufer";
+        QTest::newRow("cut to the board") << "Wassermelone\nWal\n"
+                                          << 5
+                                          << QStringList({"Apfel", "Birne", "Krokodil", "Maus",
+                                                          "Strasse", "Wal", "Wasse", "Zebra"})
+                                          << "Wal";
+    }
+    void pasteAList()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(int, across);
+        QFETCH(QStringList, list);
+        QFETCH(QString, selected);
+        open(across);
+        QGuiApplication::clipboard()->setText(pasted);
+        text1()->setFocus();
+        QTest::keySequence(text1(), QKeySequence::Paste);
+        QCOMPARE(m_editor->entries(), list);
+        QCOMPARE(text1()->text(), "");
+        QCOMPARE(list1()->selectedItems().size(), 1);
+        QCOMPARE(list1()->selectedItems().first()->text(), selected);
+        QCOMPARE(list1()->currentItem()->text(), selected);
+        QVERIFY(WEdit::vocabChanged());
+        QVERIFY(m_f->dialogs.shown.isEmpty());
+    }
+
+    // Past 32767 entries nothing goes in: the first lines fit, the teacher hears about the rest.
+    void aPasteStopsAtTheLimit()
+    {
+        QByteArray full;
+        for (int i = 0; i < 32765; ++i)
+            full += "Wort\r\n";
+        fresh({{"quendo.dat", full}});
+        open();
+        QGuiApplication::clipboard()->setText("Ulme\nAhorn\nBirke\nEiche\nLinde");
+        text1()->setFocus();
+        QTest::keySequence(text1(), QKeySequence::Paste);
+        QCOMPARE(list1()->count(), 32767);
+        QCOMPARE(m_editor->entries().first(), "Ahorn");
+        QCOMPARE(m_editor->entries().last(), "Wort");
+        QVERIFY(!m_editor->entries().contains("Birke"));
+        QCOMPARE(m_f->dialogs.texts(),
+                 QStringList({"2 Einträge wurden hinzugefügt. 3 weitere passen nicht mehr in die "
+                              "Liste: Eine Wortliste hat höchstens 32767 Einträge."}));
+    }
+
+    // A file dropped from a file manager: its lines go in as pasted ones do, whichever way it is
+    // encoded; anything but a text file changes nothing and says why.
+    void dropOnTheList_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("added");
+        const QStringList mice = {"Käse", "Mäuse"};
+        QTest::newRow("UTF-8 with a mark")
+            << "file" << QByteArray("\xEF\xBB\xBFM\xC3\xA4use\nK\xC3\xA4se\n") << mice;
+        QTest::newRow("UTF-8") << "file" << QByteArray("M\xC3\xA4use\r\nK\xC3\xA4se\r\n") << mice;
+        QTest::newRow("Windows-1252") << "file" << QByteArray("M\xE4use\r\nK\xE4se\r\n") << mice;
+        QTest::newRow("text, not a file") << "text" << QByteArray("Mäuse\nKäse") << mice;
+        QTest::newRow("a PNG") << "file" << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
+                               << QStringList();
+        QTest::newRow("a folder") << "folder" << QByteArray() << QStringList();
+        QTest::newRow("a named pipe") << "pipe" << QByteArray() << QStringList();
+        QTest::newRow("one byte over 16 MB") << "large" << QByteArray() << QStringList();
+    }
+    void dropOnTheList()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, added);
+        QTemporaryDir outside;
+        const QString path = outside.filePath("Liste.txt");
+        if (kind == "file") {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        } else if (kind == "folder") {
+            QVERIFY(QDir(outside.path()).mkdir("Liste.txt"));
+        } else if (kind == "pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == "large") {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(16 * 1024 * 1024 + 1));
+        }
+        open();
+        const QStringList before = m_editor->entries();
+        QMimeData data;
+        if (kind == "text")
+            data.setText(QString::fromUtf8(bytes));
+        else
+            data.setUrls({QUrl::fromLocalFile(path)});
+        const QPoint at = list1()->viewport()->rect().center();
+        QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+        // As a drag arrives: Qt lets a drop through only where the drag was taken.
+        QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(list1()->viewport(), &enter);
+        QVERIFY(enter.isAccepted());
+        QApplication::sendEvent(list1()->viewport(), &drop);
+        QCOMPARE(drop.dropAction(), Qt::CopyAction); // the file manager keeps its file
+        QStringList expected = before + added;
+        VocabularyFile::sortForEditor(expected);
+        QCOMPARE(m_editor->entries(), expected);
+        QCOMPARE(WEdit::vocabChanged(), !added.isEmpty());
+        const QStringList refusal = {"Hier lassen sich nur Textdateien bis 16 MB ablegen. Nicht "
+                                     "übernommen:\n" +
+                                     path};
+        QCOMPARE(m_f->dialogs.texts(), added.isEmpty() ? refusal : QStringList());
     }
 
     void enterAddsAtItsPlace()
@@ -385,6 +523,103 @@ private slots:
         QVERIFY(m_f->pool.isEmpty());
         QVERIFY(WEdit::vocabChanged());
         QVERIFY(!m_f->state.settingsChanged);
+    }
+
+    // A list read only in part is never saved over: Save asks for a new name.
+    void aListReadInPartIsNotSavedOver_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("opening"); // what the teacher is told
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<QList<std::optional<QString>>>("names");
+        QTest::addColumn<QString>("saved"); // the file written, if any
+        using Names = QList<std::optional<QString>>;
+        QByteArray many;
+        for (int i = 0; i < 40000; ++i)
+            many += "Wort" + QByteArray::number(i) + "\r\n";
+        const QStringList tooLong = {
+            "Diese Wortliste hat 40000 Einträge; der Editor zeigt die ersten 32767. Die Datei "
+            "bleibt, wie sie ist: Beim Speichern fragt Quendo nach einem neuen Namen."};
+        QTest::newRow("40 000 entries, saved as Neu")
+            << many << tooLong << 32767 << Names{"Neu"} << "Neu.dat";
+        QTest::newRow("40 000 entries, its own name refused, then cancelled")
+            << many << tooLong << 32767 << Names{"quendo", std::nullopt} << "";
+        QTest::newRow("over 16 MB")
+            << QByteArray() << QStringList() << 0 << Names{"Neu"} << "Neu.dat";
+    }
+    void aListReadInPartIsNotSavedOver()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, opening);
+        QFETCH(int, shown);
+        QFETCH(QList<std::optional<QString>>, names);
+        QFETCH(QString, saved);
+        fresh({{"quendo.dat", file}});
+        if (file.isEmpty())
+            QVERIFY(QFile::resize(m_f->folder.file("deutsch/quendo.dat"), 16 * 1024 * 1024 + 1));
+        const QByteArray before = m_f->words("quendo.dat");
+        m_f->state.vocabFile = "quendo.dat";
+        m_f->errors.script({ErrAnswer::Ignore});
+        open();
+        QCOMPARE(m_f->dialogs.texts(), opening);
+        QCOMPARE(m_f->errors.errors().size(), file.isEmpty() ? 1 : 0);
+        QCOMPARE(list1()->count(), shown);
+        m_f->dialogs.shown.clear();
+        m_f->dialogs.inputs = names;
+        press("Speichern");
+        QCOMPARE(m_f->dialogs.shown.first().text,
+                 "Diese Wortliste wurde nicht ganz gelesen und wird nicht überschrieben. Bitte "
+                 "geben Sie einen neuen Namen an:");
+        QCOMPARE(m_f->dialogs.texts().count(
+                     "Unter diesem Namen steht die Wortliste, die nicht ganz gelesen wurde; sie "
+                     "wird nicht überschrieben. Bitte wählen Sie einen anderen Namen."),
+                 names.size() - 1);
+        QCOMPARE(m_f->words("quendo.dat"), before);
+        QCOMPARE(QDir(m_f->folder.file("deutsch")).entryList(QDir::Files),
+                 saved.isEmpty() ? QStringList({"quendo.dat"})
+                                 : QStringList({saved, "quendo.dat"}));
+        if (!saved.isEmpty()) {
+            QCOMPARE(m_f->words(saved).count("\r\n"), shown);
+            QCOMPARE(m_f->state.vocabFile, saved);
+            QCOMPARE(m_editor->windowTitle(), saved);
+        }
+    }
+
+    // The save at OK fails: whatever the report's answer short of End, the work stays.
+    void aFailedSaveAtOkKeepsTheEditorOpen_data()
+    {
+        QTest::addColumn<ErrAnswer>("answer");
+        QTest::newRow("Cancel") << ErrAnswer::Cancel;
+        QTest::newRow("Ignore") << ErrAnswer::Ignore;
+    }
+    void aFailedSaveAtOkKeepsTheEditorOpen()
+    {
+        QFETCH(ErrAnswer, answer);
+        open();
+        for (int i = 0; i < 40; ++i) {
+            type("Nilpferd");
+            press("Hinzuf");
+        }
+        const QStringList work = m_editor->entries();
+        m_f->errors.script({answer});
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        rlimit small = old;
+        small.rlim_cur = 64;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        press("OK");
+        setrlimit(RLIMIT_FSIZE, &old);
+        QCOMPARE(m_f->errors.errors().size(), 1);
+        QVERIFY(m_editor->isVisible());
+        QCOMPARE(m_editor->entries(), work);
+        QVERIFY(WEdit::vocabChanged());
+        QCOMPARE(m_f->words("quendo.dat"), "Zebra\r\nApfel\r\nKrokodil\r\nBirne, Maus\r\nStra\xDF"
+                                           "e\r\n");
+        // Once the save works, OK closes.
+        press("OK");
+        QVERIFY(!m_editor->isVisible());
+        QCOMPARE(m_f->words("quendo.dat").count("Nilpferd"), 40);
     }
 
     void okWithoutChanges()

@@ -50,7 +50,7 @@ key Return
 editor=$(window '^quendo.dat')
 xdotool type --delay 60 Giraffe
 shot editor "$editor"
-key Escape Escape
+key Escape # the editor; Escape does nothing in the options dialog
 kill "$app" 2>/dev/null || true
 wait "$app" 2>/dev/null || true
 

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <vector>
@@ -33,11 +34,31 @@ int sign(int v)
 
 } // namespace
 
+QString decodeText(QByteArrayView bytes)
+{
+    static constexpr char kMark[] = "\xEF\xBB\xBF";
+    const bool marked = bytes.startsWith(kMark);
+    const bool plain = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char b) { return static_cast<uchar>(b) < 0x80; });
+    if (!marked && plain)
+        return Cp1252::decode(bytes); // ASCII reads the same either way
+    // Stateless: a sequence cut off at the end is an error, not something held back.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                    QStringConverter::Flag::ConvertInitialBom);
+    QString text = utf8.decode(bytes.sliced(marked ? 3 : 0));
+    if (marked || !utf8.hasError())
+        return text;
+    return Cp1252::decode(bytes);
+}
+
 QStringList readFields(QByteArrayView bytes)
 {
-    // Every byte is one character, so the separators sit at the same places as in the bytes.
-    const QString text = Cp1252::decode(bytes);
-    const QChar *d = text.constData();
+    return textFields(decodeText(bytes));
+}
+
+QStringList textFields(QStringView text)
+{
+    const QChar *d = text.data();
     const qsizetype n = text.size();
     QStringList fields;
     qsizetype i = 0;
@@ -47,7 +68,7 @@ QStringList readFields(QByteArrayView bytes)
         if (i < n && d[i] == u'"') {
             const qsizetype close = text.indexOf(u'"', i + 1);
             const qsizetype end = close < 0 ? n : close;
-            fields.append(text.mid(i + 1, end - i - 1));
+            fields.append(text.mid(i + 1, end - i - 1).toString());
             i = end < n ? end + 1 : n;
             while (i < n && d[i] != u',' && !isLineEnd(d[i]))
                 ++i;
@@ -58,7 +79,7 @@ QStringList readFields(QByteArrayView bytes)
             qsizetype end = i;
             while (end > start && d[end - 1] == u' ')
                 --end;
-            fields.append(text.mid(start, end - start));
+            fields.append(text.mid(start, end - start).toString());
         }
         if (i < n) {
             const QChar sep = d[i++];
@@ -67,6 +88,18 @@ QStringList readFields(QByteArrayView bytes)
         }
     }
     return fields;
+}
+
+QStringList takeUnkeepable(QStringList &entries)
+{
+    QStringList unkeepable;
+    entries.removeIf([&](const QString &entry) {
+        if (std::all_of(entry.begin(), entry.end(), Cp1252::canEncode))
+            return false;
+        unkeepable.append(entry);
+        return true;
+    });
+    return unkeepable;
 }
 
 QStringList gameWords(const QStringList &fields, int minLen)

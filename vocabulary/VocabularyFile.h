@@ -7,16 +7,27 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 namespace VocabularyFile {
 
 inline constexpr qsizetype kMaxEntries = 32767;
+
+// The text of a word list's bytes: UTF-8 when they start with its byte-order mark (which is
+// dropped) or when they are valid UTF-8 holding a multi-byte sequence, as a text editor saves
+// umlauts; otherwise Windows-1252, byte for character, so every older list reads as before.
+QString decodeText(QByteArrayView bytes);
 
 // The fields of a file in file order. Fields end at a comma or a line end (CR LF, a lone LF or
 // a lone CR); blanks before and after an unquoted field are not part of it. A field that starts
 // with a double quote runs to the next double quote, and the rest up to the comma or line end
 // is dropped. An empty line gives an empty field; a zero-length file gives none.
 QStringList readFields(QByteArrayView bytes);
+QStringList textFields(QStringView text);
+
+// Takes the entries a saved list could not hold (a character without a Windows-1252 byte, as a
+// UTF-8 list may have) out of entries and returns them.
+QStringList takeUnkeepable(QStringList &entries);
 
 // What the game takes from the fields: those at least minLen long without surrounding blanks,
 // in upper case, every ß as SS.

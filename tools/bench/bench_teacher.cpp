@@ -1,6 +1,7 @@
 // The teacher's windows with a full word list (32767 entries), from the real main window: the
 // options dialog from the click to its first paint, the editor from the click to its list's
-// first paint, deleting 100 selected entries, adding one entry, and saving.
+// first paint, deleting 100 selected entries, adding one entry, saving; then, on an emptied
+// list, 5 000 lines pasted into the entry box and a 32767-line file dropped on the list.
 //     bench_teacher [runs]        (QT_QPA_PLATFORM=offscreen, or a display)
 #include "BenchFolder.h"
 #include "Dialogs.h"
@@ -12,15 +13,20 @@
 #include "WEdit.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
 
 #include <algorithm>
 #include <cstdio>
@@ -106,6 +112,11 @@ int main(int argc, char **argv)
     writeFileAtomically(dir.path() + QStringLiteral("/Quendo.ini"),
                         "[Einstellungen]\r\nSound= 0\r\nnumPlayers= 1\r\n");
 
+    const QString dropped = dir.path() + QStringLiteral("/Liste.txt");
+    writeFileAtomically(dropped, words);
+    const QString pasted =
+        QString::fromLatin1(words).split(QStringLiteral("\r\n")).mid(0, 5000).join(u'\n');
+
     QuietDialogs dialogs;
     frmQuendo window(dialogs);
     window.show();
@@ -119,6 +130,8 @@ int main(int argc, char **argv)
         WEdit *editor = nullptr;
         int shownEntries = 0;
         int remaining = 0;
+        int afterPaste = 0;
+        int afterDrop = 0;
         auto work = [&] {
             auto *text1 = editor->findChild<QLineEdit *>(QStringLiteral("Text1"));
             auto *list1 = editor->findChild<QListWidget *>(QStringLiteral("List1"));
@@ -145,6 +158,27 @@ int main(int argc, char **argv)
             clock.start();
             editor->Speichern_Click();
             times["save"].push_back(ms(clock));
+
+            list1->clear();
+            QGuiApplication::clipboard()->setText(pasted);
+            QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+            clock.start();
+            QApplication::sendEvent(text1, &paste);
+            QCoreApplication::processEvents();
+            times["paste 5 000 lines"].push_back(ms(clock));
+            afterPaste = list1->count();
+
+            list1->clear();
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(dropped)});
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+            clock.start();
+            QApplication::sendEvent(list1->viewport(), &enter);
+            QApplication::sendEvent(list1->viewport(), &drop);
+            QCoreApplication::processEvents();
+            times["drop a 32767-line file"].push_back(ms(clock));
+            afterDrop = list1->count();
             editor->OK_Click();
         };
         FirstPaint editorShown(QStringLiteral("qt_scrollarea_viewport"), [&] {
@@ -166,7 +200,7 @@ int main(int argc, char **argv)
         qApp->removeEventFilter(&editorShown); // armed once the options dialog shows
         clock.start();
         window.PicBut_Click(4);
-        if (shownEntries != 32767 || remaining != 32668)
+        if (shownEntries != 32767 || remaining != 32668 || afterPaste != 5000 || afterDrop != 32767)
             return 2;
     }
     std::printf("%d runs, %lld bytes of words (%s)\n", runs, static_cast<long long>(words.size()),

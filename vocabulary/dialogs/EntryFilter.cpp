@@ -1,5 +1,7 @@
 #include "EntryFilter.h"
 
+#include "Cp1252.h"
+
 namespace EntryFilter {
 
 namespace {
@@ -8,30 +10,53 @@ const QString kLetters = QStringLiteral("ÄÖÜÅÑÇÕÃÁÀÂÉÈÊÍÌÎÓÒ�
 
 bool isEntryCharacter(QChar c)
 {
+    // ı and ſ have the upper-case forms I and S, but no byte of their own.
     const QChar upper = c.toUpper();
-    return (upper >= u'A' && upper <= u'Z') || kLetters.contains(upper) || c == u' ';
+    return Cp1252::canEncode(c) &&
+           ((upper >= u'A' && upper <= u'Z') || kLetters.contains(upper) || c == u' ');
+}
+
+template <typename Keep> QString kept(const QString &text, Keep keep)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (keep(c))
+            out.append(c);
+    }
+    return out;
+}
+
+// Characters before the cursor that go take the cursor back with them.
+template <typename Filter> void refilter(QString &input, int &pos, Filter filter)
+{
+    const QString before = filter(input.left(pos));
+    input = before + filter(input.mid(pos));
+    pos = int(before.size());
 }
 
 } // namespace
 
 QString filtered(const QString &text)
 {
-    QString kept;
-    kept.reserve(text.size());
-    for (const QChar c : text) {
-        if (isEntryCharacter(c))
-            kept.append(c);
-    }
-    return kept;
+    return kept(text, isEntryCharacter);
+}
+
+QString keepable(const QString &text)
+{
+    return kept(text, Cp1252::canEncode);
 }
 
 } // namespace EntryFilter
 
 QValidator::State EntryValidator::validate(QString &input, int &pos) const
 {
-    // Characters before the cursor that go take the cursor back with them.
-    const QString before = EntryFilter::filtered(input.left(pos));
-    input = before + EntryFilter::filtered(input.mid(pos));
-    pos = int(before.size());
+    EntryFilter::refilter(input, pos, EntryFilter::filtered);
+    return Acceptable;
+}
+
+QValidator::State KeepableValidator::validate(QString &input, int &pos) const
+{
+    EntryFilter::refilter(input, pos, EntryFilter::keepable);
     return Acceptable;
 }

@@ -6,6 +6,8 @@
 #include "FormGeometry.h"
 #include "GameState.h"
 #include "Language.h"
+#include "ListImport.h"
+#include "ListIntake.h"
 #include "NewFileName.h"
 #include "SpokenCaption.h"
 #include "TextIds.h"
@@ -35,6 +37,16 @@ QString withoutAccessKey(const QString &caption)
         plain.append(caption[i]);
     }
     return plain;
+}
+
+// A few words of a longer list, for a message.
+QString someOf(const QStringList &words)
+{
+    constexpr qsizetype kShown = 12;
+    QString named = words.mid(0, kShown).join(QStringLiteral(", "));
+    if (words.size() > kShown)
+        named += QStringLiteral(", …");
+    return named;
 }
 
 // The buttons: object name, text, design rectangle in twips.
@@ -78,6 +90,15 @@ void WEdit::createControls()
     m_list1->setObjectName(QStringLiteral("List1"));
     m_list1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list1->setUniformItemSizes(true);
+    new ListIntake(
+        m_text1, m_list1,
+        [this](const QString &text) {
+            addEntries(ListImport::entries(text, std::max(m_tools.lettersAcrossBoard, 0)));
+        },
+        [this](const QString &name) {
+            m_tools.dialogs.message(this, uiText(Txt::NotATextFile) + u'\n' + name, windowTitle(),
+                                    Dialogs::Icon::Exclamation);
+        });
 
     FormGeometry geometry(this, {6180, 4590});
     geometry.add({m_text1, {240, 120, 4000, 285}});
@@ -159,19 +180,46 @@ QString WEdit::savePath() const
 void WEdit::List1_Ini()
 {
     Procedure proc(Proc::WEdit::List1_Ini);
-    if (!proc.step([&] { m_list1->clear(); }))
+    if (!proc.step([&] {
+            m_list1->clear();
+            m_readInPart.clear();
+        }))
         return;
     if (!proc.step([&] {
             m_tools.state.vocabFile = VocabularyFile::editorFileName(m_tools.state.vocabFile);
         }))
         return;
-    proc.step([&] {
-        QStringList entries = VocabularyFile::readEditorEntries(filePath());
-        if (entries.size() > VocabularyFile::kMaxEntries)
-            throw RunTimeError(ErrNo::Overflow, QString::number(entries.size()));
-        VocabularyFile::sortForEditor(entries);
-        m_list1->addItems(entries);
-    });
+    const QString &file = m_tools.state.vocabFile;
+    qsizetype inFile = 0;
+    QStringList unkeepable;
+    if (!proc.step([&] {
+            const QString path = filePath();
+            // Until it has been read whole, a file that is there is not to be saved over.
+            if (QFileInfo::exists(path))
+                m_readInPart = file;
+            QStringList entries = VocabularyFile::readEditorEntries(path);
+            m_readInPart.clear();
+            inFile = entries.size();
+            unkeepable = VocabularyFile::takeUnkeepable(entries);
+            if (entries.size() > VocabularyFile::kMaxEntries) {
+                entries.resize(VocabularyFile::kMaxEntries);
+                m_readInPart = file;
+            }
+            VocabularyFile::sortForEditor(entries);
+            m_list1->addItems(entries);
+        }))
+        return;
+    if (inFile > VocabularyFile::kMaxEntries && !proc.step([&] {
+            m_tools.dialogs.message(this, uiText(Txt::ListTooLong).arg(inFile), file,
+                                    Dialogs::Icon::Exclamation);
+        }))
+        return;
+    if (!unkeepable.isEmpty())
+        proc.step([&] {
+            m_tools.dialogs.message(this,
+                                    uiText(Txt::WordsNotKeepable) + u'\n' + someOf(unkeepable),
+                                    file, Dialogs::Icon::Exclamation);
+        });
 }
 
 QStringList WEdit::entries() const
@@ -255,42 +303,72 @@ void WEdit::cmdNeu_Click()
 {
     Procedure proc(Proc::WEdit::cmdNeu_Click);
     proc.step([&] {
-        const QString title = withoutAccessKey(uiText(Txt::NewFile));
-        for (;;) {
-            const QString name = NewFileName::withExtension(
-                m_tools.dialogs.input(this, uiText(Txt::NameOfNewFile), title).value_or(QString()));
-            // Nothing typed, or the question cancelled.
-            if (name.size() <= 4)
-                return;
-            if (!NewFileName::usable(name)) {
-                m_tools.dialogs.message(this, uiText(Txt::FileNameUnusable), title,
-                                        Dialogs::Icon::Exclamation);
-                continue;
-            }
-            const QString path = VocabularyFile::listPath(name);
-            if (QFileInfo::exists(path) &&
-                !m_tools.dialogs.askYesNo(this, uiText(Txt::OverwriteFile), title))
-                return;
-            // The file itself is made by the next save.
-            m_tools.state.vocabFile = name;
-            m_list1->clear();
+        const std::optional<QString> name =
+            askNewName(uiText(Txt::NameOfNewFile), withoutAccessKey(uiText(Txt::NewFile)));
+        if (!name)
             return;
-        }
+        // The file itself is made by the next save.
+        m_tools.state.vocabFile = *name;
+        m_list1->clear();
     });
+}
+
+std::optional<QString> WEdit::askNewName(const QString &prompt, const QString &title)
+{
+    for (;;) {
+        const QString name = NewFileName::withExtension(
+            m_tools.dialogs.input(this, prompt, title).value_or(QString()));
+        // Nothing typed, or the question cancelled.
+        if (name.size() <= 4)
+            return std::nullopt;
+        const int refusal = !NewFileName::usable(name) ? Txt::FileNameUnusable
+                            : name == m_readInPart     ? Txt::ListReadInPart
+                                                       : 0;
+        if (refusal != 0) {
+            m_tools.dialogs.message(this, uiText(refusal), title, Dialogs::Icon::Exclamation);
+            continue;
+        }
+        if (QFileInfo::exists(VocabularyFile::listPath(name)) &&
+            !m_tools.dialogs.askYesNo(this, uiText(Txt::OverwriteFile), title))
+            return std::nullopt;
+        return name;
+    }
 }
 
 void WEdit::Speichern_Click()
 {
+    save();
+}
+
+bool WEdit::save()
+{
     Procedure proc(Proc::WEdit::Speichern_Click);
+    if (!m_readInPart.isEmpty() && m_readInPart == m_tools.state.vocabFile) {
+        std::optional<QString> name;
+        if (!proc.step([&] {
+                name =
+                    askNewName(uiText(Txt::SaveUnderNewName), withoutAccessKey(uiText(Txt::Save)));
+            }) ||
+            !name)
+            return false;
+        m_tools.state.vocabFile = *name;
+        setWindowTitle(*name);
+    }
     const QStringList all = entries();
-    // A failed write leaves the old file whole and the word pool as it was.
-    if (!proc.step([&] { VocabularyFile::writeFile(savePath(), all); }) ||
-        !proc.step([&] { m_tools.pool.replace(all); }))
-        return;
+    // A failed write leaves the old file whole, the word pool as it was and the list changed,
+    // whatever the answer to the report.
+    bool written = false;
+    if (!proc.step([&] {
+            VocabularyFile::writeFile(savePath(), all);
+            written = true;
+        }) ||
+        !written || !proc.step([&] { m_tools.pool.replace(all); }))
+        return false;
     proc.step([&] {
         setVocabChanged(false);
         m_tools.state.settingsChanged = true;
     });
+    return true;
 }
 
 void WEdit::OK_Click()
@@ -298,15 +376,18 @@ void WEdit::OK_Click()
     Procedure proc(Proc::WEdit::OK_Click);
     if (!proc.step([&] { m_tools.pool.replace(entries()); }))
         return;
+    bool saved = true;
     if (!proc.step([&] {
             if (!vocabChanged())
                 return;
             if (m_tools.dialogs.askYesNo(this, uiText(Txt::SaveChanges), m_tools.state.vocabFile))
-                Speichern_Click();
+                saved = save();
             m_tools.state.settingsChanged = true;
         }))
         return;
-    proc.step([&] { accept(); });
+    // A save that did not happen keeps the editor open with the teacher's work.
+    if (saved)
+        proc.step([&] { accept(); });
 }
 
 void WEdit::Abbruch_Click()
@@ -333,6 +414,27 @@ bool WEdit::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_text1 && event->type() == QEvent::FocusIn)
         Text1_GotFocus();
     return QDialog::eventFilter(watched, event);
+}
+
+void WEdit::addEntries(const QStringList &added)
+{
+    Procedure proc(Proc::WEdit::Hinzuf_Click);
+    proc.step([&] {
+        const ListImport::Merged m =
+            ListImport::merged(entries(), added, VocabularyFile::kMaxEntries - m_list1->count());
+        if (m.added > 0) {
+            m_list1->clear();
+            m_list1->addItems(m.all);
+            QListWidgetItem *first = m_list1->item(m.firstNew);
+            m_list1->setCurrentItem(first);
+            m_list1->scrollToItem(first);
+            setVocabChanged(true);
+        }
+        if (m.added < added.size())
+            m_tools.dialogs.message(this,
+                                    uiText(Txt::ListFull).arg(m.added).arg(added.size() - m.added),
+                                    windowTitle(), Dialogs::Icon::Exclamation);
+    });
 }
 
 void WEdit::Text1_GotFocus()

@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <optional>
+
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -41,6 +43,12 @@ protected:
 
 private:
     void createControls();
+    // The lines of a pasted or dropped list, as if typed and added one by one.
+    void addEntries(const QStringList &entries);
+    // Writes the list; false when nothing was written (cancelled, or the write failed).
+    bool save();
+    // A name for a list that must not go over the file it came from; nothing when cancelled.
+    std::optional<QString> askNewName(const QString &prompt, const QString &title);
     void Form_Load();
     void List1_Ini();
     void List1_Click();
@@ -51,6 +59,8 @@ private:
     QString savePath() const;
 
     TeacherTools m_tools;
+    // A list read only in part (too long, too large, unreadable) is never saved over.
+    QString m_readInPart;
     QLineEdit *m_text1 = nullptr;
     QListWidget *m_list1 = nullptr;
     QPushButton *m_hinzuf = nullptr;

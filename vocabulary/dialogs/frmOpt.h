@@ -39,6 +39,8 @@ protected:
     void showEvent(QShowEvent *event) override;
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Escape does nothing: without a Cancel button there is nothing it could undo.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void createControls();

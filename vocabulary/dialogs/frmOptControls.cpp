@@ -3,6 +3,7 @@
 #include "frmOpt.h"
 
 #include "Dialogs.h"
+#include "EntryFilter.h"
 #include "ErrorConvention.h"
 #include "GameState.h"
 #include "Language.h"
@@ -154,6 +155,8 @@ void frmOpt::createControls()
         m_txtSpieler[size_t(i)] = new QLineEdit(m_frame[0]);
         m_txtSpieler[size_t(i)]->setObjectName(QStringLiteral("txtSpieler%1").arg(i));
         m_txtSpieler[size_t(i)]->setEnabled(false);
+        // A letter the settings file cannot hold would come back as '?'.
+        m_txtSpieler[size_t(i)]->setValidator(new KeepableValidator(m_txtSpieler[size_t(i)]));
         m_txtSpieler[size_t(i)]->installEventFilter(this);
         g.add({m_txtSpieler[size_t(i)], {270, kNameTops[i], 1695, 285}});
     }
