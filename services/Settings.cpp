@@ -119,6 +119,11 @@ std::optional<QString> peekIni(const QString &section, const QString &key)
 
 void SaveIni(const QString &section, const QString &key, const QString &value)
 {
+    SaveIniValues({{section, key, value}});
+}
+
+void SaveIniValues(const QList<IniValue> &values)
+{
     Procedure proc(Proc::Allgemein::SaveIni);
     proc.step([&] {
         const IniRead read = readIni();
@@ -129,7 +134,9 @@ void SaveIni(const QString &section, const QString &key, const QString &value)
         // A file or folder that cannot be written loses the value without a message.
         if (markedReadOnly(iniPath()))
             return;
-        const QByteArray updated = IniFile::write(read.file.bytes, section, key, value);
+        QByteArray updated = read.file.bytes;
+        for (const IniValue &v : values)
+            updated = IniFile::write(updated, v.section, v.key, v.value);
         QSaveFile out(iniPath());
         if (out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
             out.write(updated) == updated.size())

@@ -111,6 +111,16 @@ void write(const Text &setting, const QString &value)
     SaveIni(setting.section, setting.key, value);
 }
 
+void Changes::set(const Number &setting, qint16 value)
+{
+    m_values.append({setting.section, setting.key, numberText(setting, value)});
+}
+
+void Changes::set(const Text &setting, const QString &value)
+{
+    m_values.append({setting.section, setting.key, value});
+}
+
 qint16 readStartCount()
 {
     return checkedInt16(IniFile::leadingNumber(UserStore().value(kStartCount).toString()));

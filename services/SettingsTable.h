@@ -2,6 +2,8 @@
 // writers go through the typed functions below, so no other file names a settings key.
 #pragma once
 
+#include "Settings.h"
+
 #include <QString>
 
 namespace Setting {
@@ -71,6 +73,19 @@ void write(const Number &setting, qint16 value);
 
 QString read(const Text &setting);
 void write(const Text &setting, const QString &value);
+
+// Settings that belong together (the options dialog's OK), written in one replace of the file
+// so that it never holds some of them new and some old.
+class Changes
+{
+public:
+    void set(const Number &setting, qint16 value);
+    void set(const Text &setting, const QString &value);
+    void write() const { SaveIniValues(m_values); }
+
+private:
+    QList<IniValue> m_values;
+};
 
 // The per-user start counter, kept apart from the settings file.
 qint16 readStartCount();
