@@ -86,8 +86,8 @@ void frmQuendo::Form_Load()
     step([&] { posAlpha(); });
     step([&] { loadAlpha(); });
     step([&] {
-        setLangBase(Setting::readInRange(Setting::Language));
-        imgLang_Click(langBase() / 1000);
+        setCurrentLanguage(Language::fromBase(Setting::readInRange(Setting::Language)));
+        imgLang_Click(currentLanguage().index());
     });
     step([&] { seedRandomFromClock(); });
     step([&] { chooseBoardSize(); });
@@ -138,7 +138,7 @@ void frmQuendo::posAlpha()
 void frmQuendo::loadAlpha()
 {
     Procedure proc(Proc::frmQuendo::loadAlpha);
-    proc.step([&] { m_game.loadStrip(langBase() / 1000); });
+    proc.step([&] { m_game.loadStrip(currentLanguage()); });
     for (int i = 0; i <= Alphabet::kLastLetter; ++i) {
         if (!proc.step([&] {
                 const LetterStrip::Slot &slot = m_game.strip().slot(i);

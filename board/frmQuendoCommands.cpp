@@ -41,7 +41,7 @@ void frmQuendo::Sprache()
         m_controls.mnuEMail->setText(uiText(Txt::MailToMaker));
         m_controls.mnuHomepage->setText(uiText(Txt::MakersHomepage));
     });
-    proc.step([&] { m_state.vocabFile = Setting::read(Setting::vocabFile(langBase())); });
+    proc.step([&] { m_state.vocabFile = Setting::read(Setting::vocabFile(currentLanguage())); });
 }
 
 void frmQuendo::imgLang_Click(int index)
@@ -57,7 +57,7 @@ void frmQuendo::imgLang_Click(int index)
             if (!m_state.gameRunning)
                 return;
             const QString text = uiText(Txt::RestartsTheGame) + QStringLiteral("\n\n") +
-                                 GetLang(index * 1000 + Txt::RestartsTheGame);
+                                 Language::fromIndex(index).text(Txt::RestartsTheGame);
             if (!m_dialogs.askOkCancel(this, text, uiText(Txt::NoTitle)))
                 cancelled = true;
             else if (!m_view->closing())
@@ -65,12 +65,12 @@ void frmQuendo::imgLang_Click(int index)
         }))
         return;
     step([&] {
-        setLangBase(qint16(index * 1000));
+        setCurrentLanguage(Language::fromIndex(index));
         for (int i = 0; i < kLanguageCount; ++i)
             m_controls.flags[size_t(i)]->setMarked(i == index);
     });
     step([&] { Sprache(); });
-    step([&] { Setting::write(Setting::Language, langBase()); });
+    step([&] { Setting::write(Setting::Language, currentLanguage().base()); });
     step([&] { loadAlpha(); });
     step([&] {
         if (isVisible())

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "GameContext.h"
+#include "Language.h"
 #include "PoolLoader.h"
 #include "TurnCycle.h"
 #include "WordPlay.h"
@@ -50,9 +51,9 @@ public:
     // What the window shows of the game.
     const LetterStrip &strip() const { return m_facts.strip; }
     // The letters of the language, as the letter sheet or the language changes (loadAlpha).
-    void loadStrip(int languageDigit)
+    void loadStrip(Language language)
     {
-        m_facts.strip.loadAlpha(languageDigit, m_ctx.state.gameRunning);
+        m_facts.strip.loadAlpha(language.index(), m_ctx.state.gameRunning);
     }
     TurnPhase phase() const { return m_facts.phase; }
 

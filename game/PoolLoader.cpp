@@ -50,8 +50,9 @@ void PoolLoader::List1_Ini()
             // Ç in German, a line of hyphens): such a word could only be lost.
             QStringList words =
                 VocabularyFile::readGameWords(VocabularyFile::listPath(s.vocabFile), s.minLen);
-            words.removeIf(
-                [](const QString &w) { return !Alphabet::isPlayable(w, langBase() / 1000); });
+            words.removeIf([](const QString &w) {
+                return !Alphabet::isPlayable(w, currentLanguage().index());
+            });
             m_pool.appendAll(words);
         }))
         return;

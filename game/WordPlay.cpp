@@ -68,7 +68,7 @@ void WordPlay::NewWord(Procedure &proc)
     // A word the editor handed over as it stands is checked here as well.
     const auto fits = [&](const QString &w) {
         return WordGeometry::fits(int(w.size()), pitch, usable) &&
-               Alphabet::isPlayable(w, langBase() / 1000);
+               Alphabet::isPlayable(w, currentLanguage().index());
     };
     std::optional<QString> drawn;
     const auto drawWord = [&] {
@@ -174,7 +174,7 @@ void WordPlay::ShowLetters()
             return;
     }
     // The national slots this language does not have.
-    const Alphabet::NationalSlots &national = Alphabet::nationalSlots(langBase() / 1000);
+    const Alphabet::NationalSlots &national = Alphabet::nationalSlots(currentLanguage().index());
     for (int k = 0; k < int(national.size()); ++k) {
         const int b = Alphabet::kSlots - int(national.size()) + k;
         if (national[size_t(k)].letter != 0 || b > last)

@@ -9,7 +9,7 @@
 
 namespace {
 
-qint16 g_langBase = 0;
+Language g_language;
 
 QString &langPathSlot()
 {
@@ -90,15 +90,31 @@ constexpr LanguageIds kLanguageIds[] = {
 
 } // namespace
 
-qint16 langBase()
+Language currentLanguage()
 {
-    return g_langBase;
+    return g_language;
 }
 
-void setLangBase(qint16 base)
+void setCurrentLanguage(Language language)
 {
-    // Whatever a caller got from a file, only the seven bases lead to texts.
-    g_langBase = Setting::Language.brought(base);
+    g_language = language;
+}
+
+QString Language::text(int id) const
+{
+    return GetLang(base() + id);
+}
+
+QString Language::folder() const
+{
+    return text(Txt::LanguageFolder);
+}
+
+QString Language::ownName() const
+{
+    static constexpr const char16_t *kNames[kLanguageCount] = {
+        u"Deutsch", u"English", u"Svenska", u"Italiano", u"Portuguesa", u"Español", u"Français"};
+    return QString::fromUtf16(kNames[m_index]);
 }
 
 QString langFilePath()
@@ -139,7 +155,7 @@ QString GetLang(int n)
 
 QString uiText(int id)
 {
-    return GetLang(langBase() + id);
+    return currentLanguage().text(id);
 }
 
 QString windowsLanguageId(const QLocale &locale)
@@ -161,21 +177,14 @@ QString windowsLanguageId(const QLocale &locale)
     return QStringLiteral("0000");
 }
 
-qint16 langBaseForLanguageId(const QString &languageId)
+Language languageForLanguageId(const QString &languageId)
 {
-    return languageId.left(4) == u"0407" ? 0 : 1000;
+    return Language::fromIndex(languageId.left(4) == u"0407" ? 0 : 1);
 }
 
-qint16 startLangBase(qint16 startCount, const QLocale &locale)
+Language startLanguage(qint16 startCount, const QLocale &locale)
 {
     if (startCount == 0)
-        return langBaseForLanguageId(windowsLanguageId(locale));
-    return Setting::readInRange(Setting::Language);
-}
-
-QString languageOwnName(int index)
-{
-    static constexpr const char16_t *kNames[kLanguageCount] = {
-        u"Deutsch", u"English", u"Svenska", u"Italiano", u"Portuguesa", u"Español", u"Français"};
-    return index >= 0 && index < kLanguageCount ? QString::fromUtf16(kNames[index]) : QString();
+        return languageForLanguageId(windowsLanguageId(locale));
+    return Language::fromBase(Setting::readInRange(Setting::Language));
 }

@@ -59,9 +59,9 @@ Text playerName(int player)
     return {kGame, QStringLiteral("Spieler") + n, QStringLiteral("Spieler ") + n};
 }
 
-Text vocabFile(qint16 base)
+Text vocabFile(::Language language)
 {
-    return {kGame, QStringLiteral("Datei") + numTextPlain(base), QString()};
+    return {kGame, QStringLiteral("Datei") + numTextPlain(language.base()), QString()};
 }
 
 bool Number::inRange(qint32 value) const

@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(nameOf("chkSound"), "Geräusche");
         QCOMPARE(nameOf("cmdOK"), "OK");
         m_dialog.reset();
-        setLangBase(1000);
+        setCurrentLanguage(Language::fromIndex(1));
         open();
         QCOMPARE(nameOf("vsczahl0"), "Players");
         QCOMPARE(nameOf("vsczahl2"), "Hints 2");
@@ -154,19 +154,19 @@ private slots:
         QCOMPARE(nameOf("txtSpieler3"), "Names 4");
         QCOMPARE(nameOf("wortsch"), "Vocabulary");
         QCOMPARE(nameOf("EditButt"), "Edit vocabulary");
-        setLangBase(0);
+        setCurrentLanguage(Language());
     }
 
     void tidyInEveryLanguage_data()
     {
-        QTest::addColumn<int>("base");
-        for (int digit = 0; digit < kLanguageCount; ++digit)
-            QTest::newRow(qPrintable(languageOwnName(digit))) << digit * 1000;
+        QTest::addColumn<int>("index");
+        for (int index = 0; index < kLanguageCount; ++index)
+            QTest::newRow(qPrintable(Language::fromIndex(index).ownName())) << index;
     }
     void tidyInEveryLanguage()
     {
-        QFETCH(int, base);
-        setLangBase(qint16(base));
+        QFETCH(int, index);
+        setCurrentLanguage(Language::fromIndex(index));
         open();
         const QStringList problems = untidy(m_dialog.get());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));

@@ -216,7 +216,7 @@ private slots:
         Setting::write(Setting::Background, 0);
         Setting::write(Setting::hints(4), 0);
         Setting::write(Setting::playerName(2), QStringLiteral(" Ben "));
-        Setting::write(Setting::vocabFile(6000), QStringLiteral("animaux.dat"));
+        Setting::write(Setting::vocabFile(Language::fromIndex(6)), QStringLiteral("animaux.dat"));
         Setting::write(Setting::Language, 6000);
         QCOMPARE(folder.read(QStringLiteral("Quendo.ini")),
                  QByteArray("[Einstellungen]\r\nnumPlayers= 3\r\nSound=-1\r\nLetter=8\r\n"

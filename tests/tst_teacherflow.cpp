@@ -70,7 +70,7 @@ private slots:
                         "Tipps2= 0\r\n");
         QDir(m_folder->path()).mkdir("deutsch");
         m_folder->write("deutsch/quendo.dat", "Banane\r\n");
-        setLangBase(0);
+        setCurrentLanguage(Language());
         WEdit::setVocabChanged(false);
         m_dialogs = std::make_unique<FakeDialogs>();
         m_window = std::make_unique<QuendoUnderTest>(*m_dialogs);

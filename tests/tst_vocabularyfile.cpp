@@ -163,7 +163,7 @@ private slots:
     {
         ProgramFolder folder;
         installLanguageTable(folder.path());
-        setLangBase(6000);
+        setCurrentLanguage(Language::fromIndex(6));
         QCOMPARE(languageFolder(), folder.path() + QStringLiteral("/français"));
         QCOMPARE(defaultFileName(), QStringLiteral("quendo.dat"));
         QCOMPARE(editorFileName(QString()), QStringLiteral("quendo.dat"));
@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(gameFileName("animaux.dat"), QStringLiteral("animaux.dat"));
         QCOMPARE(gameFileName("fehlt.dat"), QStringLiteral("quendo.dat"));
         QCOMPARE(gameFileName(QString()), QStringLiteral("quendo.dat"));
-        setLangBase(0);
+        setCurrentLanguage(Language());
         setLangFilePath(QString());
     }
 
@@ -225,7 +225,7 @@ private slots:
         QFETCH(QString, editor);
         ProgramFolder folder;
         installLanguageTable(folder.path());
-        setLangBase(1000);
+        setCurrentLanguage(Language::fromIndex(1));
         QDir(folder.path()).mkpath("english/sub");
         folder.write("english/tiere.dat", "Affe\r\n");
         folder.write("english/..tiere..dat", "Affe\r\n");
@@ -234,7 +234,7 @@ private slots:
         folder.write("x", "Affe\r\n");
         const QString gameName = gameFileName(stored);
         const QString editorName = editorFileName(stored);
-        setLangBase(0);
+        setCurrentLanguage(Language());
         setLangFilePath(QString());
         QCOMPARE(gameName, game);
         QCOMPARE(editorName, editor);

@@ -112,7 +112,7 @@ private slots:
     void tidyInEveryLanguage()
     {
         for (int digit = 0; digit < kLanguageCount; ++digit) {
-            setLangBase(qint16(digit * 1000));
+            setCurrentLanguage(Language::fromIndex(digit));
             open();
             const QStringList problems = untidy(m_editor.get());
             QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));

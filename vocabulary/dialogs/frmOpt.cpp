@@ -41,7 +41,7 @@ void frmOpt::Form_Load()
     }
     int remembered = -1;
     if (!proc.step([&] { m_lock.load(); }) ||
-        !proc.step([&] { s.vocabFile = Setting::read(Setting::vocabFile(langBase())); }) ||
+        !proc.step([&] { s.vocabFile = Setting::read(Setting::vocabFile(currentLanguage())); }) ||
         !proc.step([&] {
             readFileList();
             remembered = rememberedFile();
@@ -246,7 +246,7 @@ void frmOpt::cmdOK_Click()
             }))
             return;
     }
-    if (!proc.step([&] { changes.set(Setting::vocabFile(langBase()), s.vocabFile); }) ||
+    if (!proc.step([&] { changes.set(Setting::vocabFile(currentLanguage()), s.vocabFile); }) ||
         !proc.step([&] { changes.set(Setting::SoundOn, s.soundOn); }) ||
         !proc.step([&] { changes.write(); }))
         return;
