@@ -87,6 +87,15 @@ void frmQuendo::imgLang_Click(int index)
 void frmQuendo::PicBut_Click(int index)
 {
     Procedure proc(Proc::frmQuendo::PicBut_Click);
+    // A chooser stores the choice itself; false when the window was closed meanwhile.
+    const auto choose = [&](ChooserDialog &&chooser) {
+        chooser.exec();
+        if (m_view->closing())
+            return false;
+        if (m_state.soundOn != 0)
+            PlayWAV(Wav::ChooserClosed);
+        return true;
+    };
     if (index == 4) {
         bool restart = false;
         proc.step([&] { m_state.settingsChanged = false; });
@@ -108,27 +117,16 @@ void frmQuendo::PicBut_Click(int index)
                 !m_view->closing())
                 close();
             break;
-        case 2: {
-            frmBack chooser(m_back, this);
-            chooser.exec();
-            if (m_view->closing())
-                return;
-            PaintBack();
-            if (m_state.soundOn != 0)
-                PlayWAV(Wav::ChooserClosed);
+        case 2:
+            if (choose(frmBack(m_back, this)))
+                PaintBack();
             break;
-        }
-        case 3: {
-            frmLetters chooser(m_letter, this);
-            chooser.exec();
-            if (m_view->closing())
-                return;
-            if (m_state.soundOn != 0)
-                PlayWAV(Wav::ChooserClosed);
-            loadLetterSheet();
-            loadAlpha();
+        case 3:
+            if (choose(frmLetters(m_letter, this))) {
+                loadLetterSheet();
+                loadAlpha();
+            }
             break;
-        }
         case 5:
             m_controls.menu->popup(QCursor::pos());
             break;

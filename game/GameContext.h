@@ -4,13 +4,17 @@
 #pragma once
 
 #include "Alphabet.h"
+#include "Catalogue.h"
 #include "ErrorConvention.h"
 #include "GameState.h"
 #include "GameView.h"
+#include "Language.h"
 #include "LetterStrip.h"
 #include "RunTimeError.h"
+#include "Settings.h"
 #include "SoundPlayer.h"
 #include "TextIds.h"
+#include "Utilities.h"
 
 #include <QString>
 #include <QStringView>
@@ -87,6 +91,29 @@ struct GameContext
     void setStripAvailable(int button, bool available) const
     {
         setStripButton(button, available, facts.strip.slot(button).enabled);
+    }
+    // Every strip button off, each in a step of its own; false when proc is to be left.
+    bool disableStrip(Procedure &proc) const
+    {
+        for (int b = 0; b <= lastButton(); ++b) {
+            if (!step(proc, [&] { setStripEnabled(b, false); }))
+                return false;
+        }
+        return true;
+    }
+
+    // The chalk drawing of the next lost word, one of the picture sets at random.
+    void drawPictureSet() const
+    {
+        state.pictureSet = zz(Catalogue::kFirstPictureSet, Catalogue::kLastPictureSet);
+        view.picture.loadPictureSet(state.pictureSet);
+    }
+
+    // A message of two texts, one line each, under the program's name.
+    void tell(int firstText, int secondText) const
+    {
+        view.questions.showMessage(uiText(firstText) + QStringLiteral("\r\n") + uiText(secondText),
+                                   kAppTitle, false);
     }
 
     void setPhase(TurnPhase phase) const

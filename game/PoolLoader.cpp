@@ -58,11 +58,7 @@ void PoolLoader::List1_Ini()
         return;
     if (!m_pool.isEmpty())
         return;
-    if (!m_ctx.step(proc, [&] {
-            m_ctx.view.questions.showMessage(uiText(Txt::VocabularyEmpty) + QStringLiteral("\r\n") +
-                                                 uiText(Txt::EntriesTooShortOrLong),
-                                             kAppTitle, false);
-        }))
+    if (!m_ctx.step(proc, [&] { m_ctx.tell(Txt::VocabularyEmpty, Txt::EntriesTooShortOrLong); }))
         return;
     WortList();
 }

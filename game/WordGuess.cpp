@@ -190,7 +190,7 @@ bool WordPlay::wrongGuess(Procedure &proc, quint64 word)
         return true;
     if (s.missCount == kLostAt) {
         // The strip stays off through the picture set's own sound.
-        return disableStrip(proc) &&
+        return m_ctx.disableStrip(proc) &&
                m_ctx.step(proc, [&] { m_ctx.playSound(Wav::closingSound(s.pictureSet)); }) &&
                m_ctx.step(proc, [&] { view.waits.pause(1.5); }) && !replacedSince(word);
     }

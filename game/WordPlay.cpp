@@ -9,15 +9,6 @@
 #include "WordGeometry.h"
 #include "WordPool.h"
 
-bool WordPlay::disableStrip(Procedure &proc)
-{
-    for (int b = 0; b <= m_ctx.lastButton(); ++b) {
-        if (!m_ctx.step(proc, [&] { m_ctx.setStripEnabled(b, false); }))
-            return false;
-    }
-    return true;
-}
-
 bool WordPlay::clearBoard(Procedure &proc)
 {
     GameState &s = m_ctx.state;
@@ -28,16 +19,14 @@ bool WordPlay::clearBoard(Procedure &proc)
                           m_ctx.setPhase(TurnPhase::LayingOut);
                           view.board.setStartEnabled(false);
                       }) &&
-           disableStrip(proc) && m_ctx.step(proc, [&] { m_ctx.playSound(Wav::Tick); }) &&
+           m_ctx.disableStrip(proc) && m_ctx.step(proc, [&] { m_ctx.playSound(Wav::Tick); }) &&
            m_ctx.step(proc,
                       [&] {
                           s.missCount = 0;
                           view.picture.showEmptyBoard();
                       }) &&
-           m_ctx.step(proc, [&] { s.foundCount = 0; }) && m_ctx.step(proc, [&] {
-               s.pictureSet = zz(101, 105);
-               view.picture.loadPictureSet(s.pictureSet);
-           });
+           m_ctx.step(proc, [&] { s.foundCount = 0; }) &&
+           m_ctx.step(proc, [&] { m_ctx.drawPictureSet(); });
 }
 
 void WordPlay::NewWord(Procedure &proc)
@@ -156,11 +145,7 @@ void WordPlay::noWordFits(Procedure &proc)
                         s.currentWord.clear();
                         m_ctx.setPhase(TurnPhase::Idle);
                     }) ||
-        !m_ctx.step(proc, [&] {
-            view.questions.showMessage(uiText(Txt::NoWordFits) + QStringLiteral("\r\n") +
-                                           uiText(Txt::ChangeTheOptions),
-                                       kAppTitle, false);
-        }))
+        !m_ctx.step(proc, [&] { m_ctx.tell(Txt::NoWordFits, Txt::ChangeTheOptions); }))
         return;
     m_ctx.step(proc, [&] { view.board.setStartEnabled(true); });
 }

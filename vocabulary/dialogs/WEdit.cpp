@@ -8,6 +8,7 @@
 #include "Language.h"
 #include "NewFileName.h"
 #include "SpokenCaption.h"
+#include "TeacherWindow.h"
 #include "TextIds.h"
 #include "VocabularyFile.h"
 #include "WordPool.h"
@@ -17,25 +18,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include <algorithm>
 
 namespace {
 
 bool g_vocabChanged = false;
-
-// A caption's access key means nothing in a window title.
-QString withoutAccessKey(const QString &caption)
-{
-    QString plain;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size())
-            ++i;
-        plain.append(caption[i]);
-    }
-    return plain;
-}
 
 // The buttons: object name, text, design rectangle in twips.
 struct Button
@@ -61,9 +49,7 @@ void WEdit::setVocabChanged(bool changed)
 WEdit::WEdit(const TeacherTools &tools, QWidget *parent) : QDialog(parent), m_tools(tools)
 {
     setObjectName(QStringLiteral("WEdit"));
-    // A fixed-size dialog: a title and a close box, nothing to minimise or maximise.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    makeFixedSizeDialog(this);
     createControls();
     Form_Load();
 }
@@ -97,11 +83,7 @@ void WEdit::createControls()
         this->*b.member = button;
         geometry.add({button, b.twips, FormGeometry::Fit::Caption, FormGeometry::Anchor::Right, 1});
     }
-    // Qt's own context menus of the entry box and the list's scroll bars would speak English.
-    for (QWidget *w : findChildren<QWidget *>()) {
-        if (qobject_cast<QLineEdit *>(w) || qobject_cast<QScrollBar *>(w))
-            w->setContextMenuPolicy(Qt::NoContextMenu);
-    }
+    turnOffEnglishMenus(this);
     // The entry box is named after the button that adds what it holds, the list after the
     // vocabulary it shows.
     m_text1->setAccessibleName(spokenCaption(uiText(Txt::Add)));

@@ -8,6 +8,7 @@
 #include "Language.h"
 #include "SettingsTable.h"
 #include "SpokenCaption.h"
+#include "TeacherWindow.h"
 #include "TextIds.h"
 #include "VocabularyFile.h"
 #include "WEdit.h"
@@ -96,9 +97,7 @@ frmOpt::frmOpt(const TeacherTools &tools, QWidget *parent)
     : QDialog(parent), m_tools(tools), m_lock(tools.dialogs, this)
 {
     setObjectName(QStringLiteral("frmOpt"));
-    // A fixed-size dialog: a title and a close box, nothing to minimise or maximise.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    makeFixedSizeDialog(this);
     createControls();
     connectHandlers();
     setTexts();
@@ -193,11 +192,7 @@ void frmOpt::createControls()
     m_label[1]->setBuddy(m_vsczahl[1]);
     m_label[4]->setBuddy(m_vsczahl[5]);
 
-    // Qt's own context menus of entry boxes and scroll bars would speak English.
-    for (QWidget *w : findChildren<QWidget *>()) {
-        if (qobject_cast<QLineEdit *>(w) || qobject_cast<QScrollBar *>(w))
-            w->setContextMenuPolicy(Qt::NoContextMenu);
-    }
+    turnOffEnglishMenus(this);
 
     QWidget *order[] = {m_vsczahl[0], m_txtSpieler[0], m_vsczahl[1], m_txtSpieler[1],
                         m_vsczahl[2], m_txtSpieler[2], m_vsczahl[3], m_txtSpieler[3],
