@@ -34,7 +34,8 @@ frmQuendo::frmQuendo(Dialogs &dialogs, QWidget *parent)
     setWindowIcon(QIcon(QPixmap::fromImage(LoadWindowPicture(u"icon", devicePixelRatioF()))));
     m_controls.build(this);
     connectControls();
-    m_keys = new KeyPreview(this, [this](QChar key) { Form_KeyPress(key); });
+    m_keys = new KeyPreview(
+        this, [this](QChar key) { m_game.Form_KeyPress(key); }, [this] { m_game.pressNext(); });
     Form_Load();
     new StartInvitation(m_controls.start(), [this] { return !m_state.gameRunning; });
 }
@@ -264,11 +265,6 @@ void frmQuendo::showEvent(QShowEvent *event)
 void frmQuendo::imgAlpha_Click(int index)
 {
     m_game.imgAlpha_Click(index);
-}
-
-void frmQuendo::Form_KeyPress(QChar key)
-{
-    m_game.Form_KeyPress(key);
 }
 
 // --- end of the program -------------------------------------------------------------------

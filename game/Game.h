@@ -43,7 +43,7 @@ public:
     void NewWord(Procedure &caller) { m_play.NewWord(caller); }
     void ShowLetters() { m_play.ShowLetters(); }
     void imgAlpha_Click(int index) { m_play.imgAlpha_Click(index); }
-    void Form_KeyPress(QChar key) { m_play.Form_KeyPress(key); } // Enter is QChar(13)
+    void Form_KeyPress(QChar key) { m_play.Form_KeyPress(key); } // a typed letter guesses
     void GetTipp() { m_play.GetTipp(); }
     void WortAnzeigen() { m_play.WortAnzeigen(); }
     int wordLength() const { return m_play.wordLength(); }

@@ -221,14 +221,8 @@ void WordPlay::Form_KeyPress(QChar key)
     int button = -1;
     if (!m_ctx.step(proc, [&] { button = m_ctx.facts.strip.playableButton(key); }))
         return;
-    if (button >= 0 && button <= m_ctx.lastButton()) {
+    if (button >= 0 && button <= m_ctx.lastButton())
         imgAlpha_Click(button);
-        return;
-    }
-    m_ctx.step(proc, [&] {
-        if (key == QChar(13))
-            m_turns.pressNext();
-    });
 }
 
 void WordPlay::WortAnzeigen()
