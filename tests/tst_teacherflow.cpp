@@ -71,7 +71,6 @@ private slots:
         QDir(m_folder->path()).mkdir("deutsch");
         m_folder->write("deutsch/quendo.dat", "Banane\r\n");
         setCurrentLanguage(Language());
-        WEdit::setVocabChanged(false);
         m_dialogs = std::make_unique<FakeDialogs>();
         m_window = std::make_unique<QuendoUnderTest>(*m_dialogs);
         m_window->show();

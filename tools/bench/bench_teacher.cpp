@@ -113,7 +113,6 @@ int main(int argc, char **argv)
     std::map<std::string, std::vector<double>> times;
     for (int run = 0; run < runs; ++run) {
         writeFileAtomically(folder + QStringLiteral("/quendo.dat"), words);
-        WEdit::setVocabChanged(false);
         QElapsedTimer clock;
         frmOpt *options = nullptr;
         WEdit *editor = nullptr;

@@ -23,8 +23,6 @@
 
 namespace {
 
-bool g_vocabChanged = false;
-
 // The buttons: object name, text, design rectangle in twips.
 struct Button
 {
@@ -35,16 +33,6 @@ struct Button
 };
 
 } // namespace
-
-bool WEdit::vocabChanged()
-{
-    return g_vocabChanged;
-}
-
-void WEdit::setVocabChanged(bool changed)
-{
-    g_vocabChanged = changed;
-}
 
 WEdit::WEdit(const TeacherTools &tools, QWidget *parent) : QDialog(parent), m_tools(tools)
 {
@@ -141,7 +129,10 @@ QString WEdit::savePath() const
 void WEdit::List1_Ini()
 {
     Procedure proc(Proc::WEdit::List1_Ini);
-    if (!proc.step([&] { m_list1->clear(); }))
+    if (!proc.step([&] {
+            m_entries.clear();
+            m_list1->clear();
+        }))
         return;
     if (!proc.step([&] {
             m_tools.state.vocabFile = VocabularyFile::editorFileName(m_tools.state.vocabFile);
@@ -153,33 +144,22 @@ void WEdit::List1_Ini()
             throw RunTimeError(ErrNo::Overflow, QString::number(entries.size()));
         VocabularyFile::sortForEditor(entries);
         m_list1->addItems(entries);
+        m_entries = std::move(entries);
     });
-}
-
-QStringList WEdit::entries() const
-{
-    QStringList all;
-    all.reserve(m_list1->count());
-    for (int i = 0; i < m_list1->count(); ++i)
-        all.append(m_list1->item(i)->text());
-    return all;
 }
 
 void WEdit::insertSorted(const QString &entry)
 {
-    if (m_list1->count() >= VocabularyFile::kMaxEntries)
-        throw RunTimeError(ErrNo::Overflow, QString::number(m_list1->count() + 1));
+    if (m_entries.size() >= VocabularyFile::kMaxEntries)
+        throw RunTimeError(ErrNo::Overflow, QString::number(m_entries.size() + 1));
     // After the entries it equals, as a sorted list box puts it.
-    int lo = 0;
-    int hi = m_list1->count();
-    while (lo < hi) {
-        const int mid = lo + (hi - lo) / 2;
-        if (VocabularyFile::editorCompare(m_list1->item(mid)->text(), entry) <= 0)
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    m_list1->insertItem(lo, entry);
+    const auto at = std::upper_bound(m_entries.cbegin(), m_entries.cend(), entry,
+                                     [](const QString &added, const QString &listed) {
+                                         return VocabularyFile::editorCompare(listed, added) > 0;
+                                     });
+    const auto row = int(at - m_entries.cbegin());
+    m_entries.insert(row, entry);
+    m_list1->insertItem(row, entry);
 }
 
 void WEdit::Hinzuf_Click()
@@ -192,7 +172,7 @@ void WEdit::Hinzuf_Click()
             m_text1->clear();
         }))
         return;
-    proc.step([&] { setVocabChanged(true); });
+    proc.step([&] { m_tools.state.vocabChanged = true; });
 }
 
 void WEdit::List1_Click()
@@ -222,13 +202,15 @@ void WEdit::Loesch_Click()
             for (const QModelIndex &index : m_list1->selectionModel()->selectedRows())
                 rows.append(index.row());
             std::sort(rows.begin(), rows.end(), std::greater<>());
-            for (const int row : rows)
+            for (const int row : rows) {
+                m_entries.removeAt(row);
                 delete m_list1->takeItem(row);
+            }
         }))
         return;
     proc.step([&] {
         m_loesch->setEnabled(false);
-        setVocabChanged(true);
+        m_tools.state.vocabChanged = true;
         m_list1->setFocus();
     });
 }
@@ -255,6 +237,7 @@ void WEdit::cmdNeu_Click()
                 return;
             // The file itself is made by the next save.
             m_tools.state.vocabFile = name;
+            m_entries.clear();
             m_list1->clear();
             return;
         }
@@ -264,13 +247,13 @@ void WEdit::cmdNeu_Click()
 void WEdit::Speichern_Click()
 {
     Procedure proc(Proc::WEdit::Speichern_Click);
-    const QStringList all = entries();
+    const QStringList all = m_entries;
     // A failed write leaves the old file whole and the word pool as it was.
     if (!proc.step([&] { VocabularyFile::writeFile(savePath(), all); }) ||
         !proc.step([&] { m_tools.pool.replace(all); }))
         return;
     proc.step([&] {
-        setVocabChanged(false);
+        m_tools.state.vocabChanged = false;
         m_tools.state.settingsChanged = true;
     });
 }
@@ -278,10 +261,10 @@ void WEdit::Speichern_Click()
 void WEdit::OK_Click()
 {
     Procedure proc(Proc::WEdit::OK_Click);
-    if (!proc.step([&] { m_tools.pool.replace(entries()); }))
+    if (!proc.step([&] { m_tools.pool.replace(m_entries); }))
         return;
     if (!proc.step([&] {
-            if (!vocabChanged())
+            if (!m_tools.state.vocabChanged)
                 return;
             if (m_tools.dialogs.askYesNo(this, uiText(Txt::SaveChanges), m_tools.state.vocabFile))
                 Speichern_Click();
@@ -294,7 +277,7 @@ void WEdit::OK_Click()
 void WEdit::Abbruch_Click()
 {
     Procedure proc(Proc::WEdit::Abbruch_Click);
-    if (!proc.step([&] { setVocabChanged(false); }))
+    if (!proc.step([&] { m_tools.state.vocabChanged = false; }))
         return;
     proc.step([&] { QDialog::reject(); });
 }
