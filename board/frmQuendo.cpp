@@ -98,7 +98,7 @@ void frmQuendo::Form_Load()
 void frmQuendo::chooseBoardSize()
 {
     // Large-font screens narrower than 1000 pixels shrink the margins; large screens get the
-    // large board. Qt reports 120 logical dpi where the platform's large fonts had it.
+    // large board. A desktop set to large fonts reports 120 logical dpi.
     // Qt scales windows for large fonts and high-density screens itself, so the room is
     // measured in the window's own units. The frame is not known before the window shows:
     // allow for a title bar and borders.

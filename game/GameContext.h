@@ -49,7 +49,8 @@ template <typename Array> auto &checkedAt(Array &array, qint64 i)
     return array[size_t(i)];
 }
 
-// One character of a word against a strip letter, ignoring case as the text comparison does.
+// One character of a word against a strip letter, ignoring case: a word list may hold its words
+// in any case.
 inline bool sameLetter(QChar upper, const QString &letter)
 {
     return QStringView(&upper, 1).compare(letter, Qt::CaseInsensitive) == 0;

@@ -28,8 +28,9 @@ constexpr qint64 kMaxTableBytes = 1024 * 1024;
 
 constexpr qsizetype kMaxText = 254;
 
-// Primary language ids of the platform and the sub-language of some territories; a territory
-// not listed gets the language's default sub-language 1.
+// What a locale's language id is made of: the primary id of each language and the sub-language
+// of some territories (the first start tells German from German-speaking territories by it); a
+// territory not listed gets the language's default sub-language 1.
 struct LanguageIds
 {
     QLocale::Language language;

@@ -91,7 +91,8 @@ qint16 GetIniInt(const QString &section, const QString &key, qint32 defaultValue
     Procedure proc(Proc::Allgemein::GetIniInt);
     proc.step([&] {
         const IniRead read = readIni();
-        // An empty value is no number: the default stands, as with the platform's reader.
+        // An empty value is no number: a key emptied by hand means "not set", so the default
+        // stands.
         const auto value = lookUp(read.file, section, key);
         result = checkedInt16(value && !value->isEmpty() ? IniFile::leadingNumber(*value)
                                                          : defaultValue);

@@ -23,7 +23,7 @@
 
 namespace {
 
-// The buttons: object name, text, design rectangle in twips.
+// The buttons: object name, text, place in twips.
 struct Button
 {
     QPushButton *WEdit::*member;
@@ -152,7 +152,7 @@ void WEdit::insertSorted(const QString &entry)
 {
     if (m_entries.size() >= VocabularyFile::kMaxEntries)
         throw RunTimeError(ErrNo::Overflow, QString::number(m_entries.size() + 1));
-    // After the entries it equals, as a sorted list box puts it.
+    // After the entries it equals: an entry added twice is saved after the one already kept.
     const auto at = std::upper_bound(m_entries.cbegin(), m_entries.cend(), entry,
                                      [](const QString &added, const QString &listed) {
                                          return VocabularyFile::editorCompare(listed, added) > 0;

@@ -1,4 +1,4 @@
-// The options dialog's controls: made from the design's twips table, captioned in the
+// The options dialog's controls: made from a table of their places in twips, captioned in the
 // current language, tied to their handlers.
 #include "frmOpt.h"
 
@@ -52,8 +52,8 @@ const Bar kBarDesign[frmOpt::kBars] = {
     {10, 50, 5, 10, 60, {5640, 240, 255, 255}}, // rounds
     {1, 10, 1, 1, 11, {2880, 4950, 255, 255}},  // minimum word length
 };
-// The number labels beside the bars. They end where their bars begin: the design lets them
-// reach a few twips under the bars.
+// The number labels beside the bars. They end where their bars begin: their table rectangles
+// reach a few twips under the bars and would cover the bars' edges.
 const QRect kZahl[frmOpt::kBars] = {
     {1320, 255, 360, 270},  {2160, 1000, 360, 285}, {2160, 1480, 360, 285}, {2160, 1960, 360, 285},
     {2160, 2440, 360, 285}, {5250, 230, 390, 270},  {2490, 4920, 390, 270},
