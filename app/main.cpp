@@ -101,7 +101,7 @@ int main(int argc, char **argv)
     if (copy.outcome == SingleCopyLock::Outcome::OtherCopy)
         return 0;
     proc.step([&] { starts = Setting::readStartCount(); });
-    proc.step([&] { setLangBase(startLangBase(starts, QLocale::system())); });
+    proc.step([&] { setCurrentLanguage(startLanguage(starts, QLocale::system())); });
     // The table stays in memory as well, so that texts still come when the file cannot be read.
     proc.step([&] { holdLanguageTable(LoadResData(1000, u"CUSTOM")); });
     proc.step(

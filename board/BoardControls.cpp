@@ -77,8 +77,8 @@ void BoardControls::build(QWidget *window)
         auto *flag = named(new ClickableImage(toolbar), indexed("imgLang", i));
         flag->setPixmap(windowPicture(Catalogue::flagPicture(i), window));
         flag->resize(kFlag);
-        flag->setToolTip(languageOwnName(i));
-        flag->setAccessibleName(languageOwnName(i));
+        flag->setToolTip(Language::fromIndex(i).ownName());
+        flag->setAccessibleName(Language::fromIndex(i).ownName());
         flags[size_t(i)] = flag;
     }
 

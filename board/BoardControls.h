@@ -42,7 +42,7 @@ struct BoardControls
     QAction *mnuUeber = nullptr;
     qreal zoom = 1.0;
 
-    // Makes the controls on window, as the window's design has them.
+    // Makes the controls on window, at the places and sizes BoardStyle gives them.
     void build(QWidget *window);
     // Shrinks every control, its pictures and its text to zoom times its design size, for a
     // screen too small for the board (after the strip is made).

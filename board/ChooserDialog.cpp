@@ -1,6 +1,7 @@
 #include "ChooserDialog.h"
 
 #include "BoardLayout.h"
+#include "Catalogue.h"
 #include "ClickableImage.h"
 #include "ErrorConvention.h"
 #include "Language.h"
@@ -13,39 +14,39 @@
 
 const ChooserTable &letterChooserTable()
 {
-    static const ChooserTable table{Proc::frmLetters::Form_Load,
-                                    Proc::frmLetters::picLetter_Click,
-                                    Proc::frmLetters::picLetter_DblClick,
-                                    Proc::frmLetters::cmdOK_Click,
-                                    &Setting::LetterStyle,
-                                    111,
-                                    11,
-                                    {120, 89},
-                                    4,
-                                    {136, 104},
-                                    {16, 16},
-                                    {140, 107},
-                                    {488, 280, 49, 33},
-                                    Txt::LetterStyle};
+    static const ChooserTable table{.formLoad = Proc::frmLetters::Form_Load,
+                                    .click = Proc::frmLetters::picLetter_Click,
+                                    .doubleClick = Proc::frmLetters::picLetter_DblClick,
+                                    .ok = Proc::frmLetters::cmdOK_Click,
+                                    .setting = &Setting::LetterStyle,
+                                    .firstBitmap = Catalogue::kFirstLetterStyle,
+                                    .count = Catalogue::kLetterStyles,
+                                    .thumbnail = {120, 89},
+                                    .perRow = 4,
+                                    .pitch = {136, 104},
+                                    .first = {16, 16},
+                                    .frame = {140, 107},
+                                    .okButton = {488, 280, 49, 33},
+                                    .titleText = Txt::LetterStyle};
     return table;
 }
 
 const ChooserTable &backgroundChooserTable()
 {
-    static const ChooserTable table{Proc::frmBack::Form_Load,
-                                    Proc::frmBack::picBack_Click,
-                                    Proc::frmBack::picBack_DblClick,
-                                    Proc::frmBack::cmdOK_Click,
-                                    &Setting::Background,
-                                    200,
-                                    4,
-                                    {100, 100},
-                                    2,
-                                    {128, 128},
-                                    {24, 16},
-                                    {120, 120},
-                                    {280, 200, 41, 41},
-                                    Txt::Background};
+    static const ChooserTable table{.formLoad = Proc::frmBack::Form_Load,
+                                    .click = Proc::frmBack::picBack_Click,
+                                    .doubleClick = Proc::frmBack::picBack_DblClick,
+                                    .ok = Proc::frmBack::cmdOK_Click,
+                                    .setting = &Setting::Background,
+                                    .firstBitmap = Catalogue::kFirstBackground,
+                                    .count = Catalogue::kBackgrounds,
+                                    .thumbnail = {100, 100},
+                                    .perRow = 2,
+                                    .pitch = {128, 128},
+                                    .first = {24, 16},
+                                    .frame = {120, 120},
+                                    .okButton = {280, 200, 41, 41},
+                                    .titleText = Txt::Background};
     return table;
 }
 

@@ -4,8 +4,10 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-KeyPreview::KeyPreview(QWidget *window, std::function<void(QChar)> onKey)
-    : QObject(window), m_window(window), m_onKey(std::move(onKey))
+KeyPreview::KeyPreview(QWidget *window, std::function<void(QChar)> onLetter,
+                       std::function<void()> onEnter)
+    : QObject(window), m_window(window), m_onLetter(std::move(onLetter)),
+      m_onEnter(std::move(onEnter))
 {
     qApp->installEventFilter(this);
 }
@@ -25,14 +27,12 @@ bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->isAutoRepeat())
         return false;
-    QChar typed;
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-        typed = QChar(13);
+        m_onEnter();
     else if (const QString text = key->text();
              text.size() == 1 && text.at(0).isPrint() && !text.at(0).isSpace())
-        typed = text.at(0);
+        m_onLetter(text.at(0));
     else
         return false; // Tab, Space, arrows: the focused control's
-    m_onKey(typed);
     return true;
 }

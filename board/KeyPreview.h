@@ -14,9 +14,9 @@ class KeyPreview : public QObject
 {
     Q_OBJECT
 public:
-    // Watches every key of the application meant for window; onKey gets the typed character,
-    // QChar(13) for Enter.
-    KeyPreview(QWidget *window, std::function<void(QChar)> onKey);
+    // Watches every key of the application meant for window: onLetter gets a typed character,
+    // onEnter is called for Enter.
+    KeyPreview(QWidget *window, std::function<void(QChar)> onLetter, std::function<void()> onEnter);
     ~KeyPreview() override;
 
     // Stops acting on keys (the window is closing).
@@ -27,6 +27,7 @@ protected:
 
 private:
     QWidget *m_window;
-    std::function<void(QChar)> m_onKey;
+    std::function<void(QChar)> m_onLetter;
+    std::function<void()> m_onEnter;
     bool m_stopped = false;
 };

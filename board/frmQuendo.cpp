@@ -34,7 +34,8 @@ frmQuendo::frmQuendo(Dialogs &dialogs, QWidget *parent)
     setWindowIcon(QIcon(QPixmap::fromImage(LoadWindowPicture(u"icon", devicePixelRatioF()))));
     m_controls.build(this);
     connectControls();
-    m_keys = new KeyPreview(this, [this](QChar key) { Form_KeyPress(key); });
+    m_keys = new KeyPreview(
+        this, [this](QChar key) { m_game.Form_KeyPress(key); }, [this] { m_game.pressNext(); });
     Form_Load();
     new StartInvitation(m_controls.start(), [this] { return !m_state.gameRunning; });
 }
@@ -86,8 +87,8 @@ void frmQuendo::Form_Load()
     step([&] { posAlpha(); });
     step([&] { loadAlpha(); });
     step([&] {
-        setLangBase(Setting::readInRange(Setting::Language));
-        imgLang_Click(langBase() / 1000);
+        setCurrentLanguage(Language::fromBase(Setting::readInRange(Setting::Language)));
+        imgLang_Click(currentLanguage().index());
     });
     step([&] { seedRandomFromClock(); });
     step([&] { chooseBoardSize(); });
@@ -97,7 +98,7 @@ void frmQuendo::Form_Load()
 void frmQuendo::chooseBoardSize()
 {
     // Large-font screens narrower than 1000 pixels shrink the margins; large screens get the
-    // large board. Qt reports 120 logical dpi where the platform's large fonts had it.
+    // large board. A desktop set to large fonts reports 120 logical dpi.
     // Qt scales windows for large fonts and high-density screens itself, so the room is
     // measured in the window's own units. The frame is not known before the window shows:
     // allow for a title bar and borders.
@@ -138,7 +139,7 @@ void frmQuendo::posAlpha()
 void frmQuendo::loadAlpha()
 {
     Procedure proc(Proc::frmQuendo::loadAlpha);
-    proc.step([&] { m_game.loadStrip(langBase() / 1000); });
+    proc.step([&] { m_game.loadStrip(currentLanguage()); });
     for (int i = 0; i <= Alphabet::kLastLetter; ++i) {
         if (!proc.step([&] {
                 const LetterStrip::Slot &slot = m_game.strip().slot(i);
@@ -264,11 +265,6 @@ void frmQuendo::showEvent(QShowEvent *event)
 void frmQuendo::imgAlpha_Click(int index)
 {
     m_game.imgAlpha_Click(index);
-}
-
-void frmQuendo::Form_KeyPress(QChar key)
-{
-    m_game.Form_KeyPress(key);
 }
 
 // --- end of the program -------------------------------------------------------------------

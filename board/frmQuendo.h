@@ -30,7 +30,6 @@ public:
     void mnuEMail_Click();
     void mnuUeber_Click();
     void imgAlpha_Click(int index);
-    void Form_KeyPress(QChar key);
 
     void Sprache();
     void loadAlpha();

@@ -42,7 +42,7 @@ void frmQuendo::Sprache()
         m_controls.mnuEMail->setText(uiText(Txt::MailToMaker));
         m_controls.mnuHomepage->setText(uiText(Txt::MakersHomepage));
     });
-    proc.step([&] { m_state.vocabFile = Setting::read(Setting::vocabFile(langBase())); });
+    proc.step([&] { m_state.vocabFile = Setting::read(Setting::vocabFile(currentLanguage())); });
 }
 
 void frmQuendo::imgLang_Click(int index)
@@ -58,7 +58,7 @@ void frmQuendo::imgLang_Click(int index)
             if (!m_state.gameRunning)
                 return;
             const QString text = uiText(Txt::RestartsTheGame) + QStringLiteral("\n\n") +
-                                 GetLang(index * 1000 + Txt::RestartsTheGame);
+                                 Language::fromIndex(index).text(Txt::RestartsTheGame);
             if (!m_dialogs.askOkCancel(this, text, uiText(Txt::NoTitle)))
                 cancelled = true;
             else if (!m_view->closing())
@@ -66,12 +66,12 @@ void frmQuendo::imgLang_Click(int index)
         }))
         return;
     step([&] {
-        setLangBase(qint16(index * 1000));
+        setCurrentLanguage(Language::fromIndex(index));
         for (int i = 0; i < kLanguageCount; ++i)
             m_controls.flags[size_t(i)]->setMarked(i == index);
     });
     step([&] { Sprache(); });
-    step([&] { Setting::write(Setting::Language, langBase()); });
+    step([&] { Setting::write(Setting::Language, currentLanguage().base()); });
     step([&] { loadAlpha(); });
     step([&] {
         if (isVisible())
@@ -88,6 +88,15 @@ void frmQuendo::imgLang_Click(int index)
 void frmQuendo::PicBut_Click(int index)
 {
     Procedure proc(Proc::frmQuendo::PicBut_Click);
+    // A chooser stores the choice itself; false when the window was closed meanwhile.
+    const auto choose = [&](ChooserDialog &&chooser) {
+        chooser.exec();
+        if (m_view->closing())
+            return false;
+        if (m_state.soundOn != 0)
+            PlayWAV(Wav::ChooserClosed);
+        return true;
+    };
     if (index == 4) {
         bool restart = false;
         proc.step([&] { m_state.settingsChanged = false; });
@@ -109,27 +118,16 @@ void frmQuendo::PicBut_Click(int index)
                 !m_view->closing())
                 close();
             break;
-        case 2: {
-            frmBack chooser(m_back, this);
-            chooser.exec();
-            if (m_view->closing())
-                return;
-            PaintBack();
-            if (m_state.soundOn != 0)
-                PlayWAV(Wav::ChooserClosed);
+        case 2:
+            if (choose(frmBack(m_back, this)))
+                PaintBack();
             break;
-        }
-        case 3: {
-            frmLetters chooser(m_letter, this);
-            chooser.exec();
-            if (m_view->closing())
-                return;
-            if (m_state.soundOn != 0)
-                PlayWAV(Wav::ChooserClosed);
-            loadLetterSheet();
-            loadAlpha();
+        case 3:
+            if (choose(frmLetters(m_letter, this))) {
+                loadLetterSheet();
+                loadAlpha();
+            }
             break;
-        }
         case 5:
             m_controls.menu->popup(QCursor::pos());
             break;
@@ -155,7 +153,7 @@ void frmQuendo::mnuHilfe_Click()
 {
     Procedure proc(Proc::frmQuendo::mnuhilfe_Click);
     proc.step([&] {
-        const QString help = helpFilePath(programFolder(), langBase() / 1000);
+        const QString help = helpFilePath(programFolder(), currentLanguage().index());
         if (!help.isEmpty())
             QDesktopServices::openUrl(QUrl::fromLocalFile(help));
     });

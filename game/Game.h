@@ -4,6 +4,7 @@
 #pragma once
 
 #include "GameContext.h"
+#include "Language.h"
 #include "PoolLoader.h"
 #include "TurnCycle.h"
 #include "WordPlay.h"
@@ -42,7 +43,7 @@ public:
     void NewWord(Procedure &caller) { m_play.NewWord(caller); }
     void ShowLetters() { m_play.ShowLetters(); }
     void imgAlpha_Click(int index) { m_play.imgAlpha_Click(index); }
-    void Form_KeyPress(QChar key) { m_play.Form_KeyPress(key); } // Enter is QChar(13)
+    void Form_KeyPress(QChar key) { m_play.Form_KeyPress(key); } // a typed letter guesses
     void GetTipp() { m_play.GetTipp(); }
     void WortAnzeigen() { m_play.WortAnzeigen(); }
     int wordLength() const { return m_play.wordLength(); }
@@ -50,9 +51,9 @@ public:
     // What the window shows of the game.
     const LetterStrip &strip() const { return m_facts.strip; }
     // The letters of the language, as the letter sheet or the language changes (loadAlpha).
-    void loadStrip(int languageDigit)
+    void loadStrip(Language language)
     {
-        m_facts.strip.loadAlpha(languageDigit, m_ctx.state.gameRunning);
+        m_facts.strip.loadAlpha(language.index(), m_ctx.state.gameRunning);
     }
     TurnPhase phase() const { return m_facts.phase; }
 

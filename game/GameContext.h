@@ -4,13 +4,17 @@
 #pragma once
 
 #include "Alphabet.h"
+#include "Catalogue.h"
 #include "ErrorConvention.h"
 #include "GameState.h"
 #include "GameView.h"
+#include "Language.h"
 #include "LetterStrip.h"
 #include "RunTimeError.h"
+#include "Settings.h"
 #include "SoundPlayer.h"
 #include "TextIds.h"
+#include "Utilities.h"
 
 #include <QString>
 #include <QStringView>
@@ -45,7 +49,8 @@ template <typename Array> auto &checkedAt(Array &array, qint64 i)
     return array[size_t(i)];
 }
 
-// One character of a word against a strip letter, ignoring case as the text comparison does.
+// One character of a word against a strip letter, ignoring case: a word list may hold its words
+// in any case.
 inline bool sameLetter(QChar upper, const QString &letter)
 {
     return QStringView(&upper, 1).compare(letter, Qt::CaseInsensitive) == 0;
@@ -87,6 +92,29 @@ struct GameContext
     void setStripAvailable(int button, bool available) const
     {
         setStripButton(button, available, facts.strip.slot(button).enabled);
+    }
+    // Every strip button off, each in a step of its own; false when proc is to be left.
+    bool disableStrip(Procedure &proc) const
+    {
+        for (int b = 0; b <= lastButton(); ++b) {
+            if (!step(proc, [&] { setStripEnabled(b, false); }))
+                return false;
+        }
+        return true;
+    }
+
+    // The chalk drawing of the next lost word, one of the picture sets at random.
+    void drawPictureSet() const
+    {
+        state.pictureSet = zz(Catalogue::kFirstPictureSet, Catalogue::kLastPictureSet);
+        view.picture.loadPictureSet(state.pictureSet);
+    }
+
+    // A message of two texts, one line each, under the program's name.
+    void tell(int firstText, int secondText) const
+    {
+        view.questions.showMessage(uiText(firstText) + QStringLiteral("\r\n") + uiText(secondText),
+                                   kAppTitle, false);
     }
 
     void setPhase(TurnPhase phase) const

@@ -28,4 +28,7 @@ struct GameState
     qint16 lastLetter = 28;
     QString vocabFile; // empty: the language's default file
     bool settingsChanged = false;
+    // The editor's list changed since its last save. It outlives the editor, so a change left
+    // behind by the window's close box is asked about at the next OK.
+    bool vocabChanged = false;
 };

@@ -52,7 +52,7 @@ void PoolLoader::List1_Ini()
             QStringList words =
                 VocabularyFile::readGameWords(VocabularyFile::listPath(s.vocabFile), s.minLen);
             unplayable = words.removeIf([](const QString &w) {
-                return !Alphabet::isPlayable(w, langBase() / 1000);
+                return !Alphabet::isPlayable(w, currentLanguage().index());
             }) > 0 && words.isEmpty();
             m_pool.appendAll(words);
         }))
@@ -60,11 +60,10 @@ void PoolLoader::List1_Ini()
     if (!m_pool.isEmpty())
         return;
     if (!m_ctx.step(proc, [&] {
-            m_ctx.view.questions.showMessage(unplayable ? uiText(Txt::NoPlayableEntries)
-                                                        : uiText(Txt::VocabularyEmpty) +
-                                                              QStringLiteral("\r\n") +
-                                                              uiText(Txt::EntriesTooShortOrLong),
-                                             kAppTitle, false);
+            if (unplayable)
+                m_ctx.view.questions.showMessage(uiText(Txt::NoPlayableEntries), kAppTitle, false);
+            else
+                m_ctx.tell(Txt::VocabularyEmpty, Txt::EntriesTooShortOrLong);
         }))
         return;
     WortList();

@@ -72,10 +72,7 @@ void TurnCycle::zurueck()
     Procedure proc(Proc::frmQuendo::zurueck);
     GameState &s = m_ctx.state;
     const GameView &view = m_ctx.view;
-    if (!m_ctx.step(proc, [&] {
-            s.pictureSet = zz(101, 105);
-            view.picture.loadPictureSet(s.pictureSet);
-        }))
+    if (!m_ctx.step(proc, [&] { m_ctx.drawPictureSet(); }))
         return;
     if (!m_ctx.step(proc, [&] { view.picture.showEmptyBoard(); }))
         return;
@@ -170,10 +167,8 @@ void TurnCycle::WaitForNext()
             view.board.focusNext();
         }))
         return;
-    for (int b = 0; b <= m_ctx.lastButton(); ++b) {
-        if (!m_ctx.step(proc, [&] { m_ctx.setStripEnabled(b, false); }))
-            return;
-    }
+    if (!m_ctx.disableStrip(proc))
+        return;
     if (!m_ctx.step(proc, [&] {
             view.waits.waitUntil([this] { return m_ctx.facts.phase != TurnPhase::HandOver; });
         }))

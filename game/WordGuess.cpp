@@ -190,7 +190,7 @@ bool WordPlay::wrongGuess(Procedure &proc, quint64 word)
         return true;
     if (s.missCount == kLostAt) {
         // The strip stays off through the picture set's own sound.
-        return disableStrip(proc) &&
+        return m_ctx.disableStrip(proc) &&
                m_ctx.step(proc, [&] { m_ctx.playSound(Wav::closingSound(s.pictureSet)); }) &&
                m_ctx.step(proc, [&] { view.waits.pause(1.5); }) && !replacedSince(word);
     }
@@ -221,14 +221,8 @@ void WordPlay::Form_KeyPress(QChar key)
     int button = -1;
     if (!m_ctx.step(proc, [&] { button = m_ctx.facts.strip.playableButton(key); }))
         return;
-    if (button >= 0 && button <= m_ctx.lastButton()) {
+    if (button >= 0 && button <= m_ctx.lastButton())
         imgAlpha_Click(button);
-        return;
-    }
-    m_ctx.step(proc, [&] {
-        if (key == QChar(13))
-            m_turns.pressNext();
-    });
 }
 
 void WordPlay::WortAnzeigen()

@@ -9,15 +9,6 @@
 #include "WordGeometry.h"
 #include "WordPool.h"
 
-bool WordPlay::disableStrip(Procedure &proc)
-{
-    for (int b = 0; b <= m_ctx.lastButton(); ++b) {
-        if (!m_ctx.step(proc, [&] { m_ctx.setStripEnabled(b, false); }))
-            return false;
-    }
-    return true;
-}
-
 bool WordPlay::clearBoard(Procedure &proc)
 {
     GameState &s = m_ctx.state;
@@ -28,16 +19,14 @@ bool WordPlay::clearBoard(Procedure &proc)
                           m_ctx.setPhase(TurnPhase::LayingOut);
                           view.board.setStartEnabled(false);
                       }) &&
-           disableStrip(proc) && m_ctx.step(proc, [&] { m_ctx.playSound(Wav::Tick); }) &&
+           m_ctx.disableStrip(proc) && m_ctx.step(proc, [&] { m_ctx.playSound(Wav::Tick); }) &&
            m_ctx.step(proc,
                       [&] {
                           s.missCount = 0;
                           view.picture.showEmptyBoard();
                       }) &&
-           m_ctx.step(proc, [&] { s.foundCount = 0; }) && m_ctx.step(proc, [&] {
-               s.pictureSet = zz(101, 105);
-               view.picture.loadPictureSet(s.pictureSet);
-           });
+           m_ctx.step(proc, [&] { s.foundCount = 0; }) &&
+           m_ctx.step(proc, [&] { m_ctx.drawPictureSet(); });
 }
 
 void WordPlay::NewWord(Procedure &proc)
@@ -68,7 +57,7 @@ void WordPlay::NewWord(Procedure &proc)
     // A word the editor handed over as it stands is checked here as well.
     const auto fits = [&](const QString &w) {
         return WordGeometry::fits(int(w.size()), pitch, usable) &&
-               Alphabet::isPlayable(w, langBase() / 1000);
+               Alphabet::isPlayable(w, currentLanguage().index());
     };
     std::optional<QString> drawn;
     const auto drawWord = [&] {
@@ -156,11 +145,7 @@ void WordPlay::noWordFits(Procedure &proc)
                         s.currentWord.clear();
                         m_ctx.setPhase(TurnPhase::Idle);
                     }) ||
-        !m_ctx.step(proc, [&] {
-            view.questions.showMessage(uiText(Txt::NoWordFits) + QStringLiteral("\r\n") +
-                                           uiText(Txt::ChangeTheOptions),
-                                       kAppTitle, false);
-        }))
+        !m_ctx.step(proc, [&] { m_ctx.tell(Txt::NoWordFits, Txt::ChangeTheOptions); }))
         return;
     m_ctx.step(proc, [&] { view.board.setStartEnabled(true); });
 }
@@ -174,7 +159,7 @@ void WordPlay::ShowLetters()
             return;
     }
     // The national slots this language does not have.
-    const Alphabet::NationalSlots &national = Alphabet::nationalSlots(langBase() / 1000);
+    const Alphabet::NationalSlots &national = Alphabet::nationalSlots(currentLanguage().index());
     for (int k = 0; k < int(national.size()); ++k) {
         const int b = Alphabet::kSlots - int(national.size()) + k;
         if (national[size_t(k)].letter != 0 || b > last)

@@ -49,7 +49,6 @@ private:
     bool replacedSince(quint64 word) const;
     void runQueuedGuesses();
     bool wordInPlay() const;
-    bool disableStrip(Procedure &proc);
     bool clearBoard(Procedure &proc);
     bool placeCharacter(Procedure &proc, int position);
     void noWordFits(Procedure &proc);

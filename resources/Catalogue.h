@@ -37,7 +37,7 @@ inline constexpr int kLetterStyles = 11;
 inline constexpr int kFirstBackground = 200;
 inline constexpr int kBackgrounds = 4;
 
-// Pictures stored with the windows' design, by name: "tafel", "logo", "tool_start", "flag_0"...
+// The pictures of the windows' own look, by name: "tafel", "logo", "tool_start", "flag_0"...
 struct WindowPicture
 {
     const char *name;

@@ -3,7 +3,7 @@
 #include "Cp1252.h"
 #include "ErrorConvention.h"
 
-void Encrypt(QString &text, const QString &key)
+QString Encrypt(QString text, const QString &key)
 {
     Procedure proc(Proc::Allgemein::Encrypt);
     proc.step([&] {
@@ -18,4 +18,5 @@ void Encrypt(QString &text, const QString &key)
             text[i] = Cp1252::decode(QByteArrayView(&scrambled, 1)).at(0);
         }
     });
+    return text;
 }

@@ -62,8 +62,8 @@ QByteArrayView trimmed(QByteArrayView v)
     return v;
 }
 
-// A value in matching double or single quotes is read without them, as the platform's reader
-// does.
+// A value in matching double or single quotes is read without them: a hand-edited file quotes
+// a value to keep blanks at its ends, and the quotes are no part of it.
 QByteArrayView unquoted(QByteArrayView v)
 {
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())

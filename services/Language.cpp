@@ -9,7 +9,7 @@
 
 namespace {
 
-qint16 g_langBase = 0;
+Language g_language;
 
 QString &langPathSlot()
 {
@@ -28,8 +28,9 @@ constexpr qint64 kMaxTableBytes = 1024 * 1024;
 
 constexpr qsizetype kMaxText = 254;
 
-// Primary language ids of the platform and the sub-language of some territories; a territory
-// not listed gets the language's default sub-language 1.
+// What a locale's language id is made of: the primary id of each language and the sub-language
+// of some territories (the first start tells German from German-speaking territories by it); a
+// territory not listed gets the language's default sub-language 1.
 struct LanguageIds
 {
     QLocale::Language language;
@@ -90,15 +91,31 @@ constexpr LanguageIds kLanguageIds[] = {
 
 } // namespace
 
-qint16 langBase()
+Language currentLanguage()
 {
-    return g_langBase;
+    return g_language;
 }
 
-void setLangBase(qint16 base)
+void setCurrentLanguage(Language language)
 {
-    // Whatever a caller got from a file, only the seven bases lead to texts.
-    g_langBase = Setting::Language.brought(base);
+    g_language = language;
+}
+
+QString Language::text(int id) const
+{
+    return GetLang(base() + id);
+}
+
+QString Language::folder() const
+{
+    return text(Txt::LanguageFolder);
+}
+
+QString Language::ownName() const
+{
+    static constexpr const char16_t *kNames[kLanguageCount] = {
+        u"Deutsch", u"English", u"Svenska", u"Italiano", u"Portuguesa", u"Español", u"Français"};
+    return QString::fromUtf16(kNames[m_index]);
 }
 
 QString langFilePath()
@@ -139,7 +156,7 @@ QString GetLang(int n)
 
 QString uiText(int id)
 {
-    return GetLang(langBase() + id);
+    return currentLanguage().text(id);
 }
 
 QString windowsLanguageId(const QLocale &locale)
@@ -161,21 +178,14 @@ QString windowsLanguageId(const QLocale &locale)
     return QStringLiteral("0000");
 }
 
-qint16 langBaseForLanguageId(const QString &languageId)
+Language languageForLanguageId(const QString &languageId)
 {
-    return languageId.left(4) == u"0407" ? 0 : 1000;
+    return Language::fromIndex(languageId.left(4) == u"0407" ? 0 : 1);
 }
 
-qint16 startLangBase(qint16 startCount, const QLocale &locale)
+Language startLanguage(qint16 startCount, const QLocale &locale)
 {
     if (startCount == 0)
-        return langBaseForLanguageId(windowsLanguageId(locale));
-    return Setting::readInRange(Setting::Language);
-}
-
-QString languageOwnName(int index)
-{
-    static constexpr const char16_t *kNames[kLanguageCount] = {
-        u"Deutsch", u"English", u"Svenska", u"Italiano", u"Portuguesa", u"Español", u"Français"};
-    return index >= 0 && index < kLanguageCount ? QString::fromUtf16(kNames[index]) : QString();
+        return languageForLanguageId(windowsLanguageId(locale));
+    return Language::fromBase(Setting::readInRange(Setting::Language));
 }

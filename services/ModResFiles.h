@@ -16,7 +16,7 @@ QByteArray LoadResData(int id, QStringView type);
 // Bitmap id as a picture in the catalogue's pixel units. With a device pixel ratio above 1 the
 // double-size drawing is used, marked with ratio 2, so that it shows crisp at the same size.
 QImage LoadResPicture(int id, qreal devicePixelRatio = 1.0);
-// A picture stored with the windows' design ("tafel", "logo", "tool_start", "flag_3", ...).
+// A picture of the windows' own look ("tafel", "logo", "tool_start", "flag_3", ...).
 QImage LoadWindowPicture(QStringView name, qreal devicePixelRatio = 1.0);
 
 // The path LoadResPicture and LoadWindowPicture try first for a picture at a device pixel ratio:

@@ -94,7 +94,8 @@ qint16 GetIniInt(const QString &section, const QString &key, qint32 defaultValue
     Procedure proc(Proc::Allgemein::GetIniInt);
     proc.step([&] {
         const IniRead read = readIni();
-        // An empty value is no number: the default stands, as with the platform's reader.
+        // An empty value is no number: a key emptied by hand means "not set", so the default
+        // stands.
         const auto value = lookUp(read.file, section, key);
         result = checkedInt16(value && !value->isEmpty() ? IniFile::leadingNumber(*value)
                                                          : defaultValue);
@@ -122,6 +123,11 @@ std::optional<QString> peekIni(const QString &section, const QString &key)
 
 void SaveIni(const QString &section, const QString &key, const QString &value)
 {
+    SaveIniValues({{section, key, value}});
+}
+
+void SaveIniValues(const QList<IniValue> &values)
+{
     Procedure proc(Proc::Allgemein::SaveIni);
     proc.step([&] {
         const IniRead read = readIni();
@@ -135,7 +141,9 @@ void SaveIni(const QString &section, const QString &key, const QString &value)
             settingsNotSaved(WriteTrouble::Refused, path);
             return;
         }
-        const QByteArray updated = IniFile::write(read.file.bytes, section, key, value);
+        QByteArray updated = read.file.bytes;
+        for (const IniValue &v : values)
+            updated = IniFile::write(updated, v.section, v.key, v.value);
         QSaveFile out(path);
         errno = 0;
         if (out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&

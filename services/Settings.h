@@ -2,6 +2,7 @@
 // and the per-user start counter.
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -28,6 +29,15 @@ std::optional<QString> peekIni(const QString &section, const QString &key);
 // fails (a full disk, a folder that cannot be written, a file whose permissions say read-only)
 // loses the value and is passed to settingsNotSaved (SaveTrouble.h).
 void SaveIni(const QString &section, const QString &key, const QString &value);
+struct IniValue
+{
+    QString section;
+    QString key;
+    QString value;
+};
+// Several keys set in the order given, with one read and one replace of the file: a full disk
+// or a crash half-way leaves the file with all of them or none, never a mixture.
+void SaveIniValues(const QList<IniValue> &values);
 // Whether GetIniString would give value back exactly once SaveIni has stored it: the format
 // ends a value at a line end, drops blanks and TABs around it and keeps 254 characters.
 bool iniKeepsExactly(const QString &section, const QString &key, const QString &value);

@@ -67,9 +67,9 @@ Text playerName(int player)
     return {kGame, QStringLiteral("Spieler") + n, QStringLiteral("Spieler ") + n};
 }
 
-Text vocabFile(qint16 base)
+Text vocabFile(::Language language)
 {
-    return {kGame, QStringLiteral("Datei") + numTextPlain(base), QString()};
+    return {kGame, QStringLiteral("Datei") + numTextPlain(language.base()), QString()};
 }
 
 bool Number::inRange(qint32 value) const
@@ -117,6 +117,16 @@ QString read(const Text &setting)
 void write(const Text &setting, const QString &value)
 {
     SaveIni(setting.section, setting.key, value);
+}
+
+void Changes::set(const Number &setting, qint16 value)
+{
+    m_values.append({setting.section, setting.key, numberText(setting, value)});
+}
+
+void Changes::set(const Text &setting, const QString &value)
+{
+    m_values.append({setting.section, setting.key, value});
 }
 
 qint16 readStartCount()

@@ -2,6 +2,9 @@
 // writers go through the typed functions below, so no other file names a settings key.
 #pragma once
 
+#include "Language.h"
+#include "Settings.h"
+
 #include <QString>
 
 namespace Setting {
@@ -54,12 +57,13 @@ extern const Number ShowSolution;
 extern const Number SoundOn; // 0 off, -1 on
 extern const Number LetterStyle;
 extern const Number Background;
-extern const Number Language; // the language base 0, 1000, ... 6000
+extern const Number Language; // the language's base (Language::base)
 extern const Text Password;   // scrambled; empty: no password
 
 Number hints(int player);    // player 1..4
 Text playerName(int player); // player 1..4
-Text vocabFile(qint16 base); // the vocabulary file of a language; empty: its default file
+// The vocabulary file of a language; empty: its default file.
+Text vocabFile(::Language language);
 
 // The stored number, or the default when missing; outside 16 bits is reported (GetIniInt).
 qint16 read(const Number &setting);
@@ -71,6 +75,19 @@ void write(const Number &setting, qint16 value);
 
 QString read(const Text &setting);
 void write(const Text &setting, const QString &value);
+
+// Settings that belong together (the options dialog's OK), written in one replace of the file
+// so that it never holds some of them new and some old.
+class Changes
+{
+public:
+    void set(const Number &setting, qint16 value);
+    void set(const Text &setting, const QString &value);
+    void write() const { SaveIniValues(m_values); }
+
+private:
+    QList<IniValue> m_values;
+};
 
 // The per-user start counter, kept apart from the settings file.
 qint16 readStartCount();

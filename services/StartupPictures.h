@@ -1,5 +1,5 @@
 // The pictures the first windows show, for decoding ahead at start-up (StartupPrefetch): every
-// picture of the windows' design, and the letter style and background the settings choose.
+// picture of the windows' own look, and the letter style and background the settings choose.
 #pragma once
 
 #include <QStringList>

@@ -1,5 +1,5 @@
 // The texts of the language table by name. Text id n of the current language is
-// GetLang(langBase() + n); uiText(id) looks it up.
+// currentLanguage().text(n); uiText(id) looks it up.
 #pragma once
 
 #include <QString>

@@ -44,12 +44,6 @@ qint16 zz(qint16 lo, qint16 hi)
     return result;
 }
 
-QString TrimNull(const QString &s)
-{
-    const qsizetype nul = s.indexOf(QChar(0));
-    return nul < 0 ? s : s.left(nul);
-}
-
 QStringView trimBlanks(QStringView s)
 {
     qsizetype b = 0;

@@ -10,11 +10,8 @@ qint16 zz(qint16 lo, qint16 hi);
 void seedRandom(quint32 seed);
 void seedRandomFromClock();
 
-// The characters before the first NUL, or s itself when it holds none.
-QString TrimNull(const QString &s);
-
-// s without the blanks at both ends; a TAB is part of the text, as the entries' length tests
-// want it.
+// s without the blanks at both ends; a TAB is part of the text: the word lists' length rule
+// counts it.
 QStringView trimBlanks(QStringView s);
 
 // Waits while the window goes on processing events (clicks, painting, timers), without

@@ -293,12 +293,12 @@ void FakeSound::play(Wav::Id id)
 GameRig::GameRig(int languageBase, quint32 seed)
 {
     installLanguageTable(folder.path());
-    setLangBase(qint16(languageBase));
+    setCurrentLanguage(Language::fromBase(languageBase));
     seedRandom(seed);
     QDir(folder.path()).mkpath(languageFolder());
     waits.pressNext = [this] { game.pressNext(); };
     // As the window has it after loading: the language's letters, every button disabled.
-    game.loadStrip(languageBase / 1000);
+    game.loadStrip(Language::fromBase(languageBase));
     for (int b = 0; b < Alphabet::kSlots; ++b)
         board.stripShown[size_t(b)] = game.strip().slot(b).available;
     writeWords({"Hase", "Igel", "Maus", "Affe", "Birne", "Kerze"});
@@ -307,13 +307,13 @@ GameRig::GameRig(int languageBase, quint32 seed)
 
 GameRig::~GameRig()
 {
-    setLangBase(0);
+    setCurrentLanguage(Language());
     setLangFilePath(QString());
 }
 
 QString GameRig::languageFolder() const
 {
-    return folder.path() + u'/' + GetLang(langBase() + 166);
+    return folder.path() + u'/' + currentLanguage().folder();
 }
 
 void GameRig::writeVocabulary(const QByteArray &bytes, const QString &name)

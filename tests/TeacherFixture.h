@@ -28,7 +28,7 @@ struct TeacherFixture
                                 {"quendo.dat", "Apfel\r\nBirne\r\n"}})
     {
         installLanguageTable(folder.path());
-        setLangBase(0);
+        setCurrentLanguage(Language());
         QDir(folder.path()).mkdir("deutsch");
         for (auto it = words.begin(); it != words.end(); ++it)
             folder.write("deutsch/" + it.key(), it.value());

@@ -14,7 +14,7 @@ class TestFrmInfo : public QObject
 
 private slots:
     void initTestCase() { installLanguageTable(m_folder.path()); }
-    void init() { setLangBase(1000); }
+    void init() { setCurrentLanguage(Language::fromIndex(1)); }
 
     void versionLine() { QCOMPARE(frmInfo::versionLine(), QStringLiteral("Quendo  1.31.0555")); }
 
@@ -59,7 +59,7 @@ private slots:
         info.imgLang_Click(1); // the language in use: nothing is written
         QVERIFY(m_folder.read(QStringLiteral("Quendo.ini")).isEmpty());
         info.imgLang_Click(6);
-        QCOMPARE(langBase(), qint16(6000));
+        QCOMPARE(currentLanguage().index(), 6);
         QCOMPARE(info.readMeText(), QStringLiteral("Pour plus d'informations, voir README.TXT!"));
         QVERIFY(m_folder.read(QStringLiteral("Quendo.ini")).contains("Sprache= 6000\r\n"));
     }

@@ -15,7 +15,10 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <memory>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -142,7 +145,7 @@ private slots:
         QCOMPARE(nameOf("chkSound"), "Geräusche");
         QCOMPARE(nameOf("cmdOK"), "OK");
         m_dialog.reset();
-        setLangBase(1000);
+        setCurrentLanguage(Language::fromIndex(1));
         open();
         QCOMPARE(nameOf("vsczahl0"), "Players");
         QCOMPARE(nameOf("vsczahl2"), "Hints 2");
@@ -151,19 +154,19 @@ private slots:
         QCOMPARE(nameOf("txtSpieler3"), "Names 4");
         QCOMPARE(nameOf("wortsch"), "Vocabulary");
         QCOMPARE(nameOf("EditButt"), "Edit vocabulary");
-        setLangBase(0);
+        setCurrentLanguage(Language());
     }
 
     void tidyInEveryLanguage_data()
     {
-        QTest::addColumn<int>("base");
-        for (int digit = 0; digit < kLanguageCount; ++digit)
-            QTest::newRow(qPrintable(languageOwnName(digit))) << digit * 1000;
+        QTest::addColumn<int>("index");
+        for (int index = 0; index < kLanguageCount; ++index)
+            QTest::newRow(qPrintable(Language::fromIndex(index).ownName())) << index;
     }
     void tidyInEveryLanguage()
     {
-        QFETCH(int, base);
-        setLangBase(qint16(base));
+        QFETCH(int, index);
+        setCurrentLanguage(Language::fromIndex(index));
         open();
         const QStringList problems = untidy(m_dialog.get());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));
@@ -380,6 +383,30 @@ private slots:
                                         "Spieler4=Spieler 4\r\n"
                                         "Datei0=tiere.dat\r\n"
                                         "Sound= 0\r\n"));
+    }
+
+    void okThatCannotWriteEverythingLeavesTheOldFileWhole()
+    {
+        const QByteArray old("[Einstellungen]\r\nnumPlayers= 4\r\nSpieler1=Anna\r\n");
+        m_f->folder.write("Quendo.ini", old);
+        m_f->state.numPlayers = 2;
+        open();
+        // A nearly full disk: room for the first few keys of OK but not for all of them.
+        const rlimit before = [] {
+            rlimit l{};
+            getrlimit(RLIMIT_FSIZE, &l);
+            return l;
+        }();
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const auto restore = qScopeGuard([&] {
+            setrlimit(RLIMIT_FSIZE, &before);
+            std::signal(SIGXFSZ, oldHandler);
+        });
+        rlimit small = before;
+        small.rlim_cur = rlim_t(old.size() + 40);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        get<QPushButton>("cmdOK")->click();
+        QCOMPARE(m_f->ini(), old);
     }
 
     void rememberedFile_data()

@@ -107,7 +107,7 @@ class TestFrmQuendo : public QObject
             QDir(m_folder->path()).mkdir(folder);
             m_folder->write(folder + QStringLiteral("/quendo.dat"), words);
         }
-        setLangBase(0);
+        setCurrentLanguage(Language());
         m_fakeDialogs = std::make_unique<FakeDialogs>();
         m_realDialogs = std::make_unique<MessageBoxDialogs>();
         m_window = std::make_unique<QuendoUnderTest>(
@@ -327,7 +327,7 @@ private slots:
         openWindow(kQuiet);
         click(child("imgLang1"));
         QVERIFY(m_fakeDialogs->shown.isEmpty()); // no question without a game
-        QCOMPARE(langBase(), qint16(1000));
+        QCOMPARE(currentLanguage().index(), 1);
         // The flag of the language in use wears the frame.
         QVERIFY(child<ClickableImage>("imgLang1")->isMarked());
         QVERIFY(!child<ClickableImage>("imgLang0")->isMarked());
@@ -443,14 +443,14 @@ private slots:
         QCOMPARE(m_fakeDialogs->shown.first().text,
                  QStringLiteral("Hierdurch wird das Spiel neu gestartet!\n\n"
                                 "Ceci démarrera une nouvelle partie!"));
-        QCOMPARE(langBase(), qint16(0));
+        QCOMPARE(currentLanguage().index(), 0);
         QCOMPARE(state().foundCount, qint16(2));
         QCOMPARE(iniValue(QStringLiteral("Optionen"), QStringLiteral("Sprache")),
                  QStringLiteral("0"));
         // OK: the game starts anew in English with a fresh word.
         m_fakeDialogs->answers = {true};
         click(child("imgLang1"));
-        QCOMPARE(langBase(), qint16(1000));
+        QCOMPARE(currentLanguage().index(), 1);
         QVERIFY(state().gameRunning);
         QCOMPARE(state().foundCount, qint16(0));
         QVERIFY(letterButton(u'N')->isVisible());
@@ -594,7 +594,7 @@ private slots:
     {
         openWindow("[Einstellungen]\r\nnumPlayers=9\r\nLetter=77\r\nBack=-4\r\n"
                    "[Optionen]\r\nSprache=2500\r\n");
-        QCOMPARE(langBase(), qint16(0));
+        QCOMPARE(currentLanguage().index(), 0);
         QCOMPARE(state().numPlayers, qint16(4));
         // Letter style 10 and background 0 are what the window shows.
         QCOMPARE(strip(0)->pixmap().toImage(),

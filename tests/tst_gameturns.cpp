@@ -365,7 +365,7 @@ private slots:
         QCOMPARE(rig.state.scores[0], qint16(0));
     }
 
-    void enterPressesNext()
+    void nextActsOnlyDuringTheHandOver()
     {
         GameRig rig;
         rig.state.hintsPerWord.fill(0);
@@ -375,7 +375,7 @@ private slots:
         rig.waits.pressNext = nullptr;
         rig.waits.atNextWait([&] {
             rig.game.Form_KeyPress(u'h'); // the strip is off during the hand-over
-            rig.game.Form_KeyPress(QChar(13));
+            rig.game.pressNext();
         });
         rig.solve();
         QCOMPARE(rig.state.currentPlayer, qint16(1));
@@ -383,8 +383,8 @@ private slots:
         QVERIFY(!rig.board.next);
         QCOMPARE(rig.game.phase(), TurnPhase::Guessing);
         QVERIFY(rig.record.faults.isEmpty());
-        // Enter without a hand-over does nothing.
-        rig.game.Form_KeyPress(QChar(13));
+        // Next without a hand-over does nothing.
+        rig.game.pressNext();
         QCOMPARE(rig.state.currentPlayer, qint16(1));
     }
 

@@ -56,8 +56,8 @@ private slots:
     {
         for (int digit = 0; digit < kLanguageCount; ++digit) {
             for (const int id : tableIds()) {
-                const int n = digit * 1000 + id;
-                QVERIFY2(!GetLang(n).isEmpty(), qPrintable(QString::number(n)));
+                QVERIFY2(!Language::fromIndex(digit).text(id).isEmpty(),
+                         qPrintable(QStringLiteral("%1: %2").arg(digit).arg(id)));
             }
         }
     }
@@ -78,10 +78,11 @@ private slots:
         }
         QCOMPARE(keys.size(), tableIds().size() * kLanguageCount);
         for (qsizetype i = 1; i < keys.size(); ++i) {
-            const int a = keys[i - 1], b = keys[i];
-            const bool next = (a % 1000 == b % 1000 && b / 1000 == a / 1000 + 1) ||
-                              (a % 1000 < b % 1000 && a / 1000 == 6 && b / 1000 == 0);
-            QVERIFY2(next, qPrintable(QStringLiteral("%1 then %2").arg(a).arg(b)));
+            // Keys are the language digit followed by the three-digit id.
+            const auto [la, ia] = std::div(keys[i - 1], 1000);
+            const auto [lb, ib] = std::div(keys[i], 1000);
+            const bool next = (ia == ib && lb == la + 1) || (ia < ib && la == 6 && lb == 0);
+            QVERIFY2(next, qPrintable(QStringLiteral("%1 then %2").arg(keys[i - 1]).arg(keys[i])));
         }
         // Padding in the file that the lookup removes.
         QVERIFY(table.contains("\r\n0182= Unentschieden!"));
@@ -151,10 +152,10 @@ private slots:
         QFETCH(int, given);
         QFETCH(int, taken);
         QFETCH(QString, readMe);
-        setLangBase(qint16(given));
-        const int base = langBase();
-        const QString text = GetLang(langBase() + 116);
-        setLangBase(0);
+        setCurrentLanguage(Language::fromBase(given));
+        const int base = currentLanguage().base();
+        const QString text = currentLanguage().text(116);
+        setCurrentLanguage(Language());
         QCOMPARE(base, taken);
         QCOMPARE(text, readMe);
     }
@@ -164,7 +165,7 @@ private slots:
         for (int digit = 0; digit < kLanguageCount; ++digit) {
             QSet<QString> seen;
             for (int id = 300; id <= 349; ++id) {
-                const QString word = GetLang(digit * 1000 + id);
+                const QString word = Language::fromIndex(digit).text(id);
                 QVERIFY2(Alphabet::isSolvable(word, digit),
                          qPrintable(QStringLiteral("%1: %2").arg(digit).arg(word)));
                 // German and English stand as given; the others must fit the small board.
@@ -212,16 +213,16 @@ private slots:
         QFETCH(QString, id);
         QFETCH(int, firstStartBase);
         QCOMPARE(windowsLanguageId(QLocale(locale)), id);
-        QCOMPARE(int(startLangBase(0, QLocale(locale))), firstStartBase);
+        QCOMPARE(int(startLanguage(0, QLocale(locale)).base()), firstStartBase);
     }
 
     void laterStartsTakeTheStoredLanguage()
     {
         ProgramFolder folder;
-        QCOMPARE(int(startLangBase(3, QLocale(QStringLiteral("de_DE")))), 0);
+        QCOMPARE(startLanguage(3, QLocale(QStringLiteral("de_DE"))).base(), 0);
         SaveIni(QStringLiteral("Optionen"), QStringLiteral("Sprache"), numText(6000));
-        QCOMPARE(int(startLangBase(3, QLocale(QStringLiteral("de_DE")))), 6000);
-        QCOMPARE(int(startLangBase(0, QLocale(QStringLiteral("de_DE")))), 0);
+        QCOMPARE(startLanguage(3, QLocale(QStringLiteral("de_DE"))).base(), 6000);
+        QCOMPARE(startLanguage(0, QLocale(QStringLiteral("de_DE"))).base(), 0);
     }
 
     void handEditedLanguageBasesFallBackToGerman()
@@ -230,10 +231,10 @@ private slots:
         for (const char *stored : {"1500", "7000", "-1000", "200", "x"}) {
             folder.write(QStringLiteral("Quendo.ini"),
                          QByteArray("[Optionen]\r\nSprache=") + stored + "\r\n");
-            QCOMPARE(int(startLangBase(3, QLocale(QStringLiteral("de_DE")))), 0);
+            QCOMPARE(startLanguage(3, QLocale(QStringLiteral("de_DE"))).base(), 0);
         }
         folder.write(QStringLiteral("Quendo.ini"), "[Optionen]\r\nSprache= 5000\r\n");
-        QCOMPARE(int(startLangBase(3, QLocale(QStringLiteral("en_US")))), 5000);
+        QCOMPARE(startLanguage(3, QLocale(QStringLiteral("en_US"))).base(), 5000);
     }
 };
 

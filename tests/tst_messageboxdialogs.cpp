@@ -88,7 +88,7 @@ private slots:
         QFETCH(int, base);
         QFETCH(QString, yes);
         QFETCH(QString, no);
-        setLangBase(qint16(base));
+        setCurrentLanguage(Language::fromBase(base));
         bool answer = true;
         const QStringList seen = whenOpen(
             no, [&] { answer = m_dialogs.askYesNo(nullptr, GetLang(base + 142), "Quendo"); });
@@ -119,7 +119,7 @@ private slots:
         QFETCH(int, base);
         QFETCH(QString, ok);
         QFETCH(QString, cancel);
-        setLangBase(qint16(base));
+        setCurrentLanguage(Language::fromBase(base));
         const QStringList sortedBoth = QStringList({std::min(ok, cancel), std::max(ok, cancel)});
         bool answer = false;
         QCOMPARE(whenOpen(ok, [&] { answer = m_dialogs.askOkCancel(nullptr, "?", ""); }),

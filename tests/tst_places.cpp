@@ -81,7 +81,7 @@ private slots:
     {
         setWritableProbe(nullptr);
         g_readOnly.clear();
-        setLangBase(0);
+        setCurrentLanguage(Language());
         setLangFilePath(QString());
     }
 
@@ -139,7 +139,7 @@ private slots:
     {
         ProgramFolder folder;
         installLanguageTable(folder.path());
-        setLangBase(1000);
+        setCurrentLanguage(Language::fromIndex(1));
         QDir(folder.path()).mkdir("english");
         folder.write("english/quendo.dat", "shipped\r\n");
         folder.write("english/animals.dat", "zebra\r\n");

@@ -257,7 +257,7 @@ private slots:
     {
         ProgramFolder folder;
         installLanguageTable(folder.path());
-        setLangBase(1000);
+        setCurrentLanguage(Language::fromIndex(1));
         const UserStoreFile counter;
         QFile::remove(counter.path());
         QVERIFY(QDir().mkpath(counter.path()));
@@ -265,7 +265,7 @@ private slots:
         SettingsNotice notice(dialogs);
         Setting::writeStartCount(4);
         QVERIFY(QDir(counter.path()).removeRecursively());
-        setLangBase(0);
+        setCurrentLanguage(Language::fromIndex(0));
         setLangFilePath(QString());
         QCOMPARE(dialogs.texts(),
                  QStringList({QStringLiteral("Quendo could not save its settings: the settings "
@@ -283,7 +283,7 @@ private slots:
         Setting::write(Setting::Background, 0);
         Setting::write(Setting::hints(4), 0);
         Setting::write(Setting::playerName(2), QStringLiteral(" Ben "));
-        Setting::write(Setting::vocabFile(6000), QStringLiteral("animaux.dat"));
+        Setting::write(Setting::vocabFile(Language::fromIndex(6)), QStringLiteral("animaux.dat"));
         Setting::write(Setting::Language, 6000);
         QCOMPARE(folder.read(QStringLiteral("Quendo.ini")),
                  QByteArray("[Einstellungen]\r\nnumPlayers= 3\r\nSound=-1\r\nLetter=8\r\n"

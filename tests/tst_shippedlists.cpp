@@ -19,7 +19,7 @@ private slots:
     {
         QTest::addColumn<int>("digit");
         for (int digit = 0; digit < kLanguageCount; ++digit)
-            QTest::newRow(qPrintable(GetLang(digit * 1000 + 166))) << digit;
+            QTest::newRow(qPrintable(Language::fromIndex(digit).folder())) << digit;
     }
 
     void everyLanguageHasAPlayableList()
@@ -27,8 +27,8 @@ private slots:
         QFETCH(int, digit);
         const QString bin = qEnvironmentVariable("QUENDO_BIN_DIR");
         QVERIFY(!bin.isEmpty());
-        const QString path =
-            bin + u'/' + GetLang(digit * 1000 + 166) + u'/' + GetLang(digit * 1000 + 146);
+        const QString path = bin + u'/' + Language::fromIndex(digit).folder() + u'/' +
+                             Language::fromIndex(digit).text(146);
         QFile file(path);
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
         const QByteArray bytes = file.readAll();

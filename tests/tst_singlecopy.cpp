@@ -156,10 +156,10 @@ private slots:
         QFETCH(QString, text);
         holdLanguageTable(builtLanguageTable());
         setLangFilePath(QString());
-        setLangBase(qint16(base));
+        setCurrentLanguage(Language::fromBase(base));
         const auto back = qScopeGuard([] {
             holdLanguageTable(QByteArray());
-            setLangBase(0);
+            setCurrentLanguage(Language());
         });
         FakeDialogs dialogs;
         const TempFolder none{QString(),

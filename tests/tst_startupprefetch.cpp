@@ -51,7 +51,7 @@ class TestStartupPrefetch : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { setLangBase(1000); }
+    void init() { setCurrentLanguage(Language::fromIndex(1)); }
 
     void decodedAheadIsWhatDecodingGivesAndIsHandedOutOnce()
     {

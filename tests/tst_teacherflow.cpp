@@ -70,8 +70,7 @@ private slots:
                         "Tipps2= 0\r\n");
         QDir(m_folder->path()).mkdir("deutsch");
         m_folder->write("deutsch/quendo.dat", "Banane\r\n");
-        setLangBase(0);
-        WEdit::setVocabChanged(false);
+        setCurrentLanguage(Language());
         m_dialogs = std::make_unique<FakeDialogs>();
         m_window = std::make_unique<QuendoUnderTest>(*m_dialogs);
         m_window->show();

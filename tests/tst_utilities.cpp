@@ -10,16 +10,6 @@ class TestUtilities : public QObject
 {
     Q_OBJECT
 private slots:
-    void trimNullCutsAtTheFirstNul()
-    {
-        QString buffer = QStringLiteral("/tmp/quendo/");
-        buffer += QChar(0);
-        buffer += QString(256 - buffer.size(), QLatin1Char(' '));
-        QCOMPARE(TrimNull(buffer), QStringLiteral("/tmp/quendo/"));
-        QCOMPARE(TrimNull(QStringLiteral("no nul")), QStringLiteral("no nul"));
-        QCOMPARE(TrimNull(QString(QChar(0))), QString());
-    }
-
     void zzCoversTheClosedRangeAndNothingElse()
     {
         seedRandom(42);

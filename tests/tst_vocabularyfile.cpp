@@ -199,7 +199,7 @@ private slots:
     {
         ProgramFolder folder;
         installLanguageTable(folder.path());
-        setLangBase(6000);
+        setCurrentLanguage(Language::fromIndex(6));
         QCOMPARE(languageFolder(), folder.path() + QStringLiteral("/français"));
         QCOMPARE(defaultFileName(), QStringLiteral("quendo.dat"));
         QCOMPARE(editorFileName(QString()), QStringLiteral("quendo.dat"));
@@ -209,7 +209,7 @@ private slots:
         QCOMPARE(gameFileName("animaux.dat"), QStringLiteral("animaux.dat"));
         QCOMPARE(gameFileName("fehlt.dat"), QStringLiteral("quendo.dat"));
         QCOMPARE(gameFileName(QString()), QStringLiteral("quendo.dat"));
-        setLangBase(0);
+        setCurrentLanguage(Language());
         setLangFilePath(QString());
     }
 
@@ -268,7 +268,7 @@ private slots:
         QFETCH(QString, editor);
         ProgramFolder folder;
         installLanguageTable(folder.path());
-        setLangBase(1000);
+        setCurrentLanguage(Language::fromIndex(1));
         QDir(folder.path()).mkpath("english/sub");
         folder.write("english/tiere.dat", "Affe\r\n");
         folder.write("english/..tiere..dat", "Affe\r\n");
@@ -279,7 +279,7 @@ private slots:
         QVERIFY(QFile::link("tiere.dat", folder.file("english/beside.dat")));
         const QString gameName = gameFileName(stored);
         const QString editorName = editorFileName(stored);
-        setLangBase(0);
+        setCurrentLanguage(Language());
         setLangFilePath(QString());
         QCOMPARE(gameName, game);
         QCOMPARE(editorName, editor);
@@ -330,7 +330,7 @@ private slots:
     {
         ProgramFolder folder;
         installLanguageTable(folder.path());
-        setLangBase(1000);
+        setCurrentLanguage(Language::fromIndex(1));
         QVERIFY(QDir(folder.path()).mkpath("english"));
         QVERIFY(QDir(folder.path()).mkpath("elsewhere"));
         folder.write("english/quendo.dat", "Affe\r\n");
@@ -347,11 +347,11 @@ private slots:
 
         // A language folder that is a link leads out as a whole.
         QVERIFY(QFile::link("elsewhere", folder.file("français")));
-        setLangBase(6000);
+        setCurrentLanguage(Language::fromIndex(6));
         const QStringList names = listNames("*.dat");
         const QString game = gameFileName("x.dat");
         const auto saved = errorOf([&] { writeFile(listPath("x.dat"), {"Neu"}); });
-        setLangBase(0);
+        setCurrentLanguage(Language::fromIndex(0));
         setLangFilePath(QString());
         QCOMPARE(names, QStringList());
         QCOMPARE(game, QStringLiteral("quendo.dat"));

@@ -41,6 +41,13 @@ class TestWEdit : public QObject
     template <typename T> T *get(const QString &name) { return child<T>(m_editor.get(), name); }
     QLineEdit *text1() { return get<QLineEdit>("Text1"); }
     QListWidget *list1() { return get<QListWidget>("List1"); }
+    QStringList shown()
+    {
+        QStringList items;
+        for (int i = 0; i < list1()->count(); ++i)
+            items << list1()->item(i)->text();
+        return items;
+    }
     void press(const QString &button) { get<QPushButton>(button)->click(); }
     // Key presses carrying each character, as a keyboard of any layout sends them.
     void type(const QString &keys)
@@ -67,7 +74,6 @@ private slots:
             {"quendo.dat", "Zebra\r\nApfel\r\nKrokodil\r\nBirne, Maus\r\nStra\xDF"
                            "e\r\n"}}); // Windows-1252
         m_f->state.vocabFile = "quendo.dat";
-        WEdit::setVocabChanged(false);
     }
     void cleanup()
     {
@@ -115,7 +121,7 @@ private slots:
     void tidyInEveryLanguage()
     {
         for (int digit = 0; digit < kLanguageCount; ++digit) {
-            setLangBase(qint16(digit * 1000));
+            setCurrentLanguage(Language::fromIndex(digit));
             open();
             const QStringList problems = untidy(m_editor.get());
             QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));
@@ -220,7 +226,7 @@ private slots:
         QCOMPARE(list1()->selectedItems().size(), 1);
         QCOMPARE(list1()->selectedItems().first()->text(), selected);
         QCOMPARE(list1()->currentItem()->text(), selected);
-        QVERIFY(WEdit::vocabChanged());
+        QVERIFY(m_f->state.vocabChanged);
         QVERIFY(m_f->dialogs.shown.isEmpty());
     }
 
@@ -301,7 +307,7 @@ private slots:
         QStringList expected = before + added;
         VocabularyFile::sortForEditor(expected);
         QCOMPARE(m_editor->entries(), expected);
-        QCOMPARE(WEdit::vocabChanged(), !added.isEmpty());
+        QCOMPARE(m_f->state.vocabChanged, !added.isEmpty());
         const QStringList refusal = {"Hier lassen sich nur Textdateien bis 16 MB ablegen. Nicht "
                                      "übernommen:\n" +
                                      path};
@@ -315,12 +321,12 @@ private slots:
         QTest::keyClick(text1(), Qt::Key_Return);
         QCOMPARE(m_editor->entries(),
                  QStringList({"Apfel", "Birne", "Krähe", "Krokodil", "Maus", "Strasse", "Zebra"}));
+        QCOMPARE(shown(), m_editor->entries());
         QCOMPARE(text1()->text(), "");
-        QVERIFY(WEdit::vocabChanged());
-        WEdit::setVocabChanged(false);
+        QVERIFY(m_f->state.vocabChanged);
         QTest::keyClick(text1(), Qt::Key_Return); // nothing to add, yet a change
         QCOMPARE(m_editor->entries().size(), 7);
-        QVERIFY(WEdit::vocabChanged());
+        QVERIFY(m_f->state.vocabChanged);
     }
 
     void duplicatesAreKept()
@@ -354,8 +360,9 @@ private slots:
         QVERIFY(get<QPushButton>("Loesch")->isEnabled());
         press("Loesch");
         QCOMPARE(m_editor->entries(), QStringList({"Birne", "Maus", "Strasse"}));
+        QCOMPARE(shown(), m_editor->entries());
         QVERIFY(!get<QPushButton>("Loesch")->isEnabled());
-        QVERIFY(WEdit::vocabChanged());
+        QVERIFY(m_f->state.vocabChanged);
         QCOMPARE(QApplication::focusWidget(), list1());
     }
 
@@ -399,7 +406,7 @@ private slots:
                                             "verwenden. Bitte nehmen Sie einen kurzen Namen aus "
                                             "Buchstaben und Ziffern."),
                  refusals);
-        QVERIFY(!WEdit::vocabChanged());
+        QVERIFY(!m_f->state.vocabChanged);
         // Nothing is written before Save, and nothing outside the folder ever.
         QCOMPARE(QDir(m_f->folder.file("deutsch")).entryList(QDir::Files),
                  QStringList({"quendo.dat"}));
@@ -443,7 +450,7 @@ private slots:
         QCOMPARE(m_f->words("quendo.dat"), "Apfel\r\nBirne\r\nDer Mond scheint\r\nKrokodil\r\n"
                                            "Maus\r\nStrasse\r\nZebra\r\n");
         QCOMPARE(m_f->pool.entries(), m_editor->entries());
-        QVERIFY(!WEdit::vocabChanged());
+        QVERIFY(!m_f->state.vocabChanged);
         QVERIFY(m_f->state.settingsChanged);
         QVERIFY(m_editor->isVisible());
     }
@@ -521,7 +528,7 @@ private slots:
         QCOMPARE(m_f->words("quendo.dat"), "Zebra\r\nApfel\r\nKrokodil\r\nBirne, Maus\r\nStra\xDF"
                                            "e\r\n");
         QVERIFY(m_f->pool.isEmpty());
-        QVERIFY(WEdit::vocabChanged());
+        QVERIFY(m_f->state.vocabChanged);
         QVERIFY(!m_f->state.settingsChanged);
     }
 
@@ -613,7 +620,7 @@ private slots:
         QCOMPARE(m_f->errors.errors().size(), 1);
         QVERIFY(m_editor->isVisible());
         QCOMPARE(m_editor->entries(), work);
-        QVERIFY(WEdit::vocabChanged());
+        QVERIFY(m_f->state.vocabChanged);
         QCOMPARE(m_f->words("quendo.dat"), "Zebra\r\nApfel\r\nKrokodil\r\nBirne, Maus\r\nStra\xDF"
                                            "e\r\n");
         // Once the save works, OK closes.
@@ -654,7 +661,7 @@ private slots:
         QCOMPARE(m_f->pool.entries().first(), "affe");
         QCOMPARE(m_f->pool.size(), 7);
         QVERIFY(m_f->state.settingsChanged);
-        QCOMPARE(WEdit::vocabChanged(), !save);
+        QCOMPARE(m_f->state.vocabChanged, !save);
         QCOMPARE(m_f->words("quendo.dat") == before, !save);
     }
 
@@ -665,7 +672,7 @@ private slots:
         press("Hinzuf");
         QTest::keyClick(m_editor.get(), Qt::Key_Escape);
         QVERIFY(!m_editor->isVisible());
-        QVERIFY(!WEdit::vocabChanged());
+        QVERIFY(!m_f->state.vocabChanged);
         QVERIFY(m_f->pool.isEmpty());
 
         // The close box runs none of the buttons: the change is asked about at the next OK.
@@ -673,7 +680,7 @@ private slots:
         type("Affe");
         press("Hinzuf");
         m_editor->close();
-        QVERIFY(WEdit::vocabChanged());
+        QVERIFY(m_f->state.vocabChanged);
         QVERIFY(m_f->pool.isEmpty());
         open();
         m_f->dialogs.answers = {false};

@@ -218,22 +218,22 @@ void sortForEditor(QStringList &entries)
 
 QString languageFolder()
 {
-    return programFolder() + u'/' + uiText(Txt::LanguageFolder);
+    return programFolder() + u'/' + currentLanguage().folder();
 }
 
 QStringList languageFolders()
 {
-    return listFolders(uiText(Txt::LanguageFolder));
+    return listFolders(currentLanguage().folder());
 }
 
 QString saveFolder()
 {
-    return listSaveFolder(uiText(Txt::LanguageFolder));
+    return listSaveFolder(currentLanguage().folder());
 }
 
 QString listPath(const QString &name)
 {
-    return ::listPath(uiText(Txt::LanguageFolder), name);
+    return ::listPath(currentLanguage().folder(), name);
 }
 
 QStringList listNames(const QString &pattern)

@@ -295,11 +295,8 @@ QString newFileNameCheck(QByteArrayView input)
 QString passwordCheck(QByteArrayView input)
 {
     for (const QString &password : typedTexts(input)) {
-        QString scrambled = password;
-        Encrypt(scrambled, kPasswordKey);
-        QString back = scrambled;
-        Encrypt(back, kPasswordKey);
-        if (back != password)
+        const QString scrambled = Encrypt(password, kPasswordKey);
+        if (Encrypt(scrambled, kPasswordKey) != password)
             return QStringLiteral("scrambling twice does not give the password: ") + show(input);
         if (password.isEmpty() || PasswordLock::refusal(password) != PasswordLock::Refusal::None)
             continue;

@@ -21,7 +21,7 @@ public:
         if (m_ready)
             writeFileAtomically(path, table.readAll());
         setLangFilePath(path);
-        setLangBase(0);
+        setCurrentLanguage(Language());
     }
     ~BenchFolder() { setProgramFolder(QString()); }
     BenchFolder(const BenchFolder &) = delete;

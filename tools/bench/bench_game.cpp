@@ -100,8 +100,9 @@ int main(int argc, char **argv)
             entry += parts[(i + k * 3) % 7];
         file += entry.left(4 + i % 20) + "\r\n";
     }
-    QDir(dir.path()).mkdir(GetLang(166));
-    writeFileAtomically(dir.path() + u'/' + GetLang(166) + QStringLiteral("/quendo.dat"), file);
+    QDir(dir.path()).mkdir(Language().folder());
+    writeFileAtomically(dir.path() + u'/' + Language().folder() + QStringLiteral("/quendo.dat"),
+                        file);
 
     GameState state;
     state.soundOn = 0;
@@ -110,7 +111,7 @@ int main(int argc, char **argv)
     NullWindow window;
     Game game(state, window.roles(), window);
     window.pressNext = [&] { game.pressNext(); };
-    game.loadStrip(0);
+    game.loadStrip(Language());
 
     std::vector<double> fills;
     for (int r = 0; r < 20; ++r) {

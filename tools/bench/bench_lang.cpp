@@ -25,7 +25,7 @@ int main(int argc, char **argv)
     clock.start();
     for (int r = 0; r < rounds; ++r) {
         for (const int id : ids)
-            chars += GetLang((r % 7) * 1000 + id).size();
+            chars += Language::fromIndex(r % 7).text(id).size();
     }
     const double perLookupUs = double(clock.nsecsElapsed()) / 1000.0 / (rounds * 5);
     std::printf("GetLang: %.1f us per lookup (%d lookups, %lld characters)\n", perLookupUs,

@@ -106,8 +106,8 @@ int main(int argc, char **argv)
     if (!dir.ready())
         return 1;
     const QByteArray words = fullList();
-    const QString folder = dir.path() + u'/' + GetLang(166);
-    QDir(dir.path()).mkdir(GetLang(166));
+    const QString folder = dir.path() + u'/' + Language().folder();
+    QDir(dir.path()).mkdir(Language().folder());
     writeFileAtomically(folder + QStringLiteral("/quendo.dat"), words);
     writeFileAtomically(dir.path() + QStringLiteral("/Quendo.ini"),
                         "[Einstellungen]\r\nSound= 0\r\nnumPlayers= 1\r\n");
@@ -124,7 +124,6 @@ int main(int argc, char **argv)
     std::map<std::string, std::vector<double>> times;
     for (int run = 0; run < runs; ++run) {
         writeFileAtomically(folder + QStringLiteral("/quendo.dat"), words);
-        WEdit::setVocabChanged(false);
         QElapsedTimer clock;
         frmOpt *options = nullptr;
         WEdit *editor = nullptr;

@@ -36,7 +36,7 @@ bool usable(const QString &fileName)
         return false;
     if (QFile::encodeName(fileName).size() > kMaxNameBytes)
         return false;
-    const Setting::Text remembered = Setting::vocabFile(langBase());
+    const Setting::Text remembered = Setting::vocabFile(currentLanguage());
     return iniKeepsExactly(remembered.section, remembered.key, fileName);
 }
 

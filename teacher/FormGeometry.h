@@ -1,7 +1,8 @@
-// Puts the controls of a dialog where its design places them, in twips (15 to a pixel), and
-// makes room where a caption in the current language needs more than the design gives it:
-// the control grows, whatever stands to its right in the same band moves along, and the frame
-// or the dialog around it grows. Nothing is ever cut.
+// Puts the controls of a dialog where its table places them, in twips (15 to a pixel, so that
+// places between two pixels stay whole numbers), and makes room where a caption in the current
+// language needs more than the table gives it: the control grows, whatever stands to its right
+// in the same band moves along, and the frame or the dialog around it grows. Nothing is ever
+// cut.
 #pragma once
 
 #include <QList>
@@ -37,7 +38,7 @@ public:
     static int pixels(int twips);
     static QRect pixels(const QRect &twips);
 
-    // The top widget is the dialog; its design client size is given in twips.
+    // The top widget is the dialog; its client size in the table is given in twips.
     FormGeometry(QWidget *top, QSize clientTwips);
     void add(const Item &item);
     // Lays everything out for the texts the controls hold now.

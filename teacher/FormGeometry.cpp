@@ -23,7 +23,7 @@ bool sideBySide(const QRect &a, const QRect &b)
 }
 
 // Entry boxes and buttons need their full height to show their text. Check boxes and option
-// buttons keep one line, centred where the design's wrapped caption was.
+// buttons keep one line, centred on the rows their table gives them, which may be room for two.
 int heightFor(const QWidget *w, int designHeight)
 {
     if (qobject_cast<const QCheckBox *>(w) || qobject_cast<const QRadioButton *>(w))

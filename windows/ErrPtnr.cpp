@@ -26,7 +26,8 @@
 
 namespace {
 
-// The design is measured in twips, 15 to the pixel.
+// The report's layout table counts in twips, 15 to the pixel, as the teacher's dialogs do: places
+// between two pixels stay whole numbers and are rounded once.
 constexpr int px(int twips)
 {
     return twips / 15;
@@ -91,8 +92,9 @@ const QString kMailText =
     }
         .join(QStringLiteral("\r\n"));
 
-// The words of a caption one over the other: the design pads its captions with blanks so that
-// they break into German over English ("Ignorieren" over "Ignore").
+// The words of a caption one over the other: the report speaks to German and English readers at
+// once, so its captions are padded with blanks to break German over English ("Ignorieren" over
+// "Ignore").
 QString stacked(const QString &caption)
 {
     static const QRegularExpression blanks(QStringLiteral(" +"));
@@ -432,8 +434,8 @@ void ErrPtnr::tell(const QString &german, const QString &english)
                       Dialogs::Icon::Exclamation);
 }
 
-// The boxes keep the design's sizes whatever font the desktop uses, so the font shrinks until
-// every fixed text fits its box.
+// The boxes keep their fixed sizes whatever font the desktop uses (the report's layout counts on
+// them), so the font shrinks until every fixed text fits its box.
 void ErrPtnr::fitFont()
 {
     constexpr qreal kSmallest = 6.5;

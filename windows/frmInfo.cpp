@@ -91,7 +91,7 @@ frmInfo::frmInfo(QWidget *parent) : QDialog(parent)
             flagRows->addLayout(row);
         }
         auto *flag = new ClickableImage(this);
-        flag->setToolTip(languageOwnName(i));
+        flag->setToolTip(Language::fromIndex(i).ownName());
         connect(flag, &ClickableImage::clicked, this, [this, i] { imgLang_Click(i); });
         m_flags[i] = flag;
         row->addWidget(flag);
@@ -153,7 +153,7 @@ void frmInfo::Sprache()
         m_version->setText(versionLine());
         m_readMe->setText(uiText(Txt::SeeReadMe));
         for (int i = 0; i < kLanguageCount; ++i)
-            m_flags[size_t(i)]->setMarked(i * 1000 == langBase());
+            m_flags[size_t(i)]->setMarked(i == currentLanguage().index());
     });
 }
 
@@ -163,10 +163,10 @@ void frmInfo::imgLang_Click(int index)
     proc.step([&] {
         if (index < 0 || index >= kLanguageCount)
             throw RunTimeError(ErrNo::SubscriptOutOfRange, QString::number(index));
-        if (index * 1000 == langBase())
+        if (index == currentLanguage().index())
             return;
-        setLangBase(qint16(index * 1000));
-        Setting::write(Setting::Language, langBase());
+        setCurrentLanguage(Language::fromIndex(index));
+        Setting::write(Setting::Language, currentLanguage().base());
         Sprache();
     });
 }

@@ -21,11 +21,6 @@ public:
     // Loads the editor (Form_Load): texts, the longest entry, the file's entries.
     WEdit(const TeacherTools &tools, QWidget *parent = nullptr);
 
-    // Whether the list changed since the last save; it outlives the editor, so a change left
-    // behind by the window's close box is asked about at the next OK.
-    static bool vocabChanged();
-    static void setVocabChanged(bool changed);
-
     void Hinzuf_Click();
     void Loesch_Click();
     void cmdNeu_Click();
@@ -33,7 +28,7 @@ public:
     void OK_Click();
     void Abbruch_Click();
 
-    QStringList entries() const;
+    const QStringList &entries() const { return m_entries; }
 
 protected:
     // Esc is Abbruch; the window's close box closes without any of the buttons' work.
@@ -59,6 +54,7 @@ private:
     QString savePath() const;
 
     TeacherTools m_tools;
+    QStringList m_entries; // in the editor's order, as the list shows them
     // A list read only in part (too long, too large, unreadable) is never saved over.
     QString m_readInPart;
     QLineEdit *m_text1 = nullptr;

@@ -10,6 +10,7 @@
 #include "ListIntake.h"
 #include "NewFileName.h"
 #include "SpokenCaption.h"
+#include "TeacherWindow.h"
 #include "TextIds.h"
 #include "VocabularyFile.h"
 #include "WordPool.h"
@@ -19,25 +20,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include <algorithm>
 
 namespace {
-
-bool g_vocabChanged = false;
-
-// A caption's access key means nothing in a window title.
-QString withoutAccessKey(const QString &caption)
-{
-    QString plain;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size())
-            ++i;
-        plain.append(caption[i]);
-    }
-    return plain;
-}
 
 // A few words of a longer list, for a message.
 QString someOf(const QStringList &words)
@@ -49,7 +35,7 @@ QString someOf(const QStringList &words)
     return named;
 }
 
-// The buttons: object name, text, design rectangle in twips.
+// The buttons: object name, text, place in twips.
 struct Button
 {
     QPushButton *WEdit::*member;
@@ -60,22 +46,10 @@ struct Button
 
 } // namespace
 
-bool WEdit::vocabChanged()
-{
-    return g_vocabChanged;
-}
-
-void WEdit::setVocabChanged(bool changed)
-{
-    g_vocabChanged = changed;
-}
-
 WEdit::WEdit(const TeacherTools &tools, QWidget *parent) : QDialog(parent), m_tools(tools)
 {
     setObjectName(QStringLiteral("WEdit"));
-    // A fixed-size dialog: a title and a close box, nothing to minimise or maximise.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    makeFixedSizeDialog(this);
     createControls();
     Form_Load();
 }
@@ -118,11 +92,7 @@ void WEdit::createControls()
         this->*b.member = button;
         geometry.add({button, b.twips, FormGeometry::Fit::Caption, FormGeometry::Anchor::Right, 1});
     }
-    // Qt's own context menus of the entry box and the list's scroll bars would speak English.
-    for (QWidget *w : findChildren<QWidget *>()) {
-        if (qobject_cast<QLineEdit *>(w) || qobject_cast<QScrollBar *>(w))
-            w->setContextMenuPolicy(Qt::NoContextMenu);
-    }
+    turnOffEnglishMenus(this);
     // The entry box is named after the button that adds what it holds, the list after the
     // vocabulary it shows.
     m_text1->setAccessibleName(spokenCaption(uiText(Txt::Add)));
@@ -181,6 +151,7 @@ void WEdit::List1_Ini()
 {
     Procedure proc(Proc::WEdit::List1_Ini);
     if (!proc.step([&] {
+            m_entries.clear();
             m_list1->clear();
             m_readInPart.clear();
         }))
@@ -207,6 +178,7 @@ void WEdit::List1_Ini()
             }
             VocabularyFile::sortForEditor(entries);
             m_list1->addItems(entries);
+            m_entries = std::move(entries);
         }))
         return;
     if (inFile > VocabularyFile::kMaxEntries && !proc.step([&] {
@@ -222,30 +194,18 @@ void WEdit::List1_Ini()
         });
 }
 
-QStringList WEdit::entries() const
-{
-    QStringList all;
-    all.reserve(m_list1->count());
-    for (int i = 0; i < m_list1->count(); ++i)
-        all.append(m_list1->item(i)->text());
-    return all;
-}
-
 void WEdit::insertSorted(const QString &entry)
 {
-    if (m_list1->count() >= VocabularyFile::kMaxEntries)
-        throw RunTimeError(ErrNo::Overflow, QString::number(m_list1->count() + 1));
-    // After the entries it equals, as a sorted list box puts it.
-    int lo = 0;
-    int hi = m_list1->count();
-    while (lo < hi) {
-        const int mid = lo + (hi - lo) / 2;
-        if (VocabularyFile::editorCompare(m_list1->item(mid)->text(), entry) <= 0)
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    m_list1->insertItem(lo, entry);
+    if (m_entries.size() >= VocabularyFile::kMaxEntries)
+        throw RunTimeError(ErrNo::Overflow, QString::number(m_entries.size() + 1));
+    // After the entries it equals: an entry added twice is saved after the one already kept.
+    const auto at = std::upper_bound(m_entries.cbegin(), m_entries.cend(), entry,
+                                     [](const QString &added, const QString &listed) {
+                                         return VocabularyFile::editorCompare(listed, added) > 0;
+                                     });
+    const auto row = int(at - m_entries.cbegin());
+    m_entries.insert(row, entry);
+    m_list1->insertItem(row, entry);
 }
 
 void WEdit::Hinzuf_Click()
@@ -258,7 +218,7 @@ void WEdit::Hinzuf_Click()
             m_text1->clear();
         }))
         return;
-    proc.step([&] { setVocabChanged(true); });
+    proc.step([&] { m_tools.state.vocabChanged = true; });
 }
 
 void WEdit::List1_Click()
@@ -288,13 +248,15 @@ void WEdit::Loesch_Click()
             for (const QModelIndex &index : m_list1->selectionModel()->selectedRows())
                 rows.append(index.row());
             std::sort(rows.begin(), rows.end(), std::greater<>());
-            for (const int row : rows)
+            for (const int row : rows) {
+                m_entries.removeAt(row);
                 delete m_list1->takeItem(row);
+            }
         }))
         return;
     proc.step([&] {
         m_loesch->setEnabled(false);
-        setVocabChanged(true);
+        m_tools.state.vocabChanged = true;
         m_list1->setFocus();
     });
 }
@@ -309,6 +271,7 @@ void WEdit::cmdNeu_Click()
             return;
         // The file itself is made by the next save.
         m_tools.state.vocabFile = *name;
+        m_entries.clear();
         m_list1->clear();
     });
 }
@@ -354,7 +317,7 @@ bool WEdit::save()
         m_tools.state.vocabFile = *name;
         setWindowTitle(*name);
     }
-    const QStringList all = entries();
+    const QStringList all = m_entries;
     // A failed write leaves the old file whole, the word pool as it was and the list changed,
     // whatever the answer to the report.
     bool written = false;
@@ -365,7 +328,7 @@ bool WEdit::save()
         !written || !proc.step([&] { m_tools.pool.replace(all); }))
         return false;
     proc.step([&] {
-        setVocabChanged(false);
+        m_tools.state.vocabChanged = false;
         m_tools.state.settingsChanged = true;
     });
     return true;
@@ -374,11 +337,11 @@ bool WEdit::save()
 void WEdit::OK_Click()
 {
     Procedure proc(Proc::WEdit::OK_Click);
-    if (!proc.step([&] { m_tools.pool.replace(entries()); }))
+    if (!proc.step([&] { m_tools.pool.replace(m_entries); }))
         return;
     bool saved = true;
     if (!proc.step([&] {
-            if (!vocabChanged())
+            if (!m_tools.state.vocabChanged)
                 return;
             if (m_tools.dialogs.askYesNo(this, uiText(Txt::SaveChanges), m_tools.state.vocabFile))
                 saved = save();
@@ -393,7 +356,7 @@ void WEdit::OK_Click()
 void WEdit::Abbruch_Click()
 {
     Procedure proc(Proc::WEdit::Abbruch_Click);
-    if (!proc.step([&] { setVocabChanged(false); }))
+    if (!proc.step([&] { m_tools.state.vocabChanged = false; }))
         return;
     proc.step([&] { QDialog::reject(); });
 }
@@ -421,14 +384,15 @@ void WEdit::addEntries(const QStringList &added)
     Procedure proc(Proc::WEdit::Hinzuf_Click);
     proc.step([&] {
         const ListImport::Merged m =
-            ListImport::merged(entries(), added, VocabularyFile::kMaxEntries - m_list1->count());
+            ListImport::merged(m_entries, added, VocabularyFile::kMaxEntries - m_entries.size());
         if (m.added > 0) {
+            m_entries = m.all;
             m_list1->clear();
-            m_list1->addItems(m.all);
+            m_list1->addItems(m_entries);
             QListWidgetItem *first = m_list1->item(m.firstNew);
             m_list1->setCurrentItem(first);
             m_list1->scrollToItem(first);
-            setVocabChanged(true);
+            m_tools.state.vocabChanged = true;
         }
         if (m.added < added.size())
             m_tools.dialogs.message(this,

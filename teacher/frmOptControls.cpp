@@ -1,4 +1,4 @@
-// The options dialog's controls: made from the design's twips table, captioned in the
+// The options dialog's controls: made from a table of their places in twips, captioned in the
 // current language, tied to their handlers.
 #include "frmOpt.h"
 
@@ -9,6 +9,7 @@
 #include "Language.h"
 #include "SettingsTable.h"
 #include "SpokenCaption.h"
+#include "TeacherWindow.h"
 #include "TextIds.h"
 #include "VocabularyFile.h"
 #include "WEdit.h"
@@ -52,8 +53,8 @@ const Bar kBarDesign[frmOpt::kBars] = {
     {10, 50, 5, 10, 60, {5640, 240, 255, 255}}, // rounds
     {1, 10, 1, 1, 11, {2880, 4950, 255, 255}},  // minimum word length
 };
-// The number labels beside the bars. They end where their bars begin: the design lets them
-// reach a few twips under the bars.
+// The number labels beside the bars. They end where their bars begin: their table rectangles
+// reach a few twips under the bars and would cover the bars' edges.
 const QRect kZahl[frmOpt::kBars] = {
     {1320, 255, 360, 270},  {2160, 1000, 360, 285}, {2160, 1480, 360, 285}, {2160, 1960, 360, 285},
     {2160, 2440, 360, 285}, {5250, 230, 390, 270},  {2490, 4920, 390, 270},
@@ -97,9 +98,7 @@ frmOpt::frmOpt(const TeacherTools &tools, QWidget *parent)
     : QDialog(parent), m_tools(tools), m_lock(tools.dialogs, this)
 {
     setObjectName(QStringLiteral("frmOpt"));
-    // A fixed-size dialog: a title and a close box, nothing to minimise or maximise.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    makeFixedSizeDialog(this);
     createControls();
     connectHandlers();
     setTexts();
@@ -196,11 +195,7 @@ void frmOpt::createControls()
     m_label[1]->setBuddy(m_vsczahl[1]);
     m_label[4]->setBuddy(m_vsczahl[5]);
 
-    // Qt's own context menus of entry boxes and scroll bars would speak English.
-    for (QWidget *w : findChildren<QWidget *>()) {
-        if (qobject_cast<QLineEdit *>(w) || qobject_cast<QScrollBar *>(w))
-            w->setContextMenuPolicy(Qt::NoContextMenu);
-    }
+    turnOffEnglishMenus(this);
 
     QWidget *order[] = {m_vsczahl[0], m_txtSpieler[0], m_vsczahl[1], m_txtSpieler[1],
                         m_vsczahl[2], m_txtSpieler[2], m_vsczahl[3], m_txtSpieler[3],

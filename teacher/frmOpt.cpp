@@ -42,7 +42,7 @@ void frmOpt::Form_Load()
     }
     int remembered = -1;
     if (!proc.step([&] { m_lock.load(); }) ||
-        !proc.step([&] { s.vocabFile = Setting::read(Setting::vocabFile(langBase())); }) ||
+        !proc.step([&] { s.vocabFile = Setting::read(Setting::vocabFile(currentLanguage())); }) ||
         !proc.step([&] {
             readFileList();
             remembered = rememberedFile();
@@ -237,26 +237,28 @@ void frmOpt::cmdOK_Click()
 {
     Procedure proc(Proc::frmOpt::cmdOK_Click);
     GameState &s = m_tools.state;
+    Setting::Changes changes;
     const std::pair<const Setting::Number &, const qint16 &> numbers[] = {
         {Setting::NumPlayers, s.numPlayers}, {Setting::ShowSolution, s.showSolution},
         {Setting::RepeatMode, s.repeatMode}, {Setting::RoundsToPlay, s.roundsToPlay},
         {Setting::MinLength, s.minLen},
     };
     for (const auto &[setting, value] : numbers) {
-        if (!proc.step([&] { Setting::write(setting, value); }))
+        if (!proc.step([&] { changes.set(setting, value); }))
             return;
     }
     for (int n = 1; n <= Setting::kPlayers; ++n) {
         const auto i = size_t(n - 1);
-        if (!proc.step([&] { Setting::write(Setting::hints(n), s.hintsPerWord[i]); }) ||
+        if (!proc.step([&] { changes.set(Setting::hints(n), s.hintsPerWord[i]); }) ||
             !proc.step([&] {
                 s.playerNames[i] = m_txtSpieler[i]->text();
-                Setting::write(Setting::playerName(n), s.playerNames[i]);
+                changes.set(Setting::playerName(n), s.playerNames[i]);
             }))
             return;
     }
-    if (!proc.step([&] { Setting::write(Setting::vocabFile(langBase()), s.vocabFile); }) ||
-        !proc.step([&] { Setting::write(Setting::SoundOn, s.soundOn); }))
+    if (!proc.step([&] { changes.set(Setting::vocabFile(currentLanguage()), s.vocabFile); }) ||
+        !proc.step([&] { changes.set(Setting::SoundOn, s.soundOn); }) ||
+        !proc.step([&] { changes.write(); }))
         return;
     proc.step([&] { accept(); });
 }

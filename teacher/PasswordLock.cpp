@@ -11,21 +11,11 @@
 
 #include <algorithm>
 
-namespace {
-
-QString scrambled(QString text)
-{
-    Encrypt(text, kPasswordKey);
-    return text;
-}
-
-} // namespace
-
 void PasswordLock::load()
 {
     m_password = Setting::read(Setting::Password);
     if (!m_password.isEmpty())
-        Encrypt(m_password, kPasswordKey);
+        m_password = Encrypt(m_password, kPasswordKey);
 }
 
 bool PasswordLock::matches(const QString &typed) const
@@ -85,7 +75,7 @@ void PasswordLock::change()
         tell(why == Refusal::Characters ? Txt::PasswordCharacters : Txt::PasswordNotStorable);
     }
     m_password = chosen;
-    Setting::write(Setting::Password, chosen.isEmpty() ? QString() : scrambled(chosen));
+    Setting::write(Setting::Password, chosen.isEmpty() ? QString() : Encrypt(chosen, kPasswordKey));
 }
 
 PasswordLock::Refusal PasswordLock::refusal(const QString &password)
@@ -97,6 +87,7 @@ PasswordLock::Refusal PasswordLock::refusal(const QString &password)
     // Some scrambled characters are what the settings file cannot keep: a line end, blanks or
     // TABs at the ends. Whatever the file would change locks the teacher out or drops the lock.
     const Setting::Text &stored = Setting::Password;
-    return iniKeepsExactly(stored.section, stored.key, scrambled(password)) ? Refusal::None
-                                                                            : Refusal::NotStorable;
+    return iniKeepsExactly(stored.section, stored.key, Encrypt(password, kPasswordKey))
+               ? Refusal::None
+               : Refusal::NotStorable;
 }

@@ -67,7 +67,7 @@ private:
 
     TeacherTools m_tools;
     PasswordLock m_lock;
-    FormGeometry m_geometry{this, {6180, 5595}}; // the design's client area in twips
+    FormGeometry m_geometry{this, {6180, 5595}}; // client area in twips
 
     std::array<QGroupBox *, 3> m_frame{};
     std::array<QLabel *, 6> m_label{};
