@@ -1,5 +1,8 @@
 #include "TestSupport.h"
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include "Language.h"
 #include "Places.h"
 #include "Settings.h"
@@ -75,4 +78,24 @@ EnvironmentValue::~EnvironmentValue()
         qputenv(m_name, m_old);
     else
         qunsetenv(m_name);
+}
+
+FileSizeLimit::FileSizeLimit(qint64 bytes)
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_before = limit.rlim_cur;
+    m_handler = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = rlim_t(bytes);
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        qFatal("the file size limit could not be lowered");
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(m_before);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_handler);
 }

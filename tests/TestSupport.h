@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+
+#include <optional>
 #include <QTemporaryDir>
 
 // Points the settings store at a fresh folder for the life of the object.
@@ -67,4 +69,20 @@ private:
     const char *m_name;
     bool m_had;
     QByteArray m_old;
+};
+
+// Lets this process's files grow to at most the given size, as a full disk or a used-up quota
+// does, for the life of the object (root included); a write past it fails instead of
+// ending the process.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    quint64 m_before = 0;
+    void (*m_handler)(int) = nullptr;
 };

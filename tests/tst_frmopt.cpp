@@ -392,19 +392,7 @@ private slots:
         m_f->state.numPlayers = 2;
         open();
         // A nearly full disk: room for the first few keys of OK but not for all of them.
-        const rlimit before = [] {
-            rlimit l{};
-            getrlimit(RLIMIT_FSIZE, &l);
-            return l;
-        }();
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        const auto restore = qScopeGuard([&] {
-            setrlimit(RLIMIT_FSIZE, &before);
-            std::signal(SIGXFSZ, oldHandler);
-        });
-        rlimit small = before;
-        small.rlim_cur = rlim_t(old.size() + 40);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const FileSizeLimit limit(old.size() + 40);
         get<QPushButton>("cmdOK")->click();
         QCOMPARE(m_f->ini(), old);
     }

@@ -217,14 +217,9 @@ private slots:
         ProgramFolder folder;
         installLanguageTable(m_config.path());
         QVERIFY(userFilesKept());
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit before{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
-        rlimit small = before;
-        small.rlim_cur = 10;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        std::optional<FileSizeLimit> limit(std::in_place, 10);
         const FilesKept kept = userFilesKept();
-        setrlimit(RLIMIT_FSIZE, &before);
+        limit.reset();
         QVERIFY(!kept);
         FakeDialogs dialogs;
         tellIfNothingIsKept(dialogs, kept);

@@ -223,12 +223,7 @@ private slots:
         FakeDialogs dialogs;
         SettingsNotice notice(dialogs);
         ErrorRecorder errors;
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit before{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
-        rlimit small = before;
-        small.rlim_cur = 10;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        std::optional<FileSizeLimit> limit(std::in_place, 10);
         // Held back while the start-up has already said that nothing is kept.
         notice.holdBack(true);
         SaveIni(O, QStringLiteral("Sprache"), numText(0));
@@ -236,7 +231,7 @@ private slots:
         SaveIni(E, QStringLiteral("Letter"), numTextPlain(3));
         SaveIni(E, QStringLiteral("Back"), numTextPlain(2));
         Setting::writeStartCount(13);
-        setrlimit(RLIMIT_FSIZE, &before);
+        limit.reset();
         QCOMPARE(folder.read(QStringLiteral("Quendo.ini")), old);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
                  QStringList({"Quendo.ini", "~tmp.lng"}));

@@ -154,19 +154,14 @@ private slots:
             many << QStringLiteral("Eintrag %1").arg(i);
 
         // Files may not grow past 64 bytes now, for root as well.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        rlimit small = old;
-        small.rlim_cur = 64;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        std::optional<FileSizeLimit> limit(std::in_place, 64);
         std::optional<ErrNo> error;
         try {
             writeFile(path, many);
         } catch (const RunTimeError &e) {
             error = e.number();
         }
-        setrlimit(RLIMIT_FSIZE, &old);
+        limit.reset();
 
         QCOMPARE(error, std::optional<ErrNo>(ErrNo::DeviceIoError));
         QCOMPARE(folder.read("quendo.dat"), QByteArray("Alt\r\n"));

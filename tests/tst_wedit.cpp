@@ -513,14 +513,9 @@ private slots:
             press("Hinzuf");
         }
         m_f->errors.script({ErrAnswer::Cancel});
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        rlimit small = old;
-        small.rlim_cur = 64;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        std::optional<FileSizeLimit> limit(std::in_place, 64);
         press("Speichern");
-        setrlimit(RLIMIT_FSIZE, &old);
+        limit.reset();
         QCOMPARE(m_f->errors.errors().size(), 1);
         QCOMPARE(m_f->errors.errors().first().module, "WEdit");
         QCOMPARE(m_f->errors.errors().first().procedure, "Speichern_Click");
@@ -609,14 +604,9 @@ private slots:
         }
         const QStringList work = m_editor->entries();
         m_f->errors.script({answer});
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        rlimit small = old;
-        small.rlim_cur = 64;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        std::optional<FileSizeLimit> limit(std::in_place, 64);
         press("OK");
-        setrlimit(RLIMIT_FSIZE, &old);
+        limit.reset();
         QCOMPARE(m_f->errors.errors().size(), 1);
         QVERIFY(m_editor->isVisible());
         QCOMPARE(m_editor->entries(), work);
