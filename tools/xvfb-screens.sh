@@ -2,7 +2,8 @@
 # The board on the screens children meet: 1024×768, 800×600 at 96 and at 120 dpi, and a
 # high-density screen with Qt's scale factor 2. For each: the idle board (Start glowing, the
 # flag of the language marked), then a word half guessed and a word lost with its solution.
-#   tools/xvfb-screens.sh [build-folder] [out-folder]      Needs: xvfb xauth xdotool imagemagick
+#   tools/xvfb-screens.sh [build-folder] [out-folder]
+# Needs: xvfb xauth xdotool imagemagick x11-xserver-utils (xrdb, for the 120 dpi screen).
 set -euo pipefail
 build="$(cd "${1:-$(dirname "$0")/../build}" && pwd)"
 out="$(mkdir -p "${2:-$(dirname "$0")/../docs}" && cd "${2:-$(dirname "$0")/../docs}" && pwd)"
