@@ -23,6 +23,7 @@ case "${1:-}" in
     cd "$top/build-sanitize"
     export ASAN_OPTIONS="abort_on_error=1:detect_stack_use_after_return=1:check_initialization_order=1"
     export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+    export LSAN_OPTIONS="suppressions=$top/tests/lsan.supp"
     ;;
 *)
     echo "usage: $0 [--sanitize]" >&2

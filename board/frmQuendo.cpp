@@ -40,7 +40,12 @@ frmQuendo::frmQuendo(Dialogs &dialogs, QWidget *parent)
     new StartInvitation(m_controls.start(), [this] { return !m_state.gameRunning; });
 }
 
-frmQuendo::~frmQuendo() = default;
+frmQuendo::~frmQuendo()
+{
+    // The invitation asks the game state whether it is still wanted whenever the button hides,
+    // which the base class's destructor does after this object's members are gone.
+    delete findChild<StartInvitation *>();
+}
 
 void frmQuendo::connectControls()
 {
