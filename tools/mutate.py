@@ -213,6 +213,8 @@ def main():
                         help="scratch copy and its build folder (kept for the next run)")
     parser.add_argument("--area", action="append", help="run only this area (repeatable)")
     parser.add_argument("--id", action="append", help="run only this mutation (repeatable)")
+    parser.add_argument("--test", action="append",
+                        help="run only the mutations this test should catch (repeatable)")
     parser.add_argument("--list", action="store_true", help="show the entries and stop")
     parser.add_argument("--timeout", type=int, default=900,
                         help="seconds for one mutation's build, and again for its tests")
@@ -230,7 +232,8 @@ def main():
 
     mutations = read_list(args.list_file)
     chosen = [m for m in mutations if (not args.area or m.area in args.area)
-              and (not args.id or m.id in args.id)]
+              and (not args.id or m.id in args.id)
+              and (not args.test or set(args.test) & set(m.tests))]
     unknown = set(args.id or []) - {m.id for m in mutations}
     if unknown or not chosen:
         sys.exit(f"nothing to run (unknown ids: {', '.join(sorted(unknown)) or 'none'})")
