@@ -148,8 +148,9 @@ int main(int argc, char **argv)
         while (!window->windowHandle()->isExposed() && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
         window->repaint();
-        if (splash)
-            splash->close();
+        // At once: a deferred deletion posted before the event loop runs is never carried out
+        // here, and the splash would keep its pictures for the whole game.
+        delete splash;
     });
     // Loads the sound module and opens the audio device once the window has painted, so that
     // the first sound is quick and the first paint does not wait for it.

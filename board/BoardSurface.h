@@ -1,7 +1,8 @@
 // The board (picBG): a surface whose painted background persists beneath its controls.
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
+#include <QRect>
 #include <QWidget>
 
 class BoardSurface : public QWidget
@@ -9,12 +10,15 @@ class BoardSurface : public QWidget
     Q_OBJECT
 public:
     explicit BoardSurface(QWidget *parent = nullptr);
-    void setBackground(const QPixmap &background);
-    const QPixmap &background() const { return m_background; }
+    // The picture is stretched over the whole board and squeezed once more into the bar.
+    void setBackground(const QImage &picture, const QRect &bar);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap m_background;
+    // Kept as drawn and stretched while painting: a board-sized copy would hold twice as much,
+    // and a repaint is rarely more than a letter cell.
+    QImage m_picture;
+    QRect m_bar;
 };

@@ -234,17 +234,10 @@ void frmQuendo::PaintBack()
         BoardSurface *board = m_controls.picBG;
         if (m_f < 1.0f)
             board->setGeometry(rect());
-        const qreal dpr = devicePixelRatioF();
-        const QImage picture = LoadResPicture(Catalogue::kFirstBackground + m_back, dpr);
-        QPixmap background(board->size() * dpr);
-        background.setDevicePixelRatio(dpr);
-        QPainter p(&background);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QRect(QPoint(0, 0), board->size()), picture);
+        const QImage picture =
+            LoadResPicture(Catalogue::kFirstBackground + m_back, devicePixelRatioF());
         const BoardLayout::Input in = layoutInput();
-        p.drawImage(BoardLayout::baseBar(in, BoardLayout::place(in)), picture);
-        p.end();
-        board->setBackground(background);
+        board->setBackground(picture, BoardLayout::baseBar(in, BoardLayout::place(in)));
     });
 }
 
