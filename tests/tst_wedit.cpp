@@ -302,18 +302,6 @@ private slots:
         QCOMPARE(entries().size(), 9);
     }
 
-    void doubleClickCopiesAnEntry()
-    {
-        open();
-        click(2);
-        QTest::mouseDClick(list1()->viewport(), Qt::LeftButton, {},
-                           list1()->visualItemRect(list1()->item(2)).center());
-        QCOMPARE(text1()->text(), "Krokodil");
-        QCOMPARE(entries().size(), 6);
-        text1()->setFocus(); // ready to be typed over
-        QCOMPARE(text1()->selectedText(), "Krokodil");
-    }
-
     void deleteSeveral()
     {
         open();
