@@ -10,6 +10,7 @@
 #include "TestSupport.h"
 #include "WordPool.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QMap>
@@ -56,8 +57,9 @@ inline void activate(QWidget *window)
     QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
-// What would look untidy in a window: a caption wider than its control, controls covering each
-// other (by more than the one pixel some designs have), a control reaching out of its parent.
+// What a user would find amiss in a window: a caption wider than its control, controls covering
+// each other (by more than the one pixel some designs have), a control reaching out of its
+// parent, Qt's English context menu, a control that Tab skips or a screen reader cannot name.
 inline QStringList untidy(const QWidget *window)
 {
     QStringList problems;
@@ -68,10 +70,20 @@ inline QStringList untidy(const QWidget *window)
             r.setWidth(std::min(r.width(), w->sizeHint().width()));
         return r;
     };
-    for (const QWidget *w : controls) {
+    for (QWidget *w : controls) {
+        const bool operated = w->inherits("QAbstractButton") || w->inherits("QAbstractSlider") ||
+                              w->inherits("QLineEdit") || w->inherits("QAbstractItemView");
+        if ((w->inherits("QLineEdit") || w->inherits("QScrollBar")) &&
+            w->contextMenuPolicy() != Qt::NoContextMenu)
+            problems << w->objectName() + " English menu";
+        if (operated && !w->objectName().isEmpty() && !w->objectName().startsWith("qt_")) {
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+            const QString name = a ? a->text(QAccessible::Name) : QString();
+            if (!(w->focusPolicy() & Qt::TabFocus) || name.isEmpty() || name.contains(u'&'))
+                problems << w->objectName() + " unreachable";
+        }
         if (!w->isVisibleTo(window) || w->parentWidget()->inherits("QAbstractScrollArea") ||
-            w->parentWidget()->inherits("QScrollBar") || w->inherits("QScrollBar") ||
-            w->parentWidget() == nullptr)
+            w->parentWidget()->inherits("QScrollBar") || w->inherits("QScrollBar"))
             continue;
         const bool caption = w->inherits("QLabel") || w->inherits("QAbstractButton");
         if (caption && w->width() < w->sizeHint().width())
@@ -88,16 +100,4 @@ inline QStringList untidy(const QWidget *window)
         }
     }
     return problems;
-}
-
-// Entry boxes and scroll bars whose own context menu (English, from Qt) is still on.
-inline QStringList englishMenus(const QWidget *window)
-{
-    QStringList found;
-    for (const QWidget *w : window->findChildren<QWidget *>()) {
-        if ((w->inherits("QLineEdit") || w->inherits("QScrollBar")) &&
-            w->contextMenuPolicy() != Qt::NoContextMenu)
-            found << w->objectName();
-    }
-    return found;
 }
