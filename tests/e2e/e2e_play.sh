@@ -105,7 +105,7 @@ expect "push button" "Yes" 5 "End does not ask"
 button Yes
 expect_exit 10 0
 grep -aq $'^Sprache= 1000\r$' "$prog/Quendo.ini" || fail "Quendo.ini does not hold Sprache= 1000"
-[ "$(start_count)" = 1 ] || fail "start counter after the first start: '$(start_count)', not 1"
+grep -q $'^StartVal=1\r$' "$XDG_CONFIG_HOME/Quendo/Quendo.conf" || fail "the start counter is not 1 after the first start"
 cmp "$XDG_RUNTIME_DIR/~tmp.lng" "$build/resources/custom/1000" ||
     fail "~tmp.lng differs from the embedded language table"
 
@@ -115,6 +115,6 @@ expect_splash_then_board
 expect "push button" "Start game" 10 "the language chosen by flag was not remembered"
 "$tools/wmclose" "$main_wid" || fail "the close request could not be sent"
 expect_exit 10 0
-[ "$(start_count)" = 2 ] || fail "start counter after the second start: '$(start_count)', not 2"
+grep -q $'^StartVal=2\r$' "$XDG_CONFIG_HOME/Quendo/Quendo.conf" || fail "the start counter is not 2 after the second start"
 [ ! -e "$prog/Quendo.EPT" ] || fail "an error log was written: $(cat "$prog/Quendo.EPT")"
 say "passed"

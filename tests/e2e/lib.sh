@@ -26,16 +26,12 @@ e2e_end() {
     for pid in $app_pid $xvfb_pid; do wait "$pid" 2>/dev/null || true; done
     chmod -R u+w "$work" 2>/dev/null || true
     rm -rf "$work"
-    echo "$(elapsed) end-to-end run ended with status $status; screenshots in $out"
+    say "end-to-end run ended with status $status; screenshots in $out"
     exit "$status"
 }
 
-elapsed() { printf '[%3ds]' $SECONDS; }
-say() { echo "$(elapsed) $*"; }
-fail() {
-    echo "$(elapsed) FAIL: $*" >&2
-    exit 1
-}
+say() { printf '[%3ds] %s\n' $SECONDS "$*"; }
+fail() { say "FAIL: $*" >&2 && exit 1; }
 
 # Runs a command every 0.1 s until it succeeds; fails with the message after SECONDS.
 wait_until() {
@@ -50,7 +46,7 @@ wait_until() {
 # A screenshot of the whole screen, numbered in the order taken.
 shot() {
     shot_no=$((shot_no + 1))
-    last_shot=$(printf '%s/%02d-%s.png' "$out" "$shot_no" "$1")
+    last_shot=$(printf '%s/%02d-%s.png' "$out" $shot_no "$1")
     import -display "$DISPLAY" -window root "$last_shot"
 }
 
@@ -148,9 +144,6 @@ expect_exit() {
     app_pid=""
     [ "$status" -eq "$2" ] || fail "the program ended with status $status, not $2"
 }
-
-# The start counter in the per-user settings store.
-start_count() { sed -n 's/^StartVal=//p' "$XDG_CONFIG_HOME/Quendo/Quendo.conf" 2>/dev/null | tr -d '\r'; }
 
 # Waits until the screen inside a rectangle WxH+X+Y differs from a screenshot; keeps that shot.
 differs_from() {

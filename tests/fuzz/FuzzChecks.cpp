@@ -52,38 +52,17 @@ Broken first(std::initializer_list<Rule> rules)
     return nullptr;
 }
 
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
+// What a name or value must not match to come back from its line of a file as it was.
+const QRegularExpression kUnholdableSection(u"[\r\n\\]]|^[ \t]|[ \t]$"_s);
+const QRegularExpression kUnholdableKey(u"^$|[\r\n=]|^[ \t;[]|[ \t]$"_s);
+const QRegularExpression kUnholdableValue(u"[\r\n]|^[ \t]|[ \t]$|^([\"']).*\\1$"_s);
+// A field or entry with a separator inside, or one that a line of the file cannot hold.
+const QRegularExpression kSeparatorInside(u"[,\r\n]|^ | $"_s);
+const QRegularExpression kUnholdableEntry(u"[,\r\n]|^[ \"]| $"_s);
 
 bool hasLineEnd(QStringView s)
 {
     return s.contains(u'\r') || s.contains(u'\n');
-}
-
-bool blankAtAnEnd(QStringView s)
-{
-    return !s.isEmpty() && (isBlank(s.front()) || isBlank(s.back()));
-}
-
-// Names and values the file can hold: they come back from their lines as they were.
-bool holdableSection(QStringView s)
-{
-    return !hasLineEnd(s) && !s.contains(u']') && !blankAtAnEnd(s);
-}
-
-bool holdableKey(QStringView k)
-{
-    return !k.isEmpty() && !hasLineEnd(k) && !k.contains(u'=') && !blankAtAnEnd(k) &&
-           k.front() != u';' && k.front() != u'[';
-}
-
-bool holdableValue(QStringView v)
-{
-    const bool quoted =
-        v.size() >= 2 && (v.front() == u'"' || v.front() == u'\'') && v.back() == v.front();
-    return !hasLineEnd(v) && !blankAtAnEnd(v) && !quoted;
 }
 
 // Every section and key name that appears in a file, a bounded number of each.
@@ -130,13 +109,16 @@ Broken iniWrite(QByteArrayView input)
         return nullptr;
     // Names the program could never use are swapped for ones it does, so that the input still
     // tells where and what to write.
-    const QString section =
-        holdableSection(Cp1252::decode(p[0])) ? Cp1252::decode(p[0]) : u"Einstellungen"_s;
-    const QString key = holdableKey(Cp1252::decode(p[1])) ? Cp1252::decode(p[1]) : u"Spieler1"_s;
+    QString section = Cp1252::decode(p[0]);
+    QString key = Cp1252::decode(p[1]);
+    if (kUnholdableSection.match(section).hasMatch())
+        section = u"Einstellungen"_s;
+    if (kUnholdableKey.match(key).hasMatch())
+        key = u"Spieler1"_s;
     const QString value = Cp1252::decode(p[2]);
     const QByteArray before = p[3].toByteArray();
     const QByteArray after = IniFile::write(before, section, key, value);
-    if (holdableValue(value) && IniFile::read(after, section, key) != value)
+    if (!kUnholdableValue.match(value).hasMatch() && IniFile::read(after, section, key) != value)
         return "the value written does not read back";
     if (!IniFile::read(after, section, key))
         return "the key written is missing";
@@ -165,7 +147,7 @@ Broken readFieldsCheck(QByteArrayView input)
 {
     const QStringList fields = VocabularyFile::readFields(input);
     const auto separatorInside = [](const QString &f) {
-        return f.contains(u',') || hasLineEnd(f) || f.startsWith(u' ') || f.endsWith(u' ');
+        return kSeparatorInside.match(f).hasMatch();
     };
     // A byte-order mark alone is an empty UTF-8 list.
     return first(
@@ -210,10 +192,8 @@ Broken toBytesCheck(QByteArrayView input)
     QStringList entries;
     QStringList holdable;
     for (QByteArrayView part : parts(input, int(input.size()))) {
-        const QString e = entries.emplace_back(Cp1252::decode(part));
-        if (!e.contains(u',') && !hasLineEnd(e) && !e.startsWith(u' ') && !e.endsWith(u' ') &&
-            !e.startsWith(u'"'))
-            holdable << e;
+        if (!kUnholdableEntry.match(entries.emplace_back(Cp1252::decode(part))).hasMatch())
+            holdable << entries.last();
     }
     // Bytes that happen to be valid UTF-8 with a multi-byte sequence (Ã¤) read as UTF-8.
     const auto readsBack = [](const QStringList &list) {
@@ -286,18 +266,16 @@ Broken passwordCheck(QByteArrayView input)
     return nullptr;
 }
 
-const QMap<QString, Broken (*)(QByteArrayView)> kChecks{
-    {u"ini_read"_s, iniRead},
-    {u"ini_write"_s, iniWrite},
-    {u"lang_text"_s, langTextCheck},
-    {u"read_fields"_s, readFieldsCheck},
-    {u"game_words"_s, gameWordsCheck},
-    {u"editor_entries"_s, editorEntriesCheck},
-    {u"to_bytes"_s, toBytesCheck},
-    {u"parse_wav"_s, parseWavCheck},
-    {u"new_file_name"_s, newFileNameCheck},
-    {u"password"_s, passwordCheck},
-};
+const QMap<QString, Broken (*)(QByteArrayView)> kChecks{{u"ini_read"_s, iniRead},
+                                                        {u"ini_write"_s, iniWrite},
+                                                        {u"lang_text"_s, langTextCheck},
+                                                        {u"read_fields"_s, readFieldsCheck},
+                                                        {u"game_words"_s, gameWordsCheck},
+                                                        {u"editor_entries"_s, editorEntriesCheck},
+                                                        {u"to_bytes"_s, toBytesCheck},
+                                                        {u"parse_wav"_s, parseWavCheck},
+                                                        {u"new_file_name"_s, newFileNameCheck},
+                                                        {u"password"_s, passwordCheck}};
 
 } // namespace
 
