@@ -4,6 +4,7 @@
   atspi.py ready                          the accessibility bus answers
   atspi.py find [OPTIONS] ROLE NAME       prints the centre "X Y" of a showing control
   atspi.py enabled [OPTIONS] ROLE NAME    the same, once the control takes clicks
+  atspi.py focused [OPTIONS] ROLE NAME    the same, once the control has the keyboard focus
   atspi.py box [OPTIONS] ROLE NAME        prints its box "X Y WIDTH HEIGHT"
   atspi.py absent [OPTIONS] ROLE NAME     waits until no such control shows
 
@@ -61,15 +62,16 @@ def main(argv):
         argv = argv[2:]
     if command == "ready":
         return 0 if pyatspi.Registry.getDesktop(0).childCount >= 0 else 1
-    if command not in ("find", "enabled", "box", "absent") or len(argv) != 2:
+    if command not in ("find", "enabled", "focused", "box", "absent") or len(argv) != 2:
         print(__doc__, file=sys.stderr)
         return 2
     role, name = argv
+    state = {"enabled": pyatspi.STATE_ENABLED, "focused": pyatspi.STATE_FOCUSED}.get(command)
     deadline = time.monotonic() + timeout
     while True:
         shown = controls(within)
-        hits = [acc for r, n, acc in shown if r == role and n == name and
-                (command != "enabled" or has(acc, pyatspi.STATE_ENABLED))]
+        hits = [acc for r, n, acc in shown
+                if r == role and n == name and (state is None or has(acc, state))]
         if command == "absent" and not hits:
             return 0
         if command != "absent" and hits:

@@ -68,12 +68,11 @@ shot options-changed
 say "the editor, behind its password: a word added and saved"
 button "Wortschatz bearbeiten"
 within=Passwortschutz
-expect text "Bitte Passwort eingeben" 10 "no password question"
-xdotool type Sonne
+type_into "Bitte Passwort eingeben" Sonne
 button OK
 within=quendo.dat
 expect "list item" Tafel 10 "the editor does not open"
-xdotool type Kreide
+type_into "Hinzufügen" Kreide
 button "Hinzufügen"
 expect "list item" Kreide 5 "the word was not added"
 shot editor

@@ -94,6 +94,12 @@ click_on() {
     xdotool mousemove $at click 1
 }
 button() { click_on "push button" "$1"; }
+# Types text into a text field found by name, once a click has given it the keyboard focus.
+type_into() {
+    click_on text "$1"
+    atspi focused text "$1" >/dev/null || fail "the text field '$1' does not take the focus"
+    xdotool type "$2"
+}
 
 # Clicks the upper or lower arrow ("up" or "down") of a scroll bar found by its name.
 click_arrow() {
