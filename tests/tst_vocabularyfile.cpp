@@ -7,13 +7,14 @@
 #include <QFileInfo>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
+
+using namespace VocabularyFile;
+using Error = std::optional<ErrNo>;
 
 namespace {
 
-std::optional<ErrNo> errorOf(const std::function<void()> &f)
+Error errorOf(const std::function<void()> &f)
 {
     try {
         f();
@@ -23,189 +24,196 @@ std::optional<ErrNo> errorOf(const std::function<void()> &f)
     return std::nullopt;
 }
 
-} // namespace
+QStringList numbered(const QString &stem, int count)
+{
+    QStringList out;
+    for (int i = 0; i < count; ++i)
+        out << stem + QString::number(i);
+    return out;
+}
 
-using namespace VocabularyFile;
+} // namespace
 
 class TestVocabularyFile : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void fieldsEndAtCommasAndLineEnds()
-    {
-        QCOMPARE(readFields("Apfel, Birne\r\nKirsche\r\n"),
-                 QStringList({"Apfel", "Birne", "Kirsche"}));
-        // Blanks around an unquoted field are not part of it.
-        QCOMPARE(readFields("  Der Mond scheint  ,Ei\r\n"),
-                 QStringList({"Der Mond scheint", "Ei"}));
-        // The last line may lack its CR LF.
-        QCOMPARE(readFields("Affe\r\nBaum"), QStringList({"Affe", "Baum"}));
-    }
-
-    void aQuotedFieldKeepsItsCommaAndDropsTheRest()
-    {
-        QCOMPARE(readFields("\"Hund, Katze\" und so,Maus\r\n\"  Ei \"\r\n"),
-                 QStringList({"Hund, Katze", "Maus", "  Ei "}));
-        // An unclosed quote runs to the end of the file.
-        QCOMPARE(readFields("\"Hund\r\nKatze"), QStringList({"Hund\r\nKatze"}));
-    }
-
-    void emptyLinesAndEmptyFields()
-    {
-        QCOMPARE(readFields("A\r\n\r\n   \r\nB\r\n"), QStringList({"A", "", "", "B"}));
-        QCOMPARE(readFields(",,\r\n"), QStringList({"", "", ""}));
-        QCOMPARE(readFields("\r\n"), QStringList({""}));
-        QVERIFY(readFields("").isEmpty());
-    }
-
-    void loneLineFeedsAndCarriageReturnsEndLines()
-    {
-        QCOMPARE(readFields("Affe\nB\xe4r\n"), QStringList({"Affe", "Bär"}));
-        QCOMPARE(readFields("Affe\rBaum\r"), QStringList({"Affe", "Baum"}));
-    }
-
-    // What a text editor saves is read as UTF-8; everything else byte for character, as before.
-    void wordListsInUtf8_data()
+    void fieldsAreRead_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("kept");
-        QTest::addColumn<QStringList>("left"); // no Windows-1252 byte: not for the editor
-        QTest::newRow("UTF-8 with a mark, LF")
-            << QByteArray("\xEF\xBB\xBFKATZE\nM\xC3\x84USE\nK\xC3\x84SE\nHUND\n")
-            << QStringList({"KATZE", "MÄUSE", "KÄSE", "HUND"}) << QStringList();
-        QTest::newRow("UTF-8 without a mark, CR LF, ß")
-            << QByteArray("K\xC3\xA4se\r\nStra\xC3\x9F"
-                          "e\r\n")
-            << QStringList({"Käse", "Strasse"}) << QStringList();
-        QTest::newRow("a mark before ASCII")
-            << QByteArray("\xEF\xBB\xBFHund\r\n") << QStringList({"Hund"}) << QStringList();
-        QTest::newRow("letters Windows-1252 lacks")
-            << QByteArray("\xC5\x81ukasz\nAnna\n\xC4\xB1\xC5\xBF\n") << QStringList({"Anna"})
-            << QStringList({"Łukasz", "ıſ"});
-        QTest::newRow("Windows-1252 umlauts") << QByteArray("K\xE4se\r\nM\xE4use\r\n")
-                                              << QStringList({"Käse", "Mäuse"}) << QStringList();
-        QTest::newRow("no valid UTF-8 sequence")
-            << QByteArray("\xC4\xE4\r\nK\xC3\r\n") << QStringList({"Ää", "KÃ"}) << QStringList();
-        QTest::newRow("a sequence cut off at the end")
-            << QByteArray("Hund\r\nK\xC3") << QStringList({"Hund", "KÃ"}) << QStringList();
+        QTest::addColumn<QStringList>("fields");
+        const auto row = [](const char *name, const QByteArray &bytes, const QStringList &fields) {
+            QTest::newRow(name) << bytes << fields;
+        };
+        row("commas and CR LF", "Apfel, Birne\r\nKirsche\r\n", {"Apfel", "Birne", "Kirsche"});
+        row("blanks around a field", "  Der Mond scheint  ,Ei\r\n", {"Der Mond scheint", "Ei"});
+        row("last line without CR LF", "Affe\r\nBaum", {"Affe", "Baum"});
+        row("lone LF", "Affe\nB\xe4r\n", {"Affe", "Bär"});
+        row("lone CR", "Affe\rBaum\r", {"Affe", "Baum"});
+        row("quoted comma, rest dropped", "\"Hund, Katze\" und so,Maus\r\n\"  Ei \"\r\n",
+            {"Hund, Katze", "Maus", "  Ei "});
+        row("an unclosed quote", "\"Hund\r\nKatze, Maus\r\n", {"Hund\r\nKatze, Maus\r\n"});
+        row("quotes only", "\"\"\"\"\"\r\n", {""});
+        row("empty and blank lines", "A\r\n\r\n   \r\nB\r\n", {"A", "", "", "B"});
+        row("only commas", ",,,,\r\n,\r\n", {"", "", "", "", "", "", ""});
+        row("one line end", "\r\n", {""});
+        row("empty file", "", {});
+        row("NUL bytes", QByteArray("Ap\0fel\r\n\0\r\n", 11),
+            {QStringLiteral("Ap\u0000fel"), QStringLiteral("\u0000")});
+        row("bytes without a character", "\x81\x8d\x8f\x90\x9d\r\n",
+            {QStringLiteral("\u0081\u008d\u008f\u0090\u009d")});
+        row("a line of 1 MB", QByteArray(1024 * 1024, 'a') + "\r\nEnde\r\n",
+            {QString(1024 * 1024, u'a'), "Ende"});
+        row("100 000 lines", numbered("Wort", 100000).join("\r\n").toLatin1() + "\r\n",
+            numbered("Wort", 100000));
+        // What a text editor saves is UTF-8; everything else byte for character, as before.
+        row("UTF-8 with a mark, LF", "\xEF\xBB\xBFKATZE\nM\xC3\x84USE\n", {"KATZE", "MÄUSE"});
+        row("UTF-8 without a mark, CR LF", "K\xC3\xA4se\r\nStra\xC3\x9F\x65\r\n",
+            {"Käse", "Straße"});
+        row("a mark before ASCII", "\xEF\xBB\xBFHund\r\n", {"Hund"});
+        row("Windows-1252 umlauts", "K\xE4se\r\nM\xE4use\r\n", {"Käse", "Mäuse"});
+        row("no valid UTF-8 sequence", "\xC4\xE4\r\nK\xC3\r\n", {"Ää", "KÃ"});
+        row("a sequence cut off at the end", "Hund\r\nK\xC3", {"Hund", "KÃ"});
     }
-    void wordListsInUtf8()
+    void fieldsAreRead()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, kept);
-        QFETCH(QStringList, left);
-        QStringList entries = editorEntries(readFields(bytes));
-        QCOMPARE(takeUnkeepable(entries), left);
-        QCOMPARE(entries, kept);
+        QFETCH(QStringList, fields);
+        QCOMPARE(readFields(bytes), fields);
     }
 
-    void gameTakesLongEnoughEntriesInUpperCaseWithSs()
+    void gameWordsAreLongEnoughInUpperCase_data()
     {
-        const QStringList fields = readFields("Ast\r\nBaum\r\nStra\xdf"
-                                              "e\r\n\"  Ei  \"\r\nKr\xe4he\r\n");
-        QCOMPARE(gameWords(fields, 4), QStringList({"BAUM", "STRASSE", "KRÄHE"}));
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<int>("minLen");
+        QTest::addColumn<QStringList>("game");
+        const auto row = [](const char *name, const QStringList &fields, int minLen,
+                            const QStringList &game) {
+            QTest::newRow(name) << fields << minLen << game;
+        };
+        const QStringList words = {"Ast", "Baum", "Straße", "  Ei  ", "Krähe", "   ", ""};
+        row("four letters, ß as SS", words, 4, {"BAUM", "STRASSE", "KRÄHE"});
         // The length test is without the blanks, the word keeps them.
-        QCOMPARE(gameWords(fields, 2), QStringList({"AST", "BAUM", "STRASSE", "  EI  ", "KRÄHE"}));
-        QCOMPARE(gameWords(fields, 6), QStringList({"STRASSE"}));
-        // A minimum below 1 never lets an empty entry in.
-        QCOMPARE(gameWords({"", "   ", "Ei"}, 0), QStringList({"EI"}));
+        row("two letters", words, 2, {"AST", "BAUM", "STRASSE", "  EI  ", "KRÄHE"});
+        row("six letters", words, 6, {"STRASSE"});
+        row("a minimum below 1", {"", "   ", "Ei"}, 0, {"EI"});
+        row("NUL bytes", {QStringLiteral("Ap\u0000fel"), QStringLiteral("\u0000")}, 4,
+            {QStringLiteral("AP\u0000FEL")});
+    }
+    void gameWordsAreLongEnoughInUpperCase()
+    {
+        QFETCH(QStringList, fields);
+        QFETCH(int, minLen);
+        QFETCH(QStringList, game);
+        QCOMPARE(gameWords(fields, minLen), game);
     }
 
     void editorTakesEveryNonBlankEntryWithSs()
     {
-        const QStringList fields = readFields("Stra\xdf"
-                                              "e\r\n   \r\n\r\n\" Ei\"\r\nAst,Ast\r\n");
-        QCOMPARE(editorEntries(fields), QStringList({"Strasse", " Ei", "Ast", "Ast"}));
+        QCOMPARE(
+            editorEntries({"Straße", "   ", "", " Ei", "Ast", "Ast", QStringLiteral("\u0000")}),
+            QStringList({"Strasse", " Ei", "Ast", "Ast", QStringLiteral("\u0000")}));
     }
 
-    void writerBytes()
+    void lettersASavedListCannotHoldAreTakenOut()
     {
-        QCOMPARE(toBytes({"Apfelbaum", "Der Mond scheint"}),
-                 QByteArray("Apfelbaum\r\nDer Mond scheint\r\n"));
+        QStringList entries = {"Łukasz", "Anna", "ıſ", "Käse"};
+        QCOMPARE(takeUnkeepable(entries), QStringList({"Łukasz", "ıſ"}));
+        QCOMPARE(entries, QStringList({"Anna", "Käse"}));
+    }
+
+    void entriesAreWrittenInWindows1252WithCrLf()
+    {
         QCOMPARE(toBytes({"Krähe", " Ei ", "l'été"}),
                  QByteArray("Kr\xe4he\r\n Ei \r\nl'\xe9t\xe9\r\n"));
         QCOMPARE(toBytes({QStringLiteral("Ελ")}), QByteArray("??\r\n"));
         QCOMPARE(toBytes({}), QByteArray());
-    }
 
-    void writtenFilesReadBack()
-    {
         ProgramFolder folder;
-        const QString path = folder.file("tiere.dat");
         folder.write("tiere.dat", "altes Zeug\r\nnoch mehr\r\nund mehr\r\n");
-        writeFile(path, {"Affe", "Apfel, Birne"});
+        writeFile(folder.file("tiere.dat"), {"Affe", "Apfel, Birne"});
         QCOMPARE(folder.read("tiere.dat"), QByteArray("Affe\r\nApfel, Birne\r\n"));
-        // The comma makes two entries when read back.
-        QCOMPARE(readEditorEntries(path), QStringList({"Affe", "Apfel", "Birne"}));
-        writeFile(path, {});
+        QCOMPARE(readEditorEntries(folder.file("tiere.dat")),
+                 QStringList({"Affe", "Apfel", "Birne"}));
+        writeFile(folder.file("tiere.dat"), {});
         QCOMPARE(folder.read("tiere.dat"), QByteArray());
-        QVERIFY(readEditorEntries(path).isEmpty());
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"tiere.dat"}));
     }
 
-    void aFailedWriteLeavesTheOldFile()
+    void aRefusedSaveLeavesTheOldFile_data()
     {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<ErrNo>("error");
+        const auto row = [](const char *name, const char *kind, const char *file, ErrNo error) {
+            QTest::newRow(name) << QString::fromLatin1(kind) << QString::fromLatin1(file) << error;
+        };
+        row("read-only", "readonly", "quendo.dat", ErrNo::PermissionDenied);
+        row("file-size limit", "limit", "quendo.dat", ErrNo::DeviceIoError);
+        row("into a missing folder", "", "english/quendo.dat", ErrNo::PathNotFound);
+        row("onto a folder", "", "sub.dat", ErrNo::PathFileAccess);
+    }
+    void aRefusedSaveLeavesTheOldFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, name);
+        QFETCH(ErrNo, error);
         ProgramFolder folder;
-        const QString path = folder.file("quendo.dat");
         folder.write("quendo.dat", "Alt\r\n");
-        QStringList many;
-        for (int i = 0; i < 200; ++i)
-            many << QStringLiteral("Eintrag %1").arg(i);
-
+        QDir(folder.path()).mkdir("sub.dat");
+        if (kind == u"readonly")
+            QVERIFY(QFile::setPermissions(folder.file(name), QFile::ReadOwner | QFile::ReadGroup));
         // Files may not grow past 64 bytes now, for root as well.
-        std::optional<FileSizeLimit> limit(std::in_place, 64);
-        std::optional<ErrNo> error;
-        try {
-            writeFile(path, many);
-        } catch (const RunTimeError &e) {
-            error = e.number();
-        }
+        std::optional<FileSizeLimit> limit;
+        if (kind == u"limit")
+            limit.emplace(64);
+        const Error saved =
+            errorOf([&] { writeFile(folder.file(name), numbered("Eintrag ", 200)); });
         limit.reset();
-
-        QCOMPARE(error, std::optional<ErrNo>(ErrNo::DeviceIoError));
+        QCOMPARE(saved, Error(error));
         QCOMPARE(folder.read("quendo.dat"), QByteArray("Alt\r\n"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"quendo.dat"}));
     }
 
-    void fileErrors()
+    void unreadableListsAreRefused_data()
     {
-        ProgramFolder folder;
-        const auto errorOf = [](auto &&f) -> std::optional<ErrNo> {
-            try {
-                f();
-            } catch (const RunTimeError &e) {
-                return e.number();
-            }
-            return std::nullopt;
-        };
-        QCOMPARE(errorOf([&] { readFile(folder.file("fehlt.dat")); }),
-                 std::optional<ErrNo>(ErrNo::FileNotFound));
-        QCOMPARE(errorOf([&] { readFile(folder.file("english/quendo.dat")); }),
-                 std::optional<ErrNo>(ErrNo::PathNotFound));
-        QCOMPARE(errorOf([&] { writeFile(folder.file("english/quendo.dat"), {"x"}); }),
-                 std::optional<ErrNo>(ErrNo::PathNotFound));
-        QDir(folder.path()).mkdir("sub.dat");
-        QCOMPARE(errorOf([&] { writeFile(folder.file("sub.dat"), {"x"}); }),
-                 std::optional<ErrNo>(ErrNo::PathFileAccess));
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<Error>("error");
+        QTest::newRow("missing") << "missing" << Error(ErrNo::FileNotFound);
+        QTest::newRow("in a missing folder") << "nofolder" << Error(ErrNo::PathNotFound);
+        QTest::newRow("named pipe") << "pipe" << Error(ErrNo::PathFileAccess);
+        QTest::newRow("link to /dev/zero") << "zero" << Error(ErrNo::FileNotFound);
+        QTest::newRow("link to a list") << "list" << Error(ErrNo::FileNotFound);
+        QTest::newRow("link to nothing") << "dangling" << Error(ErrNo::FileNotFound);
+        QTest::newRow("folder") << "folder" << Error(ErrNo::PathFileAccess);
+        QTest::newRow("exactly 16 MB") << "16MB" << Error();
+        QTest::newRow("one byte over 16 MB") << "large" << Error(ErrNo::InvalidFileFormat);
     }
-
-    void fileNamesFollowTheLanguage()
+    void unreadableListsAreRefused()
     {
+        QFETCH(QString, kind);
+        QFETCH(Error, error);
         ProgramFolder folder;
-        installLanguageTable(folder.path());
-        setCurrentLanguage(Language::fromIndex(6));
-        QCOMPARE(languageFolder(), folder.path() + QStringLiteral("/français"));
-        QCOMPARE(defaultFileName(), QStringLiteral("quendo.dat"));
-        QCOMPARE(editorFileName(QString()), QStringLiteral("quendo.dat"));
-        QCOMPARE(editorFileName("fehlt.dat"), QStringLiteral("fehlt.dat"));
-        QDir(folder.path()).mkdir("français");
-        folder.write("français/animaux.dat", "chat\r\n");
-        QCOMPARE(gameFileName("animaux.dat"), QStringLiteral("animaux.dat"));
-        QCOMPARE(gameFileName("fehlt.dat"), QStringLiteral("quendo.dat"));
-        QCOMPARE(gameFileName(QString()), QStringLiteral("quendo.dat"));
-        setCurrentLanguage(Language());
-        setLangFilePath(QString());
+        QString path = folder.file("quendo.dat");
+        folder.write("outside.dat", "Affe\r\n");
+        if (kind == u"nofolder")
+            path = folder.file("english/quendo.dat");
+        else if (kind == u"pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == u"zero" || kind == u"list" || kind == u"dangling")
+            QVERIFY(QFile::link(kind == u"zero"   ? QStringLiteral("/dev/zero")
+                                : kind == u"list" ? folder.file("outside.dat")
+                                                  : folder.file("gone.dat"),
+                                path));
+        else if (kind == u"folder")
+            QVERIFY(QDir(folder.path()).mkdir("quendo.dat"));
+        else if (kind != u"missing")
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly) &&
+                    QFile::resize(path, kMaxFileBytes + (kind == u"large")));
+        QCOMPARE(errorOf([&] { readFile(path); }), error);
+        QCOMPARE(errorOf([&] { readGameWords(path, 4); }), error);
+        QCOMPARE(errorOf([&] { readEditorEntries(path); }), error);
     }
 
     void storedNamesStayInTheLanguageFolder_data()
@@ -213,48 +221,25 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("game");
         QTest::addColumn<QString>("editor");
-        QTest::newRow("plain") << "tiere.dat"
-                               << "tiere.dat"
-                               << "tiere.dat";
-        QTest::newRow("two folders up") << "../../x"
-                                        << "quendo.dat"
-                                        << "quendo.dat";
-        QTest::newRow("one folder up") << "../outside.dat"
-                                       << "quendo.dat"
-                                       << "quendo.dat";
-        QTest::newRow("absolute") << "/etc/passwd"
-                                  << "quendo.dat"
-                                  << "quendo.dat";
-        QTest::newRow("into a folder") << "sub/inner.dat"
-                                       << "quendo.dat"
-                                       << "quendo.dat";
-        QTest::newRow("backslash") << "sub\\inner.dat"
-                                   << "quendo.dat"
-                                   << "quendo.dat";
-        QTest::newRow("dot") << "."
-                             << "quendo.dat"
-                             << "quendo.dat";
-        QTest::newRow("dot dot") << ".."
-                                 << "quendo.dat"
-                                 << "quendo.dat";
-        QTest::newRow("TAB") << "tiere\t.dat"
-                             << "quendo.dat"
-                             << "quendo.dat";
-        QTest::newRow("line end") << "tiere.dat\r\n"
-                                  << "quendo.dat"
-                                  << "quendo.dat";
-        QTest::newRow("C1 control") << QStringLiteral("tiere\u0085.dat") << "quendo.dat"
-                                    << "quendo.dat";
-        QTest::newRow("dots inside are plain") << "..tiere..dat"
-                                               << "..tiere..dat"
-                                               << "..tiere..dat";
-        // A link counts as missing for the game, wherever it leads; the editor finds it missing.
-        QTest::newRow("link out") << "link.dat"
-                                  << "quendo.dat"
-                                  << "link.dat";
-        QTest::newRow("link beside") << "beside.dat"
-                                     << "quendo.dat"
-                                     << "beside.dat";
+        const auto row = [](const char *name, const QString &stored, const QString &game,
+                            const QString &editor) {
+            QTest::newRow(name) << stored << game << editor;
+        };
+        const QString fallback = QStringLiteral("quendo.dat");
+        row("plain", "tiere.dat", "tiere.dat", "tiere.dat");
+        row("dots inside are plain", "..tiere..dat", "..tiere..dat", "..tiere..dat");
+        row("none", "", fallback, fallback);
+        row("missing", "fehlt.dat", fallback, "fehlt.dat");
+        for (const char *bad : {"../../x", "../outside.dat", "/etc/passwd", "sub/inner.dat",
+                                "sub\\inner.dat", ".", ".."})
+            row(bad, bad, fallback, fallback);
+        row("TAB", "tiere\t.dat", fallback, fallback);
+        row("line end", "tiere.dat\r\n", fallback, fallback);
+        row("C1 control", QStringLiteral("tiere\u0085.dat"), fallback, fallback);
+        // A link or a pipe counts as missing for the game; the editor finds it missing.
+        row("link out", "link.dat", fallback, "link.dat");
+        row("link beside", "beside.dat", fallback, "beside.dat");
+        row("pipe", "pipe.dat", fallback, "pipe.dat");
     }
     void storedNamesStayInTheLanguageFolder()
     {
@@ -265,58 +250,20 @@ private slots:
         installLanguageTable(folder.path());
         setCurrentLanguage(Language::fromIndex(1));
         QDir(folder.path()).mkpath("english/sub");
-        folder.write("english/tiere.dat", "Affe\r\n");
-        folder.write("english/..tiere..dat", "Affe\r\n");
-        folder.write("english/sub/inner.dat", "Affe\r\n");
-        folder.write("outside.dat", "Affe\r\n");
-        folder.write("x", "Affe\r\n");
+        for (const char *name : {"english/tiere.dat", "english/..tiere..dat",
+                                 "english/sub/inner.dat", "outside.dat", "x"})
+            folder.write(name, "Affe\r\n");
         QVERIFY(QFile::link("../../outside.dat", folder.file("english/link.dat")));
         QVERIFY(QFile::link("tiere.dat", folder.file("english/beside.dat")));
+        QCOMPARE(::mkfifo(QFile::encodeName(folder.file("english/pipe.dat")).constData(), 0600), 0);
         const QString gameName = gameFileName(stored);
         const QString editorName = editorFileName(stored);
+        const QString languageFolderName = languageFolder();
         setCurrentLanguage(Language());
         setLangFilePath(QString());
+        QCOMPARE(languageFolderName, folder.file("english"));
         QCOMPARE(gameName, game);
         QCOMPARE(editorName, editor);
-    }
-
-    void specialWordListsAreRefused_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<ErrNo>("error");
-        QTest::newRow("named pipe") << "pipe" << ErrNo::PathFileAccess;
-        QTest::newRow("link to /dev/zero") << "zero" << ErrNo::FileNotFound;
-        QTest::newRow("link to a list") << "list" << ErrNo::FileNotFound;
-        QTest::newRow("folder") << "folder" << ErrNo::PathFileAccess;
-        QTest::newRow("one byte over 16 MB") << "large" << ErrNo::InvalidFileFormat;
-        QTest::newRow("link to nothing") << "dangling" << ErrNo::FileNotFound;
-    }
-    void specialWordListsAreRefused()
-    {
-        QFETCH(QString, kind);
-        QFETCH(ErrNo, error);
-        ProgramFolder folder;
-        const QString path = folder.file("quendo.dat");
-        const QByteArray native = QFile::encodeName(path);
-        if (kind == u"pipe") {
-            QCOMPARE(::mkfifo(native.constData(), 0600), 0);
-        } else if (kind == u"zero") {
-            QVERIFY(QFile::link("/dev/zero", path));
-        } else if (kind == u"folder") {
-            QVERIFY(QDir(folder.path()).mkdir("quendo.dat"));
-        } else if (kind == u"list") {
-            folder.write("outside.dat", "Affe\r\n");
-            QVERIFY(QFile::link(folder.file("outside.dat"), path));
-        } else if (kind == u"dangling") {
-            QVERIFY(QFile::link(folder.file("gone.dat"), path));
-        } else {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            QVERIFY(f.resize(kMaxFileBytes + 1));
-        }
-        QCOMPARE(errorOf([&] { readFile(path); }), std::optional<ErrNo>(error));
-        QCOMPARE(errorOf([&] { readGameWords(path, 4); }), std::optional<ErrNo>(error));
-        QCOMPARE(errorOf([&] { readEditorEntries(path); }), std::optional<ErrNo>(error));
     }
 
     // Anyone who can write a language folder could plant links: the options list does not show
@@ -333,8 +280,6 @@ private slots:
         folder.write("elsewhere/x.dat", "precious\r\n");
         QVERIFY(QFile::link("../outside.txt", folder.file("english/link.dat")));
         QCOMPARE(listNames("*.dat"), QStringList({"quendo.dat"}));
-        QCOMPARE(errorOf([&] { readEditorEntries(listPath("link.dat")); }),
-                 std::optional<ErrNo>(ErrNo::FileNotFound));
         writeFile(listPath("link.dat"), {"Neu"});
         QCOMPARE(folder.read("english/link.dat"), QByteArray("Neu\r\n"));
         QVERIFY(!QFileInfo(folder.file("english/link.dat")).isSymLink());
@@ -345,86 +290,13 @@ private slots:
         setCurrentLanguage(Language::fromIndex(6));
         const QStringList names = listNames("*.dat");
         const QString game = gameFileName("x.dat");
-        const auto saved = errorOf([&] { writeFile(listPath("x.dat"), {"Neu"}); });
+        const Error saved = errorOf([&] { writeFile(listPath("x.dat"), {"Neu"}); });
         setCurrentLanguage(Language::fromIndex(0));
         setLangFilePath(QString());
         QCOMPARE(names, QStringList());
         QCOMPARE(game, QStringLiteral("quendo.dat"));
-        QCOMPARE(saved, std::optional<ErrNo>(ErrNo::PathFileAccess));
+        QCOMPARE(saved, Error(ErrNo::PathFileAccess));
         QCOMPARE(folder.read("elsewhere/x.dat"), QByteArray("precious\r\n"));
-    }
-
-    void aWordListOfExactly16MBIsRead()
-    {
-        ProgramFolder folder;
-        QFile f(folder.file("quendo.dat"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QVERIFY(f.resize(kMaxFileBytes));
-        f.close();
-        QCOMPARE(readFile(folder.file("quendo.dat")).size(), 16 * 1024 * 1024);
-    }
-
-    void aPipeNamedInTheSettingsFallsBackForTheGame()
-    {
-        ProgramFolder folder;
-        QVERIFY(QDir(folder.path()).mkdir("deutsch"));
-        QCOMPARE(::mkfifo(QFile::encodeName(folder.file("deutsch/pipe.dat")).constData(), 0600), 0);
-        QFile::link("/dev/zero", folder.file("deutsch/zero.dat"));
-        installLanguageTable(folder.path());
-        QCOMPARE(gameFileName("pipe.dat"), QStringLiteral("quendo.dat"));
-        QCOMPARE(gameFileName("zero.dat"), QStringLiteral("quendo.dat"));
-        setLangFilePath(QString());
-    }
-
-    void hostileContentsAreReadAsText_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("fields");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<int>("gameCount");
-        QTest::addColumn<int>("editorCount");
-        QTest::newRow("NUL bytes") << QByteArray("Ap\0fel\r\n\0\r\nBirne\r\n", 15) << 3
-                                   << QStringLiteral("Ap\u0000fel") << 2 << 3;
-        QTest::newRow("bytes without a character")
-            << QByteArray("\x81\x8d\x8f\x90\x9d\r\n") << 1
-            << QStringLiteral("\u0081\u008d\u008f\u0090\u009d") << 1 << 1;
-        QTest::newRow("a line of 1 MB") << QByteArray(1024 * 1024, 'a') + "\r\nEnde\r\n"
-                                        << 2 << QString(1024 * 1024, u'a') << 2 << 2;
-        QByteArray many;
-        for (int i = 0; i < 100000; ++i)
-            many += "Wort" + QByteArray::number(i) + "\r\n";
-        QTest::newRow("100 000 lines")
-            << many << 100000 << QStringLiteral("Wort0") << 100000 << 100000;
-        QTest::newRow("only commas") << QByteArray(",,,,\r\n,\r\n") << 7 << QString() << 0 << 0;
-        QTest::newRow("an unclosed quote") << QByteArray("\"Hund\r\nKatze, Maus\r\n") << 1
-                                           << QStringLiteral("Hund\r\nKatze, Maus\r\n") << 1 << 1;
-        // The first two quotes make an empty field; the rest of the line is dropped.
-        QTest::newRow("quotes only") << QByteArray("\"\"\"\"\"\r\n") << 1 << QString() << 0 << 0;
-    }
-    void hostileContentsAreReadAsText()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, fields);
-        QFETCH(QString, first);
-        QFETCH(int, gameCount);
-        QFETCH(int, editorCount);
-        const QStringList read = readFields(bytes);
-        QCOMPARE(read.size(), fields);
-        QCOMPARE(read.first(), first);
-        QCOMPARE(gameWords(read, 4).size(), gameCount);
-        QCOMPARE(editorEntries(read).size(), editorCount);
-    }
-
-    void aReadOnlyWordListIsNotReplaced()
-    {
-        ProgramFolder folder;
-        folder.write("quendo.dat", "Alt\r\n");
-        QVERIFY(
-            QFile::setPermissions(folder.file("quendo.dat"), QFile::ReadOwner | QFile::ReadGroup));
-        QCOMPARE(errorOf([&] { writeFile(folder.file("quendo.dat"), {"Neu"}); }),
-                 std::optional<ErrNo>(ErrNo::PermissionDenied));
-        QCOMPARE(folder.read("quendo.dat"), QByteArray("Alt\r\n"));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"quendo.dat"}));
     }
 
     void editorOrderIgnoresAccentsAndCase()
@@ -435,14 +307,11 @@ private slots:
                  QStringList({"apfel", "Apfel", "Äpfel", "Ast", "Baum", "Ober", "Öl", "Zebra"}));
         QVERIFY(editorCompare("Bauklötze", "Baum") < 0);
         QVERIFY(editorCompare("Ähre", "Affe") > 0);
-        QVERIFY(editorCompare("Äpfel", "apfel") > 0);
         QCOMPARE(editorCompare("apfel", "APFEL"), 0);
         QVERIFY(editorCompare("Der Mond", "Dermond") < 0);
-        QCOMPARE(editorSortKey("Élan Çà"), QStringLiteral("elan ca"));
         // Latin letters key through a table, all others through the decomposition.
-        QCOMPARE(editorSortKey("Ǻngström Œuvre"), QStringLiteral("angstrom œuvre"));
-        QCOMPARE(editorSortKey("Straße STRAẞE"), QStringLiteral("straße straße"));
-        QCOMPARE(editorSortKey("Ḿaß"), QStringLiteral("maß"));
+        QCOMPARE(editorSortKey("Élan Çà Ǻngström Œuvre Straße STRAẞE Ḿaß"),
+                 QStringLiteral("elan ca angstrom œuvre straße straße maß"));
     }
 };
 

@@ -18,27 +18,15 @@ rm -rf "$prog/bench"
 printf '[Einstellungen]\r\nnumPlayers= 1\r\nTipps1= 0\r\nSound= 0\r\npassw=dA]XR\r\n' >"$prog/Quendo.ini"
 printf 'Tafel\r\nTafel\r\nTafel\r\n' >"$prog/deutsch/quendo.dat"
 
-say "first start"
+say "first start; a second copy ends at once and shows nothing"
 start_quendo "$prog/Quendo"
 expect_splash_then_board
 expect "push button" "Spiel starten"
-expect label "Spieler 1"
-shot board
-
-say "a second copy ends at once and shows nothing"
-"$prog/Quendo" >"$out/second-copy.log" 2>&1 &
-second=$!
-deadline=$((SECONDS + 5))
-while kill -0 $second 2>/dev/null; do
-    [ $SECONDS -lt $deadline ] || { kill $second; fail "the second copy still runs 5 s later"; }
-    sleep 0.1
-done
-wait $second || fail "the second copy ended with status $?"
+timeout 5 "$prog/Quendo" >"$out/second-copy.log" 2>&1 || fail "the second copy ended with status $? (124: still ran 5 s later)"
 [ "$(quendo_windows | wc -l)" -eq 1 ] || fail "a second window showed"
 
 say "Start, a word solved with letters typed and clicked"
 button "Spiel starten"
-expect_not "push button" "Weiter..." 2
 expect_enabled image T 10 "the strip takes no letters after Start"
 shot word-start
 type_keys t a f
@@ -53,9 +41,10 @@ type_keys Return
 expect_not "push button" "Weiter..." 10 "Enter did not pass on to the next word"
 expect_enabled image B 10 "the strip takes no letters after Next"
 shot next-word
+# The chalk drawing (300 × 200 in the middle of the board) grows with every miss.
+picture=300x200+311+104
 type_keys b
-sleep 0.5
-shot first-miss
+expect_change "$last_shot" $picture first-miss "the picture did not change after the first miss"
 first_miss="$last_shot"
 type_keys c d g h i
 click_on image J
@@ -64,16 +53,12 @@ click_on image M
 type_keys n
 expect "push button" "Weiter..." 10 "the Next button does not show after the tenth miss"
 expect label "100" 5 "the lost word changed the score"
-sleep 0.5
-shot word-lost
-# The chalk drawing (300 × 200 in the middle of the board) grew from the first miss to the last.
-differ_in "$first_miss" "$last_shot" 300x200+311+104 || fail "the picture did not change after nine more misses"
+expect_change "$first_miss" $picture word-lost "the picture did not change after nine more misses"
 
 say "the options: two players, ten rounds"
 button Einstellungen
 within=Einstellungen
 expect "scroll bar" Teilnehmer 10 "the options dialog does not show"
-shot options
 click_arrow Teilnehmer up
 click_arrow Spielrunden down
 click_arrow Spielrunden down
@@ -83,14 +68,11 @@ shot options-changed
 say "the editor, behind its password: a word added and saved"
 button "Wortschatz bearbeiten"
 within=Passwortschutz
-expect text "Bitte Passwort eingeben" 10 "no password question"
-xdotool type --delay 60 Sonne
-shot password
+type_into "Bitte Passwort eingeben" Sonne
 button OK
 within=quendo.dat
-expect text "Hinzufügen" 10 "the editor does not open"
-expect "list item" Tafel
-xdotool type --delay 60 Kreide
+expect "list item" Tafel 10 "the editor does not open"
+type_into "Hinzufügen" Kreide
 button "Hinzufügen"
 expect "list item" Kreide 5 "the word was not added"
 shot editor
@@ -98,52 +80,40 @@ button Speichern
 button OK
 within=""
 expect_not dialog quendo.dat 5 "the editor does not close"
-[ "$(od -An -c "$prog/deutsch/quendo.dat" | tr -s ' \n' ' ')" = " K r e i d e \\r \\n T a f e l \\r \\n T a f e l \\r \\n T a f e l \\r \\n " ] ||
-    fail "the saved list holds: $(od -An -c "$prog/deutsch/quendo.dat")"
+printf 'Kreide\r\nTafel\r\nTafel\r\nTafel\r\n' | cmp - "$prog/deutsch/quendo.dat" ||
+    fail "the saved list holds: $(cat -A "$prog/deutsch/quendo.dat")"
 within=Einstellungen
 button OK
 within=""
 expect_not dialog Einstellungen 5 "the options dialog does not close"
 expect label "Spieler 2" 10 "the second player does not show"
-shot two-players
-# OK writes every option, each key in its section, numbers with their leading blank.
-printf '%s\r\n' '[Einstellungen]' 'numPlayers= 2' 'Tipps1= 0' 'Sound= 0' 'passw=dA]XR' \
-    'Anzeige= 1' 'Wiederholung= 1' 'Runden= 10' 'minLen= 4' 'Spieler1=Spieler 1' 'Tipps2= 2' \
-    'Spieler2=Spieler 2' 'Tipps3= 2' 'Spieler3=Spieler 3' 'Tipps4= 2' 'Spieler4=Spieler 4' \
-    'Datei0=quendo.dat' '[Optionen]' 'Sprache= 0' >"$work/expected.ini"
-cmp "$work/expected.ini" "$prog/Quendo.ini" ||
+[ "$(grep -ac $'^\\(numPlayers= 2\\|Runden= 10\\)\r$' "$prog/Quendo.ini")" = 2 ] ||
     fail "Quendo.ini after the options' OK: $(cat -A "$prog/Quendo.ini")"
 
 say "the English flag, during a game"
 click_on image English
 expect "push button" OK 5 "no question before the game is interrupted"
-shot flag-question
 button OK
 expect "push button" "Start game" 10 "the Start button is not called Start game in English"
-expect "push button" "End game"
-expect "push button" "Help"
 expect_not "push button" "Spiel starten" 5
-grep -aq $'^Sprache= 1000\r$' "$prog/Quendo.ini" || fail "Quendo.ini does not hold Sprache= 1000"
 shot english
 
 say "End with Yes"
 button "End game"
 expect "push button" "Yes" 5 "End does not ask"
-shot end-question
 button Yes
 expect_exit 10 0
-[ "$(start_count)" = 1 ] || fail "start counter after the first start: '$(start_count)', not 1"
+grep -aq $'^Sprache= 1000\r$' "$prog/Quendo.ini" || fail "Quendo.ini does not hold Sprache= 1000"
+grep -q $'^StartVal=1\r$' "$XDG_CONFIG_HOME/Quendo/Quendo.conf" || fail "the start counter is not 1 after the first start"
 cmp "$XDG_RUNTIME_DIR/~tmp.lng" "$build/resources/custom/1000" ||
     fail "~tmp.lng differs from the embedded language table"
-[ ! -e "$prog/Quendo.EPT" ] || fail "an error log was written: $(cat "$prog/Quendo.EPT")"
 
 say "second start: English remembered; closed by the window manager's close request"
 start_quendo "$prog/Quendo"
 expect_splash_then_board
 expect "push button" "Start game" 10 "the language chosen by flag was not remembered"
-shot second-start
 "$tools/wmclose" "$main_wid" || fail "the close request could not be sent"
 expect_exit 10 0
-[ "$(start_count)" = 2 ] || fail "start counter after the second start: '$(start_count)', not 2"
+grep -q $'^StartVal=2\r$' "$XDG_CONFIG_HOME/Quendo/Quendo.conf" || fail "the start counter is not 2 after the second start"
 [ ! -e "$prog/Quendo.EPT" ] || fail "an error log was written: $(cat "$prog/Quendo.EPT")"
 say "passed"

@@ -12,68 +12,57 @@
 
 #include <QDir>
 #include <QList>
+#include <QMap>
+#include <QRegularExpression>
 
 #include <algorithm>
-#include <utility>
+
+using namespace Qt::StringLiterals;
 
 namespace FuzzChecks {
 
 namespace {
 
-constexpr char kSeparator = '\x1f';
+// Each check gives nullptr when its properties hold for the input, else what went wrong.
+using Broken = const char *;
 
-// The input cut at its first `count` separators; the last part keeps any further ones.
+// The input cut at its first `count` 0x1F bytes; the last part keeps any further ones.
 QList<QByteArrayView> parts(QByteArrayView input, int count)
 {
     QList<QByteArrayView> out;
-    while (out.size() < count) {
-        const qsizetype at = input.indexOf(kSeparator);
-        if (at < 0)
-            break;
+    for (qsizetype at; out.size() < count && (at = input.indexOf('\x1f')) >= 0;) {
         out << input.first(at);
         input = input.sliced(at + 1);
     }
-    out << input;
-    return out;
+    return out << input;
 }
 
-bool isBlank(QChar c)
+struct Rule
 {
-    return c == u' ' || c == u'\t';
+    bool broken;
+    Broken what;
+};
+
+Broken first(std::initializer_list<Rule> rules)
+{
+    for (const Rule &rule : rules) {
+        if (rule.broken)
+            return rule.what;
+    }
+    return nullptr;
 }
+
+// What a name or value must not match to come back from its line of a file as it was.
+const QRegularExpression kUnholdableSection(u"[\r\n\\]]|^[ \t]|[ \t]$"_s);
+const QRegularExpression kUnholdableKey(u"^$|[\r\n=]|^[ \t;[]|[ \t]$"_s);
+const QRegularExpression kUnholdableValue(u"[\r\n]|^[ \t]|[ \t]$|^([\"']).*\\1$"_s);
+// A field or entry with a separator inside, or one that a line of the file cannot hold.
+const QRegularExpression kSeparatorInside(u"[,\r\n]|^ | $"_s);
+const QRegularExpression kUnholdableEntry(u"[,\r\n]|^[ \"]| $"_s);
 
 bool hasLineEnd(QStringView s)
 {
     return s.contains(u'\r') || s.contains(u'\n');
-}
-
-// A section name the file can hold: it comes back from a `[name]` line as it was.
-bool holdableSection(QStringView s)
-{
-    return !hasLineEnd(s) && !s.contains(u']') &&
-           (s.isEmpty() || (!isBlank(s.front()) && !isBlank(s.back())));
-}
-
-// A key the file can hold: it comes back from a `key=value` line as it was.
-bool holdableKey(QStringView k)
-{
-    return !k.isEmpty() && !hasLineEnd(k) && !k.contains(u'=') && !isBlank(k.front()) &&
-           !isBlank(k.back()) && k.front() != u';' && k.front() != u'[';
-}
-
-// A value the file can hold: no line end, no blanks at the ends, not in matching quotes.
-bool holdableValue(QStringView v)
-{
-    if (hasLineEnd(v))
-        return false;
-    if (!v.isEmpty() && (isBlank(v.front()) || isBlank(v.back())))
-        return false;
-    return !(v.size() >= 2 && (v.front() == u'"' || v.front() == u'\'') && v.back() == v.front());
-}
-
-QString show(QByteArrayView bytes)
-{
-    return QString::fromLatin1(bytes.toByteArray().toPercentEncoding(" []=;\"'"));
 }
 
 // Every section and key name that appears in a file, a bounded number of each.
@@ -81,185 +70,152 @@ std::pair<QStringList, QStringList> namesIn(const QByteArray &content)
 {
     QStringList sections{QString()};
     QStringList keys;
-    const QString text = Cp1252::decode(content);
-    qsizetype pos = 0;
-    while (pos < text.size() && (sections.size() < 40 || keys.size() < 40)) {
-        qsizetype end = pos;
-        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
-            ++end;
-        const QString line = text.mid(pos, end - pos).trimmed();
-        if (line.startsWith(u'[') && line.contains(u']')) {
-            if (sections.size() < 40)
-                sections << line.mid(1, line.indexOf(u']') - 1).trimmed();
-        } else if (line.contains(u'=') && keys.size() < 40) {
+    for (const QString &raw : Cp1252::decode(content).split(QRegularExpression(u"[\r\n]"_s))) {
+        const QString line = raw.trimmed();
+        if (line.startsWith(u'[') && line.contains(u']'))
+            sections << line.mid(1, line.indexOf(u']') - 1).trimmed();
+        else if (line.contains(u'='))
             keys << line.left(line.indexOf(u'=')).trimmed();
-        }
-        pos = end + 1;
     }
-    return {sections, keys};
+    return {sections.mid(0, 40), keys.mid(0, 40)};
 }
 
-QString iniRead(QByteArrayView input)
+// A name first when the input holds a 0x1F byte ("name" 0x1F "content"), else the program's.
+Broken iniRead(QByteArrayView input)
 {
     const QList<QByteArrayView> p = parts(input, 1);
     const QByteArray content = p.last().toByteArray();
-    QStringList keys{QStringLiteral("Sound"), QStringLiteral("Spieler1")};
+    QStringList keys{u"Sound"_s, u"Spieler1"_s};
     if (p.size() == 2)
         keys.prepend(Cp1252::decode(p.first()));
-    for (const QString &section : {QStringLiteral("Einstellungen"), QStringLiteral("Optionen")}) {
+    for (const QString &section : {u"Einstellungen"_s, u"Optionen"_s}) {
         for (const QString &key : std::as_const(keys)) {
             const auto value = IniFile::read(content, section, key);
-            if (!value)
-                continue;
-            if (hasLineEnd(*value))
-                return QStringLiteral("a value holds a line end: ") + show(input);
+            if (value && hasLineEnd(*value))
+                return "a value holds a line end";
             if (IniFile::read(content, section.toUpper(), key.toLower()) != value)
-                return QStringLiteral("names are not matched without case: ") + show(input);
-            IniFile::leadingNumber(*value);
+                return "names are not matched without case";
+            IniFile::leadingNumber(value.value_or(QString()));
         }
     }
-    return QString();
+    return nullptr;
 }
 
-QString iniWrite(QByteArrayView input)
+// section 0x1F key 0x1F value 0x1F content.
+Broken iniWrite(QByteArrayView input)
 {
     const QList<QByteArrayView> p = parts(input, 3);
     if (p.size() < 4)
-        return QString();
-    QString section = Cp1252::decode(p[0]);
-    QString key = Cp1252::decode(p[1]);
-    const QString value = Cp1252::decode(p[2]);
-    const QByteArray before = p[3].toByteArray();
+        return nullptr;
     // Names the program could never use are swapped for ones it does, so that the input still
     // tells where and what to write.
-    if (!holdableSection(section))
-        section = QStringLiteral("Einstellungen");
-    if (!holdableKey(key))
-        key = QStringLiteral("Spieler1");
-
+    QString section = Cp1252::decode(p[0]);
+    QString key = Cp1252::decode(p[1]);
+    if (kUnholdableSection.match(section).hasMatch())
+        section = u"Einstellungen"_s;
+    if (kUnholdableKey.match(key).hasMatch())
+        key = u"Spieler1"_s;
+    const QString value = Cp1252::decode(p[2]);
+    const QByteArray before = p[3].toByteArray();
     const QByteArray after = IniFile::write(before, section, key, value);
-    if (holdableValue(value) && IniFile::read(after, section, key) != value)
-        return QStringLiteral("the value written does not read back: ") + show(input);
+    if (!kUnholdableValue.match(value).hasMatch() && IniFile::read(after, section, key) != value)
+        return "the value written does not read back";
     if (!IniFile::read(after, section, key))
-        return QStringLiteral("the key written is missing: ") + show(input);
-
+        return "the key written is missing";
     const auto [sections, keys] = namesIn(before);
     for (const QString &s : sections) {
         for (const QString &k : keys) {
             const bool same = s.compare(section, Qt::CaseInsensitive) == 0 &&
                               k.compare(key, Qt::CaseInsensitive) == 0;
             if (!same && IniFile::read(after, s, k) != IniFile::read(before, s, k))
-                return QStringLiteral("another key changed (%1/%2): ").arg(s, k) + show(input);
+                return "another key changed";
         }
     }
-    return QString();
+    return nullptr;
 }
 
-QString langTextCheck(QByteArrayView input)
+// The first two bytes choose the text number.
+Broken langTextCheck(QByteArrayView input)
 {
-    if (input.size() < 2)
-        return QString();
-    const int n = (quint8(input[0]) << 8 | quint8(input[1])) % 10000;
-    const QString text = langText(input.sliced(2).toByteArray(), n);
-    if (text.size() > 254)
-        return QStringLiteral("a text longer than 254 characters: ") + show(input);
-    if (text != text.trimmed())
-        return QStringLiteral("a text with blanks at an end: ") + show(input);
-    return QString();
+    const int n = input.size() < 2 ? 0 : (quint8(input[0]) << 8 | quint8(input[1])) % 10000;
+    const QString text = langText(input.sliced(qMin<qsizetype>(2, input.size())).toByteArray(), n);
+    return first({{text.size() > 254, "a text longer than 254 characters"},
+                  {text != text.trimmed(), "a text with blanks at an end"}});
 }
 
-QString readFieldsCheck(QByteArrayView input)
+Broken readFieldsCheck(QByteArrayView input)
 {
     const QStringList fields = VocabularyFile::readFields(input);
-    const qsizetype separators = input.count(',') + input.count('\r') + input.count('\n');
-    if (fields.size() > separators + 1)
-        return QStringLiteral("more fields than separators: ") + show(input);
+    const auto separatorInside = [](const QString &f) {
+        return kSeparatorInside.match(f).hasMatch();
+    };
     // A byte-order mark alone is an empty UTF-8 list.
-    const QByteArrayView body = input.startsWith("\xEF\xBB\xBF") ? input.sliced(3) : input;
-    if (body.isEmpty() != fields.isEmpty())
-        return QStringLiteral("fields from nothing, or none from something: ") + show(input);
-    if (!input.contains('"')) {
-        for (const QString &f : fields) {
-            if (f.contains(u',') || hasLineEnd(f) || f.startsWith(u' ') || f.endsWith(u' '))
-                return QStringLiteral("an unquoted field holds a separator: ") + show(input);
-        }
-    }
-    return QString();
+    return first(
+        {{fields.size() > input.count(',') + input.count('\r') + input.count('\n') + 1,
+          "more fields than separators"},
+         {(input.isEmpty() || input == "\xEF\xBB\xBF") != fields.isEmpty(),
+          "fields from nothing, or none from something"},
+         {!input.contains('"') && std::any_of(fields.cbegin(), fields.cend(), separatorInside),
+          "an unquoted field holds a separator"}});
 }
 
-QString gameWordsCheck(QByteArrayView input)
+// The first byte chooses the minimum length.
+Broken gameWordsCheck(QByteArrayView input)
 {
-    if (input.isEmpty())
-        return QString();
-    const int minLen = quint8(input[0]) % 13;
-    const QStringList fields = VocabularyFile::readFields(input.sliced(1));
+    const int minLen = input.isEmpty() ? 0 : quint8(input[0]) % 13;
+    const QStringList fields =
+        VocabularyFile::readFields(input.sliced(qMin<qsizetype>(1, input.size())));
     const QStringList words = VocabularyFile::gameWords(fields, minLen);
-    if (words.size() > fields.size())
-        return QStringLiteral("more words than fields: ") + show(input);
-    for (const QString &w : words) {
-        if (trimBlanks(w).size() < std::max(minLen, 1))
-            return QStringLiteral("a word shorter than the minimum: ") + show(input);
-        if (w.contains(u'ß') || w != w.toUpper())
-            return QStringLiteral("a word not in upper case: ") + show(input);
-    }
-    return QString();
+    const auto tooShort = [&](const QString &w) {
+        return trimBlanks(w).size() < std::max(minLen, 1);
+    };
+    const auto notUpper = [](const QString &w) { return w.contains(u'ß') || w != w.toUpper(); };
+    return first(
+        {{words.size() > fields.size(), "more words than fields"},
+         {std::any_of(words.cbegin(), words.cend(), tooShort), "a word shorter than the minimum"},
+         {std::any_of(words.cbegin(), words.cend(), notUpper), "a word not in upper case"}});
 }
 
-QString editorEntriesCheck(QByteArrayView input)
+Broken editorEntriesCheck(QByteArrayView input)
 {
     const QStringList fields = VocabularyFile::readFields(input);
     const QStringList entries = VocabularyFile::editorEntries(fields);
-    if (entries.size() > fields.size())
-        return QStringLiteral("more entries than fields: ") + show(input);
-    for (const QString &e : entries) {
-        if (e.contains(u'ß') || trimBlanks(e).isEmpty())
-            return QStringLiteral("an entry with ß or of blanks only: ") + show(input);
-    }
-    return QString();
+    const auto bad = [](const QString &e) { return e.contains(u'ß') || trimBlanks(e).isEmpty(); };
+    return first({{entries.size() > fields.size(), "more entries than fields"},
+                  {std::any_of(entries.cbegin(), entries.cend(), bad),
+                   "an entry with ß or of blanks only"}});
 }
 
-// An entry that a line of the file gives back as it was.
-bool holdableEntry(QStringView e)
-{
-    return !e.contains(u',') && !hasLineEnd(e) && !e.startsWith(u' ') && !e.endsWith(u' ') &&
-           !e.startsWith(u'"');
-}
-
-QString toBytesCheck(QByteArrayView input)
+// Entries separated by 0x1F; reading the bytes back gives the entries the format can hold.
+Broken toBytesCheck(QByteArrayView input)
 {
     QStringList entries;
-    for (QByteArrayView part : parts(input, int(input.size())))
-        entries << Cp1252::decode(part);
-    const QByteArray bytes = VocabularyFile::toBytes(entries);
     QStringList holdable;
-    std::copy_if(entries.cbegin(), entries.cend(), std::back_inserter(holdable),
-                 [](const QString &e) { return holdableEntry(e); });
+    for (QByteArrayView part : parts(input, int(input.size()))) {
+        if (!kUnholdableEntry.match(entries.emplace_back(Cp1252::decode(part))).hasMatch())
+            holdable << entries.last();
+    }
     // Bytes that happen to be valid UTF-8 with a multi-byte sequence (Ã¤) read as UTF-8.
-    const auto readAs1252 = [](const QByteArray &b) {
-        return VocabularyFile::decodeText(b) == Cp1252::decode(b);
+    const auto readsBack = [](const QStringList &list) {
+        const QByteArray b = VocabularyFile::toBytes(list);
+        return VocabularyFile::decodeText(b) != Cp1252::decode(b) ||
+               VocabularyFile::readFields(b) == list;
     };
-    if (holdable.size() == entries.size() && readAs1252(bytes) &&
-        VocabularyFile::readFields(bytes) != entries)
-        return QStringLiteral("entries do not read back: ") + show(input);
-    const QByteArray only = VocabularyFile::toBytes(holdable);
-    if (readAs1252(only) && VocabularyFile::readFields(only) != holdable)
-        return QStringLiteral("holdable entries do not read back: ") + show(input);
-    if (!entries.isEmpty() && !bytes.endsWith("\r\n"))
-        return QStringLiteral("the last line has no line end: ") + show(input);
-    return QString();
+    return first(
+        {{holdable.size() == entries.size() && !readsBack(entries), "entries do not read back"},
+         {!readsBack(holdable), "holdable entries do not read back"},
+         {!entries.isEmpty() && !VocabularyFile::toBytes(entries).endsWith("\r\n"),
+          "the last line has no line end"}});
 }
 
-QString parseWavCheck(QByteArrayView input)
+Broken parseWavCheck(QByteArrayView input)
 {
-    const auto info = parseWav(input);
-    if (!info)
-        return QString();
-    if (info->dataOffset < 12 || info->dataSize < 0 ||
-        info->dataOffset + info->dataSize > input.size())
-        return QStringLiteral("samples outside the bytes: ") + show(input);
-    if (info->sampleRate <= 0 || info->sampleRate > 192000)
-        return QStringLiteral("a sample rate out of range: ") + show(input);
-    return QString();
+    const auto info = parseWav(input).value_or(WavInfo{1, 12, 0});
+    return first(
+        {{info.dataOffset < 12 || info.dataSize < 0 ||
+              info.dataOffset + info.dataSize > input.size(),
+          "samples outside the bytes"},
+         {info.sampleRate <= 0 || info.sampleRate > 192000, "a sample rate out of range"}});
 }
 
 // What a teacher may type: the bytes as Windows-1252 and, where they are UTF-8, as that.
@@ -272,9 +228,9 @@ QStringList typedTexts(QByteArrayView input)
     return texts;
 }
 
-QString newFileNameCheck(QByteArrayView input)
+Broken newFileNameCheck(QByteArrayView input)
 {
-    const QString folder = QStringLiteral("/quendo/deutsch");
+    const QString folder = u"/quendo/deutsch"_s;
     for (const QString &typed : typedTexts(input)) {
         // As the editor makes it: ".dat" added, and no file at all for an empty name.
         const QString name = NewFileName::withExtension(typed);
@@ -282,71 +238,60 @@ QString newFileNameCheck(QByteArrayView input)
             continue;
         const QString path = QDir::cleanPath(folder + u'/' + name);
         if (!path.startsWith(folder + u'/') || path.indexOf(u'/', folder.size() + 1) >= 0)
-            return QStringLiteral("a name that leaves the language folder: ") + show(input);
+            return "a name that leaves the language folder";
         if (std::any_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 32; }))
-            return QStringLiteral("a name with a control character: ") + show(input);
+            return "a name with a control character";
         const QByteArray stored = IniFile::write({}, u"Einstellungen", u"Datei0", name);
         if (IniFile::read(stored, u"Einstellungen", u"Datei0") != name)
-            return QStringLiteral("a name the settings file changes: ") + show(input);
+            return "a name the settings file changes";
     }
-    return QString();
+    return nullptr;
 }
 
-QString passwordCheck(QByteArrayView input)
+Broken passwordCheck(QByteArrayView input)
 {
     for (const QString &password : typedTexts(input)) {
         const QString scrambled = Encrypt(password, kPasswordKey);
         if (Encrypt(scrambled, kPasswordKey) != password)
-            return QStringLiteral("scrambling twice does not give the password: ") + show(input);
+            return "scrambling twice does not give the password";
         if (password.isEmpty() || PasswordLock::refusal(password) != PasswordLock::Refusal::None)
             continue;
         // A password the lock takes must come back from the file as it was scrambled, or the
         // teacher would be locked out.
         const QByteArray stored = IniFile::write({}, u"Einstellungen", u"passw", scrambled);
-        const QString read =
-            IniFile::read(stored, u"Einstellungen", u"passw").value_or(QString()).left(254);
-        if (read != scrambled)
-            return QStringLiteral("a password taken that does not read back: ") + show(input);
+        if (IniFile::read(stored, u"Einstellungen", u"passw").value_or(QString()).left(254) !=
+            scrambled)
+            return "a password taken that does not read back";
     }
-    return QString();
+    return nullptr;
 }
 
-struct Named
-{
-    const char *name;
-    Check check;
-};
-
-constexpr Named kChecks[] = {
-    {"ini_read", iniRead},
-    {"ini_write", iniWrite},
-    {"lang_text", langTextCheck},
-    {"read_fields", readFieldsCheck},
-    {"game_words", gameWordsCheck},
-    {"editor_entries", editorEntriesCheck},
-    {"to_bytes", toBytesCheck},
-    {"parse_wav", parseWavCheck},
-    {"new_file_name", newFileNameCheck},
-    {"password", passwordCheck},
-};
+const QMap<QString, Broken (*)(QByteArrayView)> kChecks{{u"ini_read"_s, iniRead},
+                                                        {u"ini_write"_s, iniWrite},
+                                                        {u"lang_text"_s, langTextCheck},
+                                                        {u"read_fields"_s, readFieldsCheck},
+                                                        {u"game_words"_s, gameWordsCheck},
+                                                        {u"editor_entries"_s, editorEntriesCheck},
+                                                        {u"to_bytes"_s, toBytesCheck},
+                                                        {u"parse_wav"_s, parseWavCheck},
+                                                        {u"new_file_name"_s, newFileNameCheck},
+                                                        {u"password"_s, passwordCheck}};
 
 } // namespace
 
 QStringList names()
 {
-    QStringList out;
-    for (const Named &n : kChecks)
-        out << QString::fromLatin1(n.name);
-    return out;
+    return kChecks.keys();
 }
 
-Check checkNamed(const QString &name)
+QString check(const QString &name, QByteArrayView input)
 {
-    for (const Named &n : kChecks) {
-        if (name == QLatin1StringView(n.name))
-            return n.check;
-    }
-    return nullptr;
+    const auto run = kChecks.value(name);
+    const Broken broken = run ? run(input) : "no such check";
+    if (!broken)
+        return QString();
+    return QString::fromUtf8(broken) + u": "_s +
+           QString::fromLatin1(input.toByteArray().toPercentEncoding(" []=;\"'"));
 }
 
 } // namespace FuzzChecks
