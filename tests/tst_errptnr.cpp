@@ -17,18 +17,16 @@
 
 namespace {
 
-const QString kRule = QString(70, '-');
 constexpr int kCloseBox = -1;
 constexpr int kEscape = -2;
 
-// Plays the user at each error report that shows: notes its four values and program-info
-// line, runs atShow, then clicks the next continue button of the script or closes the report.
-// Once the script is used up it clicks Cancel, so that a test never hangs.
+// Plays the user at each error report that shows: runs atShow, then clicks the next continue
+// button of the script or closes the report. Once the script is used up it clicks Cancel, so
+// that a test never hangs.
 struct ReportUser : QObject
 {
     QList<int> script;
     std::function<void(ErrPtnr &)> atShow;
-    QList<QStringList> seen;
 
     explicit ReportUser(QList<int> clicks) : script(std::move(clicks))
     {
@@ -38,24 +36,20 @@ struct ReportUser : QObject
     {
         auto *report = qobject_cast<ErrPtnr *>(watched);
         if (report && event->type() == QEvent::Show)
-            QTimer::singleShot(0, this, [this, report] { answer(*report); });
+            QTimer::singleShot(0, this, [this, report] {
+                if (atShow)
+                    atShow(*report);
+                const int step = script.isEmpty() ? 2 : script.takeFirst();
+                if (step == kCloseBox)
+                    report->close();
+                else if (step == kEscape)
+                    QTest::keyClick(report, Qt::Key_Escape);
+                else
+                    QTest::mouseClick(
+                        report->findChild<QPushButton *>(QString("cmdContinue%1").arg(step)),
+                        Qt::LeftButton);
+            });
         return false;
-    }
-    void answer(ErrPtnr &report)
-    {
-        seen.append(QStringList());
-        for (const char *name : {"lblError0", "lblError1", "lblError2", "lblError3", "lblProgInfo"})
-            seen.last() << report.findChild<QLabel *>(name)->text();
-        if (atShow)
-            atShow(report);
-        const int step = script.isEmpty() ? 2 : script.takeFirst();
-        if (step == kCloseBox)
-            report.close();
-        else if (step == kEscape)
-            QTest::keyClick(&report, Qt::Key_Escape);
-        else
-            QTest::mouseClick(report.findChild<QPushButton *>(QString("cmdContinue%1").arg(step)),
-                              Qt::LeftButton);
     }
 };
 
@@ -68,23 +62,23 @@ struct Rig
     FakeDialogs dialogs;
     bool works = false; // the printer, the mail program and the browser
     QList<QStringList> printed;
-    QList<QUrl> opened;
+    QStringList opened;
     ErrPtnr::Outlets outlets{[this](const QStringList &lines) { return printed << lines, works; },
-                             [this](const QUrl &url) { return opened << url, works; }};
+                             [this](const QUrl &url) { return opened << url.toString(), works; }};
     ErrorReporting reporting{dialogs, outlets};
     ReportUser user;
 };
 
-// A procedure whose one step fails once; true when it went on (not cancelled).
-bool failOnce(ErrNo number, const ProcName &where = Proc::frmQuendo::zurueck)
+// A procedure whose one step fails once: how it went on.
+QString failOnce(ErrNo number, const ProcName &where = Proc::frmQuendo::zurueck)
 {
-    bool failed = false;
+    int runs = 0;
     Procedure proc(where);
     proc.step([&] {
-        if (!std::exchange(failed, true))
+        if (++runs == 1)
             throw RunTimeError(number);
     });
-    return !proc.cancelled();
+    return proc.cancelled() ? "cancelled" : runs == 2 ? "retried" : "ignored";
 }
 
 // The child process of the End test: a setting written, then an error answered End.
@@ -107,20 +101,10 @@ class TestErrPtnr : public QObject
 {
     Q_OBJECT
 private slots:
-    void buttonsCloseBoxAndEscapeAnswer_data()
-    {
-        QTest::addColumn<QList<int>>("clicks");
-        QTest::addColumn<QList<ErrAnswer>>("answers");
-        using A = ErrAnswer;
-        QTest::newRow("the four buttons")
-            << QList{0, 1, 2, 3} << QList{A::Retry, A::Ignore, A::Cancel, A::End};
-        QTest::newRow("close box and Escape: the last choice")
-            << QList{kCloseBox, 2, kEscape, 1, kCloseBox}
-            << QList{A::Retry, A::Cancel, A::Cancel, A::Ignore, A::Ignore};
-    }
     void buttonsCloseBoxAndEscapeAnswer()
     {
-        QFETCH(QList<int>, clicks);
+        // The close box and Escape give the last choice.
+        const QList<int> clicks{kCloseBox, 2, kEscape, kCloseBox, 1, kEscape, 0, 3};
         Rig rig(clicks);
         // The log cannot be written: told once, and the report answers all the same.
         QVERIFY(QDir(rig.folder.path()).mkdir("Quendo.EPT"));
@@ -129,11 +113,15 @@ private slots:
         QList<ErrAnswer> answers;
         for (qsizetype i = 0; i < clicks.size(); ++i)
             answers << report.OnError({"frmOpt", "cmdOK_Click", error, 12});
-        QTEST(answers, "answers");
-        QCOMPARE(rig.user.seen.size(), clicks.size());
-        QCOMPARE(rig.user.seen[0].mid(0, 4),
+        using A = ErrAnswer;
+        QCOMPARE(answers, QList({A::Retry, A::Cancel, A::Cancel, A::Cancel, A::Ignore, A::Ignore,
+                                 A::Retry, A::End}));
+        QStringList shown;
+        for (const char *name : {"lblError0", "lblError1", "lblError2", "lblError3", "lblProgInfo"})
+            shown << report.findChild<QLabel *>(name)->text();
+        QCOMPARE(shown.mid(0, 4),
                  QStringList({"53 (File not found): <b>tiere.dat", "frmOpt", "cmdOK_Click", "12"}));
-        QVERIFY(rig.user.seen[0][4].startsWith("Quendo  V"));
+        QVERIFY(shown[4].startsWith("Quendo  V"));
         QCOMPARE(report.findChild<QLabel *>("lblError0")->textFormat(), Qt::PlainText);
         QCOMPARE(rig.dialogs.shown.size(), 1);
         QVERIFY(rig.dialogs.shown[0].text.contains("Quendo.EPT' geschrieben werden."));
@@ -161,8 +149,7 @@ private slots:
         board.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&board));
         failOnce(ErrNo::Overflow);
-        QWidget *report = rig.reporting.dialog();
-        QCOMPARE(onTop, QList<QWidget *>({report, report}));
+        QCOMPARE(onTop, QList<QWidget *>(2, rig.reporting.dialog()));
     }
 
     // Mail and homepage copy the protocol to the clipboard; save writes Quendo.ERR.
@@ -207,55 +194,33 @@ private slots:
             QTest::mouseClick(report.findChild<QPushButton *>(QString("cmdProtocol%1").arg(button)),
                               Qt::LeftButton);
         };
-        QVERIFY(failOnce(ErrNo::DeviceIoError));
+        QCOMPARE(failOnce(ErrNo::DeviceIoError), "ignored");
 
         QCOMPARE(rig.dialogs.shown.size(), told.size());
         for (qsizetype i = 0; i < told.size(); ++i)
             QVERIFY2(rig.dialogs.shown[i].text.contains(told[i]), qPrintable(told[i]));
-        const QList<QList<QUrl>> urls = {{},
-                                         {},
-                                         {QUrl("mailto:hilfe@quendo.example.org")},
-                                         {QUrl("https://quendo.example.org/")}};
-        QCOMPARE(rig.opened, urls[button]);
+        const QStringList urls{"", "", "mailto:hilfe@quendo.example.org",
+                               "https://quendo.example.org/"};
+        QCOMPARE(rig.opened.join(' '), urls[button]);
         QCOMPARE(rig.printed.value(0).value(1).startsWith("F E H L E R P R"), button == 0);
-        const QString clipboard = QApplication::clipboard()->text();
-        const QString file = QString::fromLatin1(rig.folder.read("Quendo.ERR"));
-        const QString start = kRule + "\r\nF E H L E R";
-        QCOMPARE(clipboard.startsWith(start), button >= 2);
-        QCOMPARE(file.startsWith(start), button == 1 && before.isEmpty());
-        for (const QString &protocol : {clipboard, file})
-            QVERIFY(!protocol.startsWith(start) ||
-                    protocol.contains("\t57 (Device I/O error)\r\n"));
+        const QString line = "\t57 (Device I/O error)\r\n"; // the protocol of this error
+        QCOMPARE(QApplication::clipboard()->text().contains(line), button >= 2);
+        QCOMPARE(QString::fromLatin1(rig.folder.read("Quendo.ERR")).contains(line),
+                 button == 1 && before.isEmpty());
     }
 
     void nestedErrorWhileShowingIsLoggedAndIgnored()
     {
         Rig rig({1});
-        QStringList nested;
-        int reportsOnScreen = 0;
+        QString nested;
         // As a paint event or a timer running inside the report's loop would.
         rig.user.atShow = [&](ErrPtnr &) {
-            bool failed = false; // once, so that a wrong Retry cannot loop
-            Procedure paint(Proc::frmQuendo::PaintBack);
-            paint.step([&] {
-                if (!std::exchange(failed, true))
-                    throw RunTimeError(ErrNo::InvalidData, "Back");
-                nested << "again";
-            });
-            paint.step([&] { nested << "went on"; });
-            for (QWidget *w : QApplication::topLevelWidgets())
-                reportsOnScreen += qobject_cast<ErrPtnr *>(w) && w->isVisible() ? 1 : 0;
+            nested = failOnce(ErrNo::InvalidData, Proc::frmQuendo::PaintBack);
         };
-        QVERIFY(failOnce(ErrNo::FileNotFound));
-
-        QCOMPARE(rig.user.seen.size(), 1);
-        QCOMPARE(reportsOnScreen, 1);
-        QCOMPARE(nested, QStringList({"went on"}));
+        QCOMPARE(failOnce(ErrNo::FileNotFound), "ignored");
+        QCOMPARE(nested, "ignored");
         QCOMPARE(rig.reporting.dialog()->findChild<QLabel *>("lblError2")->text(), "zurueck");
-        QVERIFY(rig.folder.read("Quendo.EPT")
-                    .contains("error :\t380 (Invalid property value): Back\r\n"
-                              "          Modul:\tfrmQuendo\r\n"
-                              "          Prozedur / procedure:\tPaintBack\r\n"));
+        QVERIFY(rig.folder.read("Quendo.EPT").contains("Prozedur / procedure:\tPaintBack\r\n"));
     }
 
     void endEndsTheProgramAtOnce()
@@ -264,11 +229,8 @@ private slots:
         QProcess child;
         child.start(QCoreApplication::applicationFilePath(), {"--end-child", folder.path()});
         QVERIFY(child.waitForFinished(60000));
-        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 3);
         QCOMPARE(folder.read("Quendo.ini"), QByteArray("[Einstellungen]\r\nSpieler1=Anna\r\n"));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList({"Quendo.EPT", "Quendo.ini"}));
         QVERIFY(folder.read("Quendo.EPT").contains("error :\t61 (Disk full)\r\n"));
     }
 };
