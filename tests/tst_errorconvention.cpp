@@ -28,8 +28,7 @@ private slots:
         qsizetype failures = answers.size(); // the step works once the answers are used up
         ErrorRecorder errors(ErrAnswer::Ignore);
         errors.script(answers);
-        // Three passes of two steps; the first step of the middle pass fails, with an exception
-        // of a library rather than a RunTimeError.
+        // Three passes of two steps; the first step of the middle pass fails, thrown by a library.
         QStringList done;
         Procedure proc(Proc::frmQuendo::NextPlayer);
         int line = 0;

@@ -20,9 +20,8 @@ namespace {
 constexpr int kCloseBox = -1;
 constexpr int kEscape = -2;
 
-// Plays the user at each error report that shows: runs atShow, then clicks the next continue
-// button of the script or closes the report. Once the script is used up it clicks Cancel, so
-// that a test never hangs.
+// Plays the user at each report shown: runs atShow, then clicks the script's next continue
+// button or closes the report; Cancel once the script is used up, so that no test hangs.
 struct ReportUser : QObject
 {
     QList<int> script;
@@ -53,8 +52,7 @@ struct ReportUser : QObject
     }
 };
 
-// A program folder, the message boxes, the world outside, the report as the error handler,
-// and the user who answers it.
+// A program folder, message boxes, the outlets, the report as error handler and its user.
 struct Rig
 {
     explicit Rig(QList<int> clicks) : user(std::move(clicks)) {}
@@ -111,7 +109,7 @@ private slots:
         ErrPtnr report(rig.dialogs, rig.outlets);
         const RunTimeError error(ErrNo::FileNotFound, "<b>tiere.dat");
         QList<ErrAnswer> answers;
-        for (qsizetype i = 0; i < clicks.size(); ++i)
+        while (answers.size() < clicks.size())
             answers << report.OnError({"frmOpt", "cmdOK_Click", error, 12});
         using A = ErrAnswer;
         QCOMPARE(answers, QList({A::Retry, A::Cancel, A::Cancel, A::Cancel, A::Ignore, A::Ignore,
