@@ -5,8 +5,6 @@
 
 #include <QStringView>
 
-#include <span>
-
 struct ProcName
 {
     QStringView module;
@@ -28,7 +26,6 @@ struct ProcName
     X(frmQuendo, WortAnzeigen)                                                                     \
     X(frmQuendo, WortList)                                                                         \
     X(frmQuendo, zurueck)                                                                          \
-    X(frmQuendo, Form_Activate)                                                                    \
     X(frmQuendo, Form_KeyPress)                                                                    \
     X(frmQuendo, Form_Load)                                                                        \
     X(frmQuendo, Form_Resize)                                                                      \
@@ -67,11 +64,9 @@ struct ProcName
     X(WEdit, List1_DblClick)                                                                       \
     X(WEdit, List1_Ini)                                                                            \
     X(WEdit, Loesch_Click)                                                                         \
-    X(WEdit, cmdOK_Click)                                                                          \
     X(WEdit, OK_Click)                                                                             \
     X(WEdit, Speichern_Click)                                                                      \
     X(WEdit, Text1_GotFocus)                                                                       \
-    X(WEdit, Text1_KeyPress)                                                                       \
     X(Allgemein, Encrypt)                                                                          \
     X(Allgemein, GetIniInt)                                                                        \
     X(Allgemein, GetIniString)                                                                     \
@@ -81,8 +76,6 @@ struct ProcName
     X(Allgemein, PlayWAV)                                                                          \
     X(Allgemein, SaveIni)                                                                          \
     X(Allgemein, Shutdown)                                                                         \
-    X(Allgemein, TrimNull)                                                                         \
-    X(Allgemein, Verzoegerung)                                                                     \
     X(Allgemein, zz)                                                                               \
     X(ModResFiles, SaveResItemToDisk)                                                              \
     X(frmLetters, cmdOK_Click)                                                                     \
@@ -103,6 +96,3 @@ namespace Proc {
 QUENDO_PROCEDURES(QUENDO_PROC_CONSTANT)
 #undef QUENDO_PROC_CONSTANT
 } // namespace Proc
-
-// Every name of the table, in its order.
-std::span<const ProcName> allProcedureNames();
