@@ -197,14 +197,9 @@ void GameRig::solve(bool typing)
 {
     const QString word = state.currentWord;
     for (const QChar c : word) {
-        if (closing() || state.currentWord != word)
-            return;
         const int b = button(c);
-        if (b < 0 || !game.strip().slot(b).available)
+        if (closing() || state.currentWord != word || b < 0 || !game.strip().slot(b).available)
             continue;
-        if (typing)
-            game.Form_KeyPress(c.toLower());
-        else
-            game.imgAlpha_Click(b);
+        typing ? game.Form_KeyPress(c.toLower()) : game.imgAlpha_Click(b);
     }
 }
