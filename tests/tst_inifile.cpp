@@ -1,5 +1,6 @@
 #include "IniFile.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 class TestIniFile : public QObject
@@ -85,6 +86,20 @@ private slots:
         row("CR before CR LF stays an empty line", "[E]\r\nB=Anna\r\r\nC=3\r\n", "E", "B", "2",
             "[E]\r\nB=2\r\r\nC=3\r\n");
         row("last key without line end", "[E]\r\nB=1", "E", "B", "2", "[E]\r\nB=2");
+        row("without sections", "numPlayers=3\r\nSound=0\r\n", "E", "numPlayers", "2",
+            "numPlayers=3\r\nSound=0\r\n[E]\r\nnumPlayers=2\r\n");
+        const QByteArray longLine = "[E]\r\nSpieler1=" + QByteArray(100000, 'x') + "\r\nB=1\r\n";
+        row("a line of 100 000 characters", longLine, "E", "B", "2",
+            QByteArray(longLine).replace("B=1", "B=2"));
+        // Random bytes between a first line end and a last byte that are known.
+        QByteArray garbage(64 * 1024, Qt::Uninitialized);
+        QRandomGenerator random(4711);
+        for (char &c : garbage)
+            c = char(random.bounded(256));
+        garbage.replace(0, 4, QByteArray("\0\xff\r\n", 4));
+        garbage.back() = 'z';
+        row("binary garbage", garbage, "E", "numPlayers", "2",
+            garbage + "\r\n[E]\r\nnumPlayers=2\r\n");
         row("a value cannot start a line of its own", "[E]\r\nA=1\r\n", "E", "Spieler1",
             "Anna\r\n[Optionen]\rSprache=200\n",
             "[E]\r\nA=1\r\nSpieler1=Anna  [Optionen] Sprache=200 \r\n");
