@@ -83,29 +83,24 @@ private slots:
         setLangFilePath(QString());
     }
 
-    // Everything that is written, and nothing else, in each folder.
+    // What is written, and nothing else, in the program folder, then the user's two folders.
     void settingsAndListsGoWhereTheyCanBeWritten_data()
     {
         QTest::addColumn<bool>("readOnly");
-        QTest::addColumn<QStringList>("program");
-        QTest::addColumn<QStringList>("config");
-        QTest::addColumn<QStringList>("data");
+        QTest::addColumn<QStringList>("files");
         QTest::newRow("writable program folder")
             << false
             << QStringList(
-                   {"Quendo.ini", "README.TXT", "deutsch", "deutsch/eigene.dat", "~tmp.lng"})
-            << QStringList() << QStringList();
+                   {"Quendo.ini", "README.TXT", "deutsch", "deutsch/eigene.dat", "~tmp.lng"});
         QTest::newRow("read-only program folder")
-            << true << QStringList({"README.TXT", "~tmp.lng"})
-            << QStringList({"Quendo", "Quendo/Quendo.ini"})
-            << QStringList({"Quendo", "Quendo/deutsch", "Quendo/deutsch/eigene.dat"});
+            << true
+            << QStringList({"README.TXT", "~tmp.lng", "Quendo", "Quendo/Quendo.ini", "Quendo",
+                            "Quendo/deutsch", "Quendo/deutsch/eigene.dat"});
     }
     void settingsAndListsGoWhereTheyCanBeWritten()
     {
         QFETCH(bool, readOnly);
-        QFETCH(QStringList, program);
-        QFETCH(QStringList, config);
-        QFETCH(QStringList, data);
+        QFETCH(QStringList, files);
         ProgramFolder folder;
         installLanguageTable(folder.path());
         folder.write("README.TXT", "read me\r\n");
@@ -126,9 +121,9 @@ private slots:
         VocabularyFile::writeFile(VocabularyFile::listPath("eigene.dat"), {"Igel", "Maus"});
         QCOMPARE(bytesOf(settings + "/Quendo.ini"), QByteArray("[Optionen]\r\nSprache= 2000\r\n"));
         QCOMPARE(bytesOf(lists + "/eigene.dat"), QByteArray("Igel\r\nMaus\r\n"));
-        QCOMPARE(filesBelow(folder.path()), program);
-        QCOMPARE(filesBelow(m_config.path()), config);
-        QCOMPARE(filesBelow(m_data.path()), data);
+        QCOMPARE(filesBelow(folder.path()) + filesBelow(m_config.path()) +
+                     filesBelow(m_data.path()),
+                 files);
     }
 
     void theUsersListOfTheSameNameWinsAndBothShow()
@@ -159,16 +154,16 @@ private slots:
         QCOMPARE(VocabularyFile::gameFileName("school.dat"), QStringLiteral("quendo.dat"));
     }
 
-    // A relative XDG_DATA_HOME would move with the program's current folder: HOME is taken.
-    void aRelativeDataFolderIsNotTaken()
+    // A relative XDG_DATA_HOME or XDG_CONFIG_HOME would move with the program's current folder:
+    // HOME is taken.
+    void relativeUserFoldersAreNotTaken()
     {
-        ProgramFolder folder;
-        installLanguageTable(folder.path());
         QTemporaryDir home;
         const EnvironmentValue data("XDG_DATA_HOME", "relative/data");
+        const EnvironmentValue config("XDG_CONFIG_HOME", "relative/config");
         const EnvironmentValue homeDir("HOME", QFile::encodeName(home.path()));
-        playReadOnly(folder.path());
-        QCOMPARE(VocabularyFile::saveFolder(), home.path() + "/.local/share/Quendo/deutsch");
+        QCOMPARE(userDataFolder(), home.path() + "/.local/share/Quendo");
+        QCOMPARE(userConfigFolder(), home.path() + "/.config/Quendo");
     }
 
     // A full disk takes an empty file but no settings: the start-up says so, naming the folder.

@@ -33,24 +33,24 @@ private slots:
     void initTestCase() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path())); }
     void cleanup() { QFile::remove(configLock()); }
 
-    void aLockOfALivingCopyKeepsTheNextOut()
-    {
-        QTemporaryDir dir;
-        QLockFile running(dir.filePath(QStringLiteral("Quendo.lock")));
-        QVERIFY(running.tryLock(0));
-        SingleCopyLock next(dir.filePath(QStringLiteral("Quendo.lock")));
-        QCOMPARE(next.take(), SingleCopyLock::Outcome::OtherCopy);
-    }
-
+    // Nothing a living copy holds: taken over at once, and from then on it keeps the next out.
     void locksThatNoCopyHoldsAreTakenAtOnce_data()
     {
         QTest::addColumn<QByteArray>("contents");
+        const QByteArray host = QSysInfo::machineHostName().toUtf8() + '\n';
         QTest::newRow("text") << QByteArray("not a lock\n");
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("binary") << QByteArray("\0\xff\x13\n\n\x80", 6);
         QTest::newRow("a pid without a line end") << QByteArray("1");
-        QTest::newRow("pid of no process")
-            << QByteArray("999999999\nQuendo\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+        QTest::newRow("pid of no process") << "999999999\nQuendo\n" + host;
+        QProcess ended;
+        ended.start(QStringLiteral("/bin/true"));
+        QVERIFY(ended.waitForStarted());
+        const qint64 pid = ended.processId();
+        QVERIFY(ended.waitForFinished());
+        QTest::newRow("a copy that ended") << QByteArray::number(pid) + "\nQuendo\n" + host +
+                                                  QSysInfo::machineUniqueId() + '\n' +
+                                                  QSysInfo::bootUniqueId() + '\n';
     }
     void locksThatNoCopyHoldsAreTakenAtOnce()
     {
@@ -60,25 +60,8 @@ private slots:
         writeFile(path, contents);
         SingleCopyLock lock(path);
         QCOMPARE(lock.take(), SingleCopyLock::Outcome::OnlyCopy);
-        // Now it is a real lock that keeps the next copy out.
         SingleCopyLock next(path);
         QCOMPARE(next.take(), SingleCopyLock::Outcome::OtherCopy);
-    }
-
-    void theLockOfACopyThatEndedIsTakenOver()
-    {
-        QProcess ended;
-        ended.start(QStringLiteral("/bin/true"));
-        QVERIFY(ended.waitForStarted());
-        const qint64 pid = ended.processId();
-        QVERIFY(ended.waitForFinished());
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Quendo.lock"));
-        writeFile(path, QByteArray::number(pid) + "\nQuendo\n" +
-                            QSysInfo::machineHostName().toUtf8() + '\n' +
-                            QSysInfo::machineUniqueId() + '\n' + QSysInfo::bootUniqueId() + '\n');
-        SingleCopyLock lock(path);
-        QCOMPARE(lock.take(), SingleCopyLock::Outcome::OnlyCopy);
     }
 
     void aLockBeingWrittenIsNotTaken()
@@ -128,48 +111,25 @@ private slots:
         QCOMPARE(second.outcome, SingleCopyLock::Outcome::OtherCopy);
     }
 
-    void aRelativeSettingsFolderIsNotTaken()
-    {
-        QTemporaryDir home;
-        const EnvironmentValue config("XDG_CONFIG_HOME", "relative/config");
-        const EnvironmentValue homeDir("HOME", QFile::encodeName(home.path()));
-        QCOMPARE(fallbackLockPath(), home.path() + QStringLiteral("/.config/Quendo/Quendo.lock"));
-    }
-
-    void noTempFolderIsSaidInTheCurrentLanguage_data()
-    {
-        QTest::addColumn<int>("base");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("German") << 0
-                                << "Quendo findet keinen eigenen Ordner für temporäre Dateien und "
-                                   "läuft ohne ihn weiter. Bitte prüfen Sie:";
-        QTest::newRow("English") << 1000
-                                 << "Quendo has no private folder for temporary files and carries "
-                                    "on without one. Please check:";
-        QTest::newRow("French") << 6000
-                                << "Quendo ne trouve pas de dossier personnel pour les fichiers "
-                                   "temporaires et continue sans. Veuillez vérifier:";
-    }
     void noTempFolderIsSaidInTheCurrentLanguage()
     {
-        QFETCH(int, base);
-        QFETCH(QString, text);
         holdLanguageTable(builtLanguageTable());
         setLangFilePath(QString());
-        setCurrentLanguage(Language::fromBase(base));
+        setCurrentLanguage(Language::fromIndex(1));
         const auto back = qScopeGuard([] {
             holdLanguageTable(QByteArray());
             setCurrentLanguage(Language());
         });
         FakeDialogs dialogs;
-        const TempFolder none{QString(),
-                              {QStringLiteral("/run/user/7"), QStringLiteral("/tmp/quendo-7")},
-                              QStringLiteral("/run/user/7: missing; /tmp/quendo-7: a link")};
-        tellNoTempFolder(dialogs, none);
+        tellNoTempFolder(dialogs, {QString(),
+                                   {QStringLiteral("/run/user/7"), QStringLiteral("/tmp/quendo-7")},
+                                   QStringLiteral("/run/user/7: missing; /tmp/quendo-7: a link")});
         QCOMPARE(dialogs.shown.size(), 1);
         QCOMPARE(dialogs.shown[0].kind, QStringLiteral("message"));
         QCOMPARE(dialogs.shown[0].title, QStringLiteral("Quendo"));
-        QCOMPARE(dialogs.shown[0].text, text + QStringLiteral("\n\n/run/user/7\n/tmp/quendo-7"));
+        QCOMPARE(dialogs.shown[0].text,
+                 QStringLiteral("Quendo has no private folder for temporary files and carries on "
+                                "without one. Please check:\n\n/run/user/7\n/tmp/quendo-7"));
     }
 };
 
