@@ -1,11 +1,8 @@
-#include "FakeDialogs.h"
-#include "Language.h"
 #include "StartupChecks.h"
 #include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSysInfo>
@@ -13,19 +10,11 @@
 #include <QTest>
 
 #include <sys/file.h>
-#include <unistd.h>
 
 class TestSingleCopy : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_config;
-
-    static void writeFile(const QString &path, const QByteArray &bytes)
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QCOMPARE(f.write(bytes), bytes.size());
-    }
 
     QString configLock() const { return m_config.filePath(QStringLiteral("Quendo/Quendo.lock")); }
 
@@ -55,21 +44,20 @@ private slots:
     void locksThatNoCopyHoldsAreTakenAtOnce()
     {
         QFETCH(QByteArray, contents);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Quendo.lock"));
-        writeFile(path, contents);
-        SingleCopyLock lock(path);
+        ProgramFolder dir;
+        dir.write(QStringLiteral("Quendo.lock"), contents);
+        SingleCopyLock lock(dir.file(QStringLiteral("Quendo.lock")));
         QCOMPARE(lock.take(), SingleCopyLock::Outcome::OnlyCopy);
-        SingleCopyLock next(path);
+        SingleCopyLock next(dir.file(QStringLiteral("Quendo.lock")));
         QCOMPARE(next.take(), SingleCopyLock::Outcome::OtherCopy);
     }
 
     void aLockBeingWrittenIsNotTaken()
     {
         // A copy that has just made its lock holds the file's native lock before it writes.
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Quendo.lock"));
-        writeFile(path, QByteArray());
+        ProgramFolder dir;
+        const QString path = dir.file(QStringLiteral("Quendo.lock"));
+        dir.write(QStringLiteral("Quendo.lock"), QByteArray());
         QFile starting(path);
         QVERIFY(starting.open(QIODevice::ReadOnly));
         QCOMPARE(::flock(starting.handle(), LOCK_EX | LOCK_NB), 0);
@@ -109,27 +97,6 @@ private slots:
                               QStringLiteral(" is in the way of the single-copy lock")}));
         const SingleCopyCheck second = checkSingleCopy(temp.path() + u'/');
         QCOMPARE(second.outcome, SingleCopyLock::Outcome::OtherCopy);
-    }
-
-    void noTempFolderIsSaidInTheCurrentLanguage()
-    {
-        holdLanguageTable(builtLanguageTable());
-        setLangFilePath(QString());
-        setCurrentLanguage(Language::fromIndex(1));
-        const auto back = qScopeGuard([] {
-            holdLanguageTable(QByteArray());
-            setCurrentLanguage(Language());
-        });
-        FakeDialogs dialogs;
-        tellNoTempFolder(dialogs, {QString(),
-                                   {QStringLiteral("/run/user/7"), QStringLiteral("/tmp/quendo-7")},
-                                   QStringLiteral("/run/user/7: missing; /tmp/quendo-7: a link")});
-        QCOMPARE(dialogs.shown.size(), 1);
-        QCOMPARE(dialogs.shown[0].kind, QStringLiteral("message"));
-        QCOMPARE(dialogs.shown[0].title, QStringLiteral("Quendo"));
-        QCOMPARE(dialogs.shown[0].text,
-                 QStringLiteral("Quendo has no private folder for temporary files and carries on "
-                                "without one. Please check:\n\n/run/user/7\n/tmp/quendo-7"));
     }
 };
 

@@ -114,6 +114,17 @@ private slots:
         QCOMPARE(found.problem, own + QStringLiteral(": ") + reason);
         QCOMPARE(GetTempDir(), QString());
         QVERIFY(errors.errors().isEmpty());
+        // The start-up says so in the current language, naming the folders tried.
+        holdLanguageTable(builtLanguageTable());
+        setCurrentLanguage(Language::fromIndex(1));
+        FakeDialogs dialogs;
+        QCOMPARE(placeLanguageTable(dialogs, found, "[lang]\r\n"), QString());
+        holdLanguageTable(QByteArray());
+        setCurrentLanguage(Language());
+        QCOMPARE(dialogs.texts(),
+                 QStringList({"Quendo has no private folder for temporary files and "
+                              "carries on without one. Please check:\n\n" +
+                              own}));
     }
 
     // The file is replaced as a whole: no tail of a longer one, and a planted link is replaced,
