@@ -51,7 +51,6 @@ private slots:
         QFETCH(QString, value);
         QCOMPARE(IniFile::read(ini, section, key).value_or(QStringLiteral("<none>")), value);
     }
-
     // Every other line stays byte for byte; a new line takes the file's own line end.
     void writeKeepsEveryOtherLine_data()
     {
@@ -113,7 +112,6 @@ private slots:
         QFETCH(QByteArray, after);
         QCOMPARE(IniFile::write(before, section, key, value), after);
     }
-
     void leadingNumber_data()
     {
         QTest::addColumn<QString>("value");

@@ -29,7 +29,6 @@ private slots:
         QCOMPARE(langText("[lang]\r\n0182=\" Unentschieden! \"\r\n182=x\r\n", 182),
                  QStringLiteral("Unentschieden!"));
     }
-
     // "[lang]", CR LF lines and one NUL at the end; keys grouped by text id and ordered by
     // language digit inside a group; every text in all seven languages.
     void theTableHoldsEveryTextInEveryLanguage()
@@ -52,7 +51,6 @@ private slots:
             QVERIFY2(!GetLang(keys[i]).isEmpty(), qPrintable(QString::number(keys[i])));
         }
     }
-
     void theHeldTableServesWhenTheFileCannotBeRead_data()
     {
         QTest::addColumn<QString>("file");
@@ -80,34 +78,16 @@ private slots:
         QCOMPARE(missing, QString());
         QCOMPARE(withoutHeld, QString());
     }
-
-    void onlyTheSevenBasesAreTaken_data()
-    {
-        QTest::addColumn<int>("given");
-        QTest::addColumn<int>("taken");
-        QTest::addColumn<QString>("readMe");
-        const QString german = QStringLiteral("Weitere Informationen siehe LIESMICH.TXT!");
-        QTest::newRow("German") << 0 << 0 << german;
-        QTest::newRow("French") << 6000 << 6000
-                                << QStringLiteral("Pour plus d'informations, voir README.TXT!");
-        QTest::newRow("200, a word-list id") << 200 << 0 << german;
-        QTest::newRow("between two") << 2500 << 0 << german;
-        QTest::newRow("past the last") << 7000 << 0 << german;
-        QTest::newRow("negative") << -1000 << 0 << german;
-    }
+    // Any other base, from a hand-edited file or anywhere else, is German.
     void onlyTheSevenBasesAreTaken()
     {
-        QFETCH(int, given);
-        QFETCH(int, taken);
-        QFETCH(QString, readMe);
-        setCurrentLanguage(Language::fromBase(given));
-        const int base = currentLanguage().base();
-        const QString text = currentLanguage().text(116);
-        setCurrentLanguage(Language());
-        QCOMPARE(base, taken);
-        QCOMPARE(text, readMe);
+        for (const int given : {200, 2500, 7000, -1000})
+            QCOMPARE(Language::fromBase(given).base(), 0);
+        QCOMPARE(Language::fromBase(2500).text(116),
+                 QStringLiteral("Weitere Informationen siehe LIESMICH.TXT!"));
+        QCOMPARE(Language::fromBase(6000).text(116),
+                 QStringLiteral("Pour plus d'informations, voir README.TXT!"));
     }
-
     // Fifty different words a player can solve; beyond German and English short enough for the
     // small board.
     void builtInWordListsAreSolvable()
@@ -123,7 +103,6 @@ private slots:
             QCOMPARE(seen.size(), 50);
         }
     }
-
     // On the very first start the system's language id decides: only "0407" is German.
     void windowsLanguageIds_data()
     {
@@ -136,9 +115,7 @@ private slots:
         row("de_DE", "0407", 0);
         row("de_AT", "0C07", 1000);
         row("de_CH", "0807", 1000);
-        row("en_GB", "0809", 1000);
         row("fr_FR", "040C", 1000);
-        row("sv_SE", "041D", 1000);
         row("es_ES", "0C0A", 1000);
         row("C", "0409", 1000);
     }
@@ -150,7 +127,6 @@ private slots:
         QCOMPARE(windowsLanguageId(QLocale(locale)), id);
         QCOMPARE(int(startLanguage(0, QLocale(locale)).base()), firstStartBase);
     }
-
     void laterStartsTakeTheStoredLanguage()
     {
         ProgramFolder folder;

@@ -74,7 +74,6 @@ private slots:
             QDir().mkpath(dir->path());
         }
     }
-
     void cleanup()
     {
         setWritableProbe(nullptr);
@@ -82,7 +81,6 @@ private slots:
         setCurrentLanguage(Language());
         setLangFilePath(QString());
     }
-
     // What is written, and nothing else, in the program folder, then the user's two folders.
     void settingsAndListsGoWhereTheyCanBeWritten_data()
     {
@@ -125,7 +123,6 @@ private slots:
                      filesBelow(m_data.path()),
                  files);
     }
-
     void theUsersListOfTheSameNameWinsAndBothShow()
     {
         ProgramFolder folder;
@@ -153,7 +150,6 @@ private slots:
         QCOMPARE(VocabularyFile::listNames("*.dat"), QStringList({"animals.dat", "quendo.dat"}));
         QCOMPARE(VocabularyFile::gameFileName("school.dat"), QStringLiteral("quendo.dat"));
     }
-
     // A relative XDG_DATA_HOME or XDG_CONFIG_HOME would move with the program's current folder:
     // HOME is taken.
     void relativeUserFoldersAreNotTaken()
@@ -165,7 +161,6 @@ private slots:
         QCOMPARE(userDataFolder(), home.path() + "/.local/share/Quendo");
         QCOMPARE(userConfigFolder(), home.path() + "/.config/Quendo");
     }
-
     // A full disk takes an empty file but no settings: the start-up says so, naming the folder.
     void aFullDiskIsNoticedAtTheStart()
     {

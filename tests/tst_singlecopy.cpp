@@ -51,7 +51,6 @@ private slots:
         SingleCopyLock next(dir.file(QStringLiteral("Quendo.lock")));
         QCOMPARE(next.take(), SingleCopyLock::Outcome::OtherCopy);
     }
-
     void aLockBeingWrittenIsNotTaken()
     {
         // A copy that has just made its lock holds the file's native lock before it writes.
@@ -65,7 +64,6 @@ private slots:
         QCOMPARE(lock.take(), SingleCopyLock::Outcome::Stuck);
         QVERIFY(QFile::exists(path));
     }
-
     void withoutATempFolderTheLockIsInTheSettingsFolder()
     {
         QTemporaryDir one;
@@ -83,7 +81,6 @@ private slots:
         QVERIFY(QDir(one.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
         QVERIFY(QDir(two.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
     }
-
     void aBlockedLockMovesToTheSettingsFolder()
     {
         QTemporaryDir temp;
