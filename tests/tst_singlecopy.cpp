@@ -64,36 +64,33 @@ private slots:
         QCOMPARE(lock.take(), SingleCopyLock::Outcome::Stuck);
         QVERIFY(QFile::exists(path));
     }
-    void withoutATempFolderTheLockIsInTheSettingsFolder()
+    // Without a temporary folder, or with something in the way of the lock there, the lock is
+    // in the settings folder, where a copy started from any other folder finds it.
+    void theLockFallsBackToTheSettingsFolder_data()
     {
-        QTemporaryDir one;
-        QTemporaryDir two;
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("no temporary folder") << false;
+        QTest::newRow("a folder in the way") << true;
+    }
+    void theLockFallsBackToTheSettingsFolder()
+    {
+        QFETCH(bool, blocked);
+        QTemporaryDir one, two, temp;
+        // A folder with something in it cannot be taken for a stale lock and removed.
+        QVERIFY(QDir(temp.path()).mkpath(QStringLiteral("Quendo.lock/inside")));
+        const QString tempFolder = blocked ? temp.path() + u'/' : QString();
         const QString before = QDir::currentPath();
         const auto back = qScopeGuard([&] { QDir::setCurrent(before); });
         QDir::setCurrent(one.path());
-        const SingleCopyCheck first = checkSingleCopy(QString());
+        const SingleCopyCheck first = checkSingleCopy(tempFolder);
         QCOMPARE(first.outcome, SingleCopyLock::Outcome::OnlyCopy);
         QCOMPARE(first.lock->path(), configLock());
-        // A copy started from another folder finds the same lock.
+        QCOMPARE(first.notes, blocked ? QStringList({temp.filePath(QStringLiteral("Quendo.lock")) +
+                                                     " is in the way of the single-copy lock"})
+                                      : QStringList());
         QDir::setCurrent(two.path());
-        const SingleCopyCheck second = checkSingleCopy(QString());
-        QCOMPARE(second.outcome, SingleCopyLock::Outcome::OtherCopy);
-        QVERIFY(QDir(one.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
-        QVERIFY(QDir(two.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
-    }
-    void aBlockedLockMovesToTheSettingsFolder()
-    {
-        QTemporaryDir temp;
-        // A folder with something in it cannot be taken for a stale lock and removed.
-        QVERIFY(QDir(temp.path()).mkpath(QStringLiteral("Quendo.lock/inside")));
-        const SingleCopyCheck first = checkSingleCopy(temp.path() + u'/');
-        QCOMPARE(first.outcome, SingleCopyLock::Outcome::OnlyCopy);
-        QCOMPARE(first.lock->path(), configLock());
-        QCOMPARE(first.notes,
-                 QStringList({temp.filePath(QStringLiteral("Quendo.lock")) +
-                              QStringLiteral(" is in the way of the single-copy lock")}));
-        const SingleCopyCheck second = checkSingleCopy(temp.path() + u'/');
-        QCOMPARE(second.outcome, SingleCopyLock::Outcome::OtherCopy);
+        QCOMPARE(checkSingleCopy(tempFolder).outcome, SingleCopyLock::Outcome::OtherCopy);
+        QVERIFY(QDir(one.path()).isEmpty() && QDir(two.path()).isEmpty());
     }
 };
 
