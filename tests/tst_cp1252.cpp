@@ -6,6 +6,7 @@ class TestCp1252 : public QObject
 {
     Q_OBJECT
 private slots:
+    // The bytes Windows leaves undefined come back as themselves, not as some other letter.
     void everyByteRoundTrips()
     {
         QByteArray all;
@@ -14,17 +15,9 @@ private slots:
         bool lossy = true;
         QCOMPARE(Cp1252::encode(Cp1252::decode(all), &lossy), all);
         QVERIFY(!lossy);
-    }
-
-    void windowsLettersOfTheHighRange()
-    {
-        QCOMPARE(Cp1252::decode("\x80"), QString(QChar(0x20AC)));
-        QCOMPARE(Cp1252::decode("\x9C"), QStringLiteral("œ"));
+        QCOMPARE(Cp1252::decode("\x80\x9C\x81"), QStringLiteral("€œ\u0081"));
         QCOMPARE(Cp1252::encode(QStringLiteral("Krähe ß ©")), QByteArray("Kr\xE4he \xDF \xA9"));
-        // The undefined bytes come back as themselves, not as some other letter.
-        QCOMPARE(Cp1252::decode("\x81").at(0).unicode(), char16_t(0x81));
     }
-
     void charactersWithoutAByte()
     {
         bool lossy = false;

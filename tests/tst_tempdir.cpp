@@ -11,91 +11,62 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-const QString kOwnName = QStringLiteral("quendo-") + QString::number(::getuid());
-
-} // namespace
+static const QString kOwnName = QStringLiteral("quendo-") + QString::number(::getuid());
 
 class TestTempDir : public QObject
 {
     Q_OBJECT
 private slots:
-    void privateRuntimeFolderIsUsed()
+    // Which folder is taken: "runtime" the runtime folder, "own" quendo-<uid> below TMPDIR,
+    // "/tmp" quendo-<uid> below /tmp when TMPDIR is relative.
+    void theRuntimeFolderOnlyWhenPrivateAndAbsolute_data()
     {
-        QTemporaryDir runtime;
-        QFile::setPermissions(runtime.path(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-        QCOMPARE(GetTempDir(), runtime.path() + QLatin1Char('/'));
+        QTest::addColumn<QByteArray>("runtime");
+        QTest::addColumn<QString>("taken");
+        QTest::newRow("private") << QByteArray("0700") << "runtime";
+        QTest::newRow("open to others") << QByteArray("0777") << "own";
+        QTest::newRow("relative") << QByteArray("run") << "own";
+        QTest::newRow("none, relative TMPDIR") << QByteArray() << "/tmp";
     }
-
-    void sharedRuntimeFolderIsNotTrusted()
+    void theRuntimeFolderOnlyWhenPrivateAndAbsolute()
     {
-        QTemporaryDir shared;
-        QFile::setPermissions(shared.path(), QFile::ReadOwner | QFile::WriteOwner |
-                                                 QFile::ExeOwner | QFile::ReadOther |
-                                                 QFile::WriteOther | QFile::ExeOther);
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(shared.path()));
-        const QString dir = GetTempDir();
-        QVERIFY(dir.endsWith(QLatin1Char('/')));
-        QVERIFY(!dir.startsWith(shared.path()));
-        struct stat st;
-        QCOMPARE(::lstat(QFile::encodeName(dir).constData(), &st), 0);
-        QCOMPARE(int(st.st_mode & 0777), 0700);
-        QCOMPARE(st.st_uid, ::getuid());
-    }
-
-    void noRuntimeFolderFallsBackToOwnFolder()
-    {
-        qunsetenv("XDG_RUNTIME_DIR");
-        const QString dir = GetTempDir();
-        QVERIFY(dir.startsWith(QDir::tempPath()));
-        QVERIFY(QFileInfo(dir).isDir());
-        QCOMPARE(GetTempDir(), dir); // the second call finds the same folder
-    }
-
-    void aRelativeRuntimeFolderIsIgnored()
-    {
+        QFETCH(QByteArray, runtime);
+        QFETCH(QString, taken);
         QTemporaryDir work;
         const QString before = QDir::currentPath();
         QDir::setCurrent(work.path());
         const auto back = qScopeGuard([&] { QDir::setCurrent(before); });
-        QVERIFY(QDir().mkdir(QStringLiteral("run")));
-        QFile::setPermissions(QStringLiteral("run"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        const EnvironmentValue runtime("XDG_RUNTIME_DIR", "run");
-        const EnvironmentValue tmp("TMPDIR", QFile::encodeName(work.path()));
-        QCOMPARE(GetTempDir(), work.path() + u'/' + kOwnName + u'/');
+        // A private "run" in the current folder, for the relative row.
+        QCOMPARE(::mkdir("run", 0700), 0);
+        const QString folder = work.filePath(QStringLiteral("rt"));
+        QCOMPARE(::mkdir(QFile::encodeName(folder), 0700), 0);
+        QCOMPARE(::chmod(QFile::encodeName(folder), runtime.toUInt(nullptr, 8)), 0);
+        const EnvironmentValue rt("XDG_RUNTIME_DIR",
+                                  runtime.startsWith('0') ? QFile::encodeName(folder) : runtime);
+        const EnvironmentValue tmp("TMPDIR", taken == u"/tmp" ? QByteArray("somewhere/relative")
+                                                              : QFile::encodeName(work.path()));
+        const QString expected = taken == u"runtime" ? folder + u'/'
+                                 : taken == u"own"   ? work.filePath(kOwnName) + u'/'
+                                                     : QStringLiteral("/tmp/") + kOwnName + u'/';
+        QCOMPARE(GetTempDir(), expected);
+        QCOMPARE(GetTempDir(), expected); // found again once made
+        struct stat st;
+        QCOMPARE(::lstat(QFile::encodeName(expected), &st), 0);
+        QCOMPARE(int(st.st_mode & 0777), 0700);
+        QCOMPARE(st.st_uid, ::getuid());
     }
-
-    void aRelativeTemporaryFolderIsIgnored()
-    {
-        const EnvironmentValue runtime("XDG_RUNTIME_DIR", QByteArray());
-        const EnvironmentValue tmp("TMPDIR", "somewhere/relative");
-        QCOMPARE(GetTempDir(), QStringLiteral("/tmp/") + kOwnName + u'/');
-    }
-
     void anUnusableOwnFolderMeansNone_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("a link to a private folder") << "link"
-                                                    << "a link";
-        QTest::newRow("a file") << "file"
-                                << "not a folder";
-        QTest::newRow("open to others") << "open"
-                                        << "open to other users";
-        QTest::newRow("another user's") << "foreign"
-                                        << "belongs to another user";
-        QTest::newRow("read-only") << "read-only"
-                                   << "cannot be written";
+        QTest::newRow("a link to a private folder") << "link" << QStringLiteral("a link");
+        QTest::newRow("a file") << "file" << QStringLiteral("not a folder");
+        QTest::newRow("open to others") << "open" << QStringLiteral("open to other users");
+        QTest::newRow("another user's") << "foreign" << QStringLiteral("belongs to another user");
+        QTest::newRow("read-only") << "read-only" << QStringLiteral("cannot be written");
     }
     void anUnusableOwnFolderMeansNone()
     {
@@ -109,21 +80,17 @@ private slots:
         const QString own = base.filePath(kOwnName);
         const QByteArray native = QFile::encodeName(own);
         if (kind == u"link") {
-            QVERIFY(QDir(base.path()).mkdir(QStringLiteral("elsewhere")));
-            QCOMPARE(::chmod(QFile::encodeName(base.filePath(QStringLiteral("elsewhere"))), 0700),
+            QCOMPARE(::mkdir(QFile::encodeName(base.filePath(QStringLiteral("elsewhere"))), 0700),
                      0);
             QVERIFY(QFile::link(base.filePath(QStringLiteral("elsewhere")), own));
         } else if (kind == u"file") {
             QFile f(own);
             QVERIFY(f.open(QIODevice::WriteOnly));
         } else {
-            QCOMPARE(::mkdir(native.constData(), 0700), 0);
-            if (kind == u"open")
-                QCOMPARE(::chmod(native.constData(), 0777), 0);
-            else if (kind == u"read-only")
-                QCOMPARE(::chmod(native.constData(), 0500), 0);
-            else
-                QCOMPARE(::chown(native.constData(), 65534, 65534), 0);
+            QCOMPARE(::mkdir(native, 0700), 0);
+            QCOMPARE(kind == u"foreign" ? ::chown(native, 65534, 65534)
+                                        : ::chmod(native, kind == u"open" ? 0777 : 0500),
+                     0);
         }
         const EnvironmentValue runtime("XDG_RUNTIME_DIR", QByteArray());
         const EnvironmentValue tmp("TMPDIR", QFile::encodeName(base.path()));
@@ -134,102 +101,56 @@ private slots:
         QCOMPARE(found.problem, own + QStringLiteral(": ") + reason);
         QCOMPARE(GetTempDir(), QString());
         QVERIFY(errors.errors().isEmpty());
+        // The start-up says so in the current language, naming the folders tried.
+        holdLanguageTable(builtLanguageTable());
+        setCurrentLanguage(Language::fromIndex(1));
+        FakeDialogs dialogs;
+        QCOMPARE(placeLanguageTable(dialogs, found, "[lang]\r\n"), QString());
+        holdLanguageTable(QByteArray());
+        setCurrentLanguage(Language());
+        QCOMPARE(dialogs.texts(),
+                 QStringList({"Quendo has no private folder for temporary files and "
+                              "carries on without one. Please check:\n\n" +
+                              own}));
     }
-
-    void anUnusableRuntimeFolderFallsBackToTheOwnOne()
-    {
-        QTemporaryDir base;
-        QTemporaryDir shared;
-        QFile::setPermissions(shared.path(), QFile::ReadOwner | QFile::WriteOwner |
-                                                 QFile::ExeOwner | QFile::WriteOther |
-                                                 QFile::ExeOther);
-        const EnvironmentValue runtime("XDG_RUNTIME_DIR", QFile::encodeName(shared.path()));
-        const EnvironmentValue tmp("TMPDIR", QFile::encodeName(base.path()));
-        QCOMPARE(findTempFolder().path, base.filePath(kOwnName) + u'/');
-        QVERIFY(QFileInfo(base.filePath(kOwnName)).isDir());
-    }
-
+    // The file is replaced as a whole: no tail of a longer one, and a planted link is replaced,
+    // never followed.
     void writingReplacesAPlantedLinkInsteadOfFollowingIt()
     {
-        QTemporaryDir dir;
-        const QString victim = dir.filePath(QStringLiteral("victim.txt"));
-        QFile v(victim);
-        QVERIFY(v.open(QIODevice::WriteOnly));
-        v.write("precious");
-        v.close();
-        const QString target = dir.filePath(QStringLiteral("~tmp.lng"));
-        QVERIFY(QFile::link(victim, target));
-
+        ProgramFolder dir;
+        dir.write(QStringLiteral("victim.txt"), "precious");
+        const QString target = dir.file(QStringLiteral("~tmp.lng"));
+        QVERIFY(QFile::link(dir.file(QStringLiteral("victim.txt")), target));
+        writeFileAtomically(target, "[lang] a longer first version\r\n");
         writeFileAtomically(target, "[lang]\r\n");
-
         QVERIFY(!QFileInfo(target).isSymLink());
-        QFile t(target);
-        QVERIFY(t.open(QIODevice::ReadOnly));
-        QCOMPARE(t.readAll(), QByteArray("[lang]\r\n"));
-        QVERIFY(v.open(QIODevice::ReadOnly));
-        QCOMPARE(v.readAll(), QByteArray("precious"));
-    }
-
-    void writingAShorterFileLeavesNoTail()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("f"));
-        writeFileAtomically(path, "a long first version");
-        writeFileAtomically(path, "short");
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("short"));
-    }
-
-    // A full temporary folder: the table stays in memory, the user is told once in words, and
-    // there is no error report; the file of the last run stays whole.
-    void theLanguageTableFindsRoomOrStaysInMemory_data()
-    {
-        QTest::addColumn<bool>("full");
-        QTest::newRow("room") << false;
-        QTest::newRow("full") << true;
-    }
-    void theLanguageTableFindsRoomOrStaysInMemory()
-    {
-        QFETCH(bool, full);
-        QTemporaryDir texts;
-        installLanguageTable(texts.path());
-        const auto back = qScopeGuard([] { setLangFilePath(QString()); });
-        QTemporaryDir dir;
-        const TempFolder temp{dir.path() + u'/', {}, QString()};
-        QFile last(dir.filePath(QStringLiteral("~tmp.lng")));
-        QVERIFY(last.open(QIODevice::WriteOnly));
-        last.write("[last run]\r\n");
-        last.close();
-        const QByteArray table(4096, 'x');
-        FakeDialogs dialogs;
-        ErrorRecorder errors;
-        std::optional<FileSizeLimit> limit;
-        if (full)
-            limit.emplace(10);
-        const QString placed = placeLanguageTable(dialogs, temp, table);
-        limit.reset();
-        QVERIFY(last.open(QIODevice::ReadOnly));
-        QVERIFY(errors.errors().isEmpty());
-        if (!full) {
-            QCOMPARE(placed, last.fileName());
-            QCOMPARE(last.readAll(), table);
-            QVERIFY(dialogs.shown.isEmpty());
-            return;
-        }
-        QCOMPARE(placed, QString());
-        QCOMPARE(last.readAll(), QByteArray("[last run]\r\n"));
-        QCOMPARE(dialogs.texts(),
-                 QStringList({QStringLiteral("Quendos Ordner für temporäre Dateien ist voll; "
-                                             "Quendo läuft ohne ihn weiter. Bitte schaffen Sie "
-                                             "Platz in:\n\n") +
-                              temp.path}));
-    }
-
-    void unwritableFolderRaisesAnError()
-    {
+        QCOMPARE(dir.read(QStringLiteral("~tmp.lng")), QByteArray("[lang]\r\n"));
+        QCOMPARE(dir.read(QStringLiteral("victim.txt")), QByteArray("precious"));
         QVERIFY_THROWS_EXCEPTION(RunTimeError,
                                  writeFileAtomically(QStringLiteral("/nonexistent/dir/f"), "x"));
+    }
+    // A full temporary folder: the table stays in memory, the user is told once in words, and
+    // there is no error report; the file of the last run stays whole.
+    void aFullTemporaryFolderKeepsTheLanguageTableInMemory()
+    {
+        ProgramFolder dir;
+        installLanguageTable(dir.path());
+        const auto back = qScopeGuard([] { setLangFilePath(QString()); });
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("temp")));
+        dir.write(QStringLiteral("temp/~tmp.lng"), "[last run]\r\n");
+        const TempFolder temp{dir.file(QStringLiteral("temp/")), {}, QString()};
+        FakeDialogs dialogs;
+        ErrorRecorder errors;
+        std::optional<FileSizeLimit> limit(std::in_place, 10);
+        const QString placed = placeLanguageTable(dialogs, temp, QByteArray(4096, 'x'));
+        limit.reset();
+        QCOMPARE(placed, QString());
+        QCOMPARE(dir.read(QStringLiteral("temp/~tmp.lng")), QByteArray("[last run]\r\n"));
+        QCOMPARE(dialogs.texts(), QStringList({"Quendos Ordner für temporäre Dateien ist voll; "
+                                               "Quendo läuft ohne ihn weiter. Bitte schaffen Sie "
+                                               "Platz in:\n\n" +
+                                               temp.path}));
+        QVERIFY(errors.errors().isEmpty());
     }
 };
 
