@@ -1,3 +1,5 @@
+// The options and the editor opened from the real main window during a game, in Swedish: what
+// they change and when the game starts anew.
 #include "ClickableImage.h"
 #include "FakeDialogs.h"
 #include "frmOpt.h"
@@ -19,7 +21,6 @@
 
 namespace {
 
-// The window with its game state in reach of the tests.
 class QuendoUnderTest : public frmQuendo
 {
 public:
@@ -27,10 +28,25 @@ public:
     using frmQuendo::state;
 };
 
+template <typename T> T *get(const QWidget *w, const char *name)
+{
+    return w ? w->findChild<T *>(QString::fromLatin1(name)) : nullptr;
+}
+
+void press(const QWidget *w, const char *name)
+{
+    if (auto *button = get<QPushButton>(w, name))
+        button->click();
+}
+
+// Runs work on the window that is modal once the event loop has come to it.
+void whenModal(QObject *context, std::function<void(QWidget *)> work)
+{
+    QTimer::singleShot(0, context, [work] { work(QApplication::activeModalWidget()); });
+}
+
 } // namespace
 
-// The options and the editor opened from the real main window during a game: what they change
-// and when the game starts anew.
 class TestTeacherFlow : public QObject
 {
     Q_OBJECT
@@ -38,26 +54,11 @@ class TestTeacherFlow : public QObject
     std::unique_ptr<FakeDialogs> m_dialogs;
     std::unique_ptr<QuendoUnderTest> m_window;
 
-    template <typename T> static T *get(const QWidget *w, const char *name)
+    const GameState &state() const { return m_window->state(); }
+    void withOptions(std::function<void(QWidget *)> work)
     {
-        return w ? w->findChild<T *>(QString::fromLatin1(name)) : nullptr;
-    }
-    static void press(const QWidget *w, const char *name)
-    {
-        if (auto *button = get<QPushButton>(w, name))
-            button->click();
-    }
-    // Runs work on the options dialog once the toolbar has opened it.
-    void withOptions(std::function<void(frmOpt *)> work)
-    {
-        QTimer::singleShot(
-            0, this, [work] { work(qobject_cast<frmOpt *>(QApplication::activeModalWidget())); });
+        whenModal(this, std::move(work));
         QTest::mouseClick(get<QPushButton>(m_window.get(), "PicBut4"), Qt::LeftButton);
-    }
-    void guess(QChar letter)
-    {
-        const QByteArray name = "imgAlpha" + QByteArray::number(letter.unicode() - u'A');
-        QTest::mouseClick(get<ClickableImage>(m_window.get(), name.constData()), Qt::LeftButton);
     }
 
 private slots:
@@ -67,17 +68,17 @@ private slots:
         installLanguageTable(m_folder->path());
         m_folder->write("Quendo.ini",
                         "[Einstellungen]\r\nnumPlayers= 2\r\nSound= 0\r\nTipps1= 0\r\n"
-                        "Tipps2= 0\r\n");
-        QDir(m_folder->path()).mkdir("deutsch");
-        m_folder->write("deutsch/quendo.dat", "Banane\r\n");
-        setCurrentLanguage(Language());
+                        "Tipps2= 0\r\nDatei2000=djur.dat\r\n[Optionen]\r\n"
+                        "Sprache= 2000\r\n");
+        QDir(m_folder->path()).mkdir("svenska");
+        m_folder->write("svenska/djur.dat", "Banane\r\n");
         m_dialogs = std::make_unique<FakeDialogs>();
         m_window = std::make_unique<QuendoUnderTest>(*m_dialogs);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         QTest::mouseClick(get<QPushButton>(m_window.get(), "PicBut0"), Qt::LeftButton);
-        guess(u'N');
-        QCOMPARE(m_window->state().foundCount, qint16(2));
+        QTest::mouseClick(get<ClickableImage>(m_window.get(), "imgAlpha13"), Qt::LeftButton);
+        QCOMPARE(state().foundCount, qint16(2)); // the N
     }
     void cleanup()
     {
@@ -86,29 +87,28 @@ private slots:
         m_folder.reset();
     }
 
-    void okWithoutAChangeKeepsTheWord()
+    // OK restarts the game only after a change made in the dialog; one made before it opened
+    // (the last restart's) does not count.
+    void okRestartsOnlyAfterAChange_data()
     {
-        bool opened = false;
-        withOptions([&](frmOpt *options) {
-            opened = options != nullptr;
-            press(options, "cmdOK");
-        });
-        QVERIFY(opened);
-        QCOMPARE(m_window->state().foundCount, qint16(2));
-        QVERIFY(m_folder->read("Quendo.ini").contains("\r\nDatei0=quendo.dat\r\n"));
+        QTest::addColumn<bool>("change");
+        QTest::newRow("nothing changed") << false;
+        QTest::newRow("one round more") << true;
     }
-
-    void fewerRoundsStartANewGame()
+    void okRestartsOnlyAfterAChange()
     {
-        withOptions([&](frmOpt *options) {
-            if (auto *rounds = get<QScrollBar>(options, "vsczahl5"))
+        QFETCH(bool, change);
+        m_window->state().settingsChanged = true;
+        withOptions([&](QWidget *options) {
+            if (auto *rounds = get<QScrollBar>(options, "vsczahl5"); rounds && change)
                 rounds->triggerAction(QAbstractSlider::SliderSingleStepAdd);
             press(options, "cmdOK");
         });
-        QCOMPARE(m_window->state().roundsToPlay, qint16(15));
-        QCOMPARE(m_window->state().foundCount, qint16(0));
-        QCOMPARE(m_window->state().currentWord, "BANANE");
-        QVERIFY(m_window->state().gameRunning);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(state().foundCount, qint16(change ? 0 : 2));
+        QCOMPARE(state().roundsToPlay, qint16(change ? 15 : 20));
+        QVERIFY(state().gameRunning);
+        QVERIFY(m_folder->read("Quendo.ini").contains("\r\nDatei2000=djur.dat\r\n"));
     }
 
     void aNewListFromTheEditorGivesTheNextWord()
@@ -116,15 +116,15 @@ private slots:
         QStringList filesAfterEditor;
         QString selectedAfterEditor;
         QString focusAfterEditor;
-        bool editorSeen = false;
+        int longestEntry = 0;
         m_dialogs->inputs = {"Tiere"};
-        withOptions([&](frmOpt *options) {
-            QTimer::singleShot(0, this, [&] {
-                auto *editor = qobject_cast<WEdit *>(QApplication::activeModalWidget());
-                editorSeen = editor != nullptr;
+        withOptions([&](QWidget *options) {
+            whenModal(this, [&](QWidget *editor) {
                 press(editor, "cmdNeu");
-                if (auto *entry = get<QLineEdit>(editor, "Text1"))
+                if (auto *entry = get<QLineEdit>(editor, "Text1")) {
+                    longestEntry = entry->maxLength();
                     entry->setText("Zebra");
+                }
                 press(editor, "Hinzuf");
                 press(editor, "Speichern");
                 press(editor, "OK");
@@ -140,17 +140,18 @@ private slots:
             }
             press(options, "cmdOK");
         });
-        QVERIFY(editorSeen);
-        QCOMPARE(filesAfterEditor, QStringList({"quendo.dat", "Tiere.dat"}));
+        // The 761-pixel board of the test screen holds 26 word cells of 29 pixels across.
+        QCOMPARE(get<QWidget>(m_window.get(), "picBG")->width(), 761);
+        QCOMPARE(longestEntry, 26);
+        QCOMPARE(filesAfterEditor, QStringList({"djur.dat", "Tiere.dat"}));
         QCOMPARE(selectedAfterEditor, "Tiere.dat");
         QCOMPARE(focusAfterEditor, "cmdOK");
-        QCOMPARE(m_folder->read("deutsch/Tiere.dat"), "Zebra\r\n");
-        QVERIFY(m_folder->read("Quendo.ini").contains("\r\nDatei0=Tiere.dat\r\n"));
+        QCOMPARE(m_folder->read("svenska/Tiere.dat"), "Zebra\r\n");
+        QVERIFY(m_folder->read("Quendo.ini").contains("\r\nDatei2000=Tiere.dat\r\n"));
         // The game started anew with a word from the new list.
-        QCOMPARE(m_window->state().currentWord, "ZEBRA");
-        QCOMPARE(m_window->state().foundCount, qint16(0));
-        QCOMPARE(m_window->state().currentPlayer, qint16(0));
-        QVERIFY(m_window->state().gameRunning);
+        QCOMPARE(state().currentWord, "ZEBRA");
+        QCOMPARE(state().currentPlayer, qint16(0));
+        QVERIFY(state().gameRunning);
     }
 };
 
