@@ -96,44 +96,6 @@ private slots:
         QCOMPARE(halfOf(-222), -111);
     }
 
-    // The logo and picture centred, panels on both sides, the strip's keyboard rows unscaled
-    // beside the toolbar with Next at their end, the bar under the word field.
-    void eachBoardPlacesItsControls_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<float>("f");
-        QTest::addColumn<QPoint>("logo");
-        QTest::addColumn<QPoint>("rightPanel");
-        QTest::addColumn<QRect>("toolbar");
-        QTest::addColumn<QPoint>("firstLetter");
-        QTest::addColumn<QPoint>("next");
-        QTest::addColumn<QRect>("bar");
-        QTest::newRow("large") << QSize(922, 691) << 1.0f << QPoint(311, 21) << QPoint(729, 160)
-                               << QRect(46, 456, 147, 147) << QPoint(243, 456) << QPoint(698, 456)
-                               << QRect(10, 366, 902, 10);
-        QTest::newRow("small") << QSize(761, 553) << 1.0f << QPoint(230, 17) << QPoint(568, 160)
-                               << QRect(46, 365, 147, 147) << QPoint(243, 365) << QPoint(698, 365)
-                               << QRect(10, 345, 741, 10);
-        QTest::newRow("reduced") << QSize(761, 553) << 0.8f << QPoint(184, 17) << QPoint(439, 145)
-                                 << QRect(52, 365, 147, 147) << QPoint(239, 365) << QPoint(690, 365)
-                                 << QRect(8, 345, 745, 8);
-    }
-    void eachBoardPlacesItsControls()
-    {
-        QFETCH(QSize, size);
-        QFETCH(float, f);
-        const Input in = board(size, f);
-        const Placement p = place(in);
-        QTEST(p.logo, "logo");
-        QTEST(p.panel[3], "rightPanel");
-        QTEST(p.toolbar, "toolbar");
-        QTEST(p.letter[0], "firstLetter");
-        QCOMPARE(p.letter[10] - p.letter[0], QPoint(-20, 50));
-        QCOMPARE(p.letter[20] - p.letter[0], QPoint(30, 100));
-        QTEST(p.nextButton, "next");
-        QTEST(baseBar(in, p), "bar");
-    }
-
     void boardIsCentredAndCutInASmallWindow()
     {
         QCOMPARE(place(board({761, 553}, 1.0f, {1001, 700})).board, QPoint(120, 73));

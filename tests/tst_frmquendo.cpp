@@ -348,7 +348,7 @@ private slots:
         click(toolButton(0));
         guess(u'N');
         // Cancel: nothing changes, not even the stored language.
-        m_fakeDialogs->answers = {false};
+        m_fakeDialogs->answers = {false, false};
         click(child("imgLang", 6));
         QCOMPARE(m_fakeDialogs->shown.size(), 1);
         QCOMPARE(m_fakeDialogs->shown.first().text,
@@ -357,6 +357,10 @@ private slots:
         QCOMPARE(currentLanguage().index(), 0);
         QVERIFY(!letterButton(u'N')->isVisible());
         QCOMPARE(stored("Sprache", "Optionen"), QStringLiteral("0"));
+        // No to ending the program: the same.
+        click(toolButton(1));
+        QCOMPARE(m_fakeDialogs->shown.last().text, QStringLiteral("Wirklich schon aufhören?"));
+        QVERIFY(m_window->isVisible() && !letterButton(u'N')->isVisible());
         // OK: the game starts anew in English with a fresh word, and Start glows no more.
         m_fakeDialogs->answers = {true};
         click(child("imgLang", 1));
@@ -388,60 +392,36 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(RunTimeError, sequence.stage(11, 1.0));
     }
 
-    void endWithNoLeavesTheGameAsItWas()
-    {
-        openWindow();
-        click(toolButton(0));
-        guess(u'A');
-        m_fakeDialogs->answers = {false};
-        click(toolButton(1));
-        QCOMPARE(m_fakeDialogs->shown.last().text, QStringLiteral("Wirklich schon aufhören?"));
-        QVERIFY(m_window->isVisible());
-        QVERIFY(!strip(0)->isVisible());
-        QVERIFY(strip(1)->isVisible());
-    }
-
-    void choosersStoreAtEachClick()
-    {
-        openWindow();
-        QStringList written;
-        QRect frame;
-        QRect thumbnail;
-        WhenShown letters(isA<ChooserDialog>, [&](QWidget *w) {
-            auto *chooser = static_cast<ChooserDialog *>(w);
-            frame = chooser->frameRect();
-            thumbnail = chooser->thumbnailRect(8);
-            for (const int i : {2, 10, 5}) {
-                chooser->select(i);
-                written << stored("Letter");
-            }
-            chooser->cmdOK_Click();
-        });
-        click(toolButton(3));
-        QCOMPARE(frame.center(), thumbnail.center()); // the frame stood round the current choice
-        QCOMPARE(written, QStringList({"2", "10", "5"}));
-        QVERIFY(ini().contains("Letter=5\r\n"));
-    }
-
-    void newBackgroundAndLetterStyleDuringAWord()
+    // The choosers store at each click; a new style or background during a word keeps the
+    // strip as it was: used letters hidden, Ñ still there to solve the word.
+    void choosersDuringAWord()
     {
         openWindow(kQuiet, "Ni\xF1o\r\n"); // Windows-1252
         click(child("imgLang", 5));        // Spanish: Ñ in slot 26
         click(toolButton(0));
         guess(u'O');
-        int choice = 3;
+        QStringList written;
+        QPoint frame;
+        QList<int> picks = {2, 10, 5};
         WhenShown chooser(isA<ChooserDialog>, [&](QWidget *w) {
-            static_cast<ChooserDialog *>(w)->selectAndClose(choice);
+            auto *chooser = static_cast<ChooserDialog *>(w);
+            frame = chooser->frameRect().center() - chooser->thumbnailRect(8).center();
+            for (const int i : picks) {
+                chooser->select(i);
+                written << stored("Letter") + stored("Back");
+            }
+            chooser->cmdOK_Click();
         });
+        click(toolButton(3));
+        QCOMPARE(frame, QPoint()); // the frame stood round the current choice
+        QCOMPARE(written, QStringList({"2<none>", "10<none>", "5<none>"}));
+        QVERIFY(ini().contains("Letter=5\r\n"));
         const QImage before = child("picBG")->grab().toImage();
+        picks = {3};
         click(toolButton(2));
         QCOMPARE(stored("Back"), QStringLiteral("3"));
         QVERIFY(child("picBG")->grab().toImage() != before);
-        choice = 2;
-        click(toolButton(3));
-        // Used letters stay hidden, and Ñ stays available: the word can still be solved.
         QVERIFY(!letterButton(u'O')->isVisible());
-        QVERIFY(strip(26)->isVisible());
         click(strip(26));
         QVERIFY(!strip(26)->isVisible());
         QCOMPARE(state().missCount, qint16(0));
@@ -461,7 +441,11 @@ private slots:
         QFETCH(bool, change);
         openSwedishGame();
         m_window->state().settingsChanged = true;
+        QString listShown;
         WhenShown options(isA<frmOpt>, [&](QWidget *w) {
+            const auto *item = w->findChild<QListWidget *>("wortsch")->currentItem();
+            listShown = item ? item->text() : QString();
+            QTest::keyClick(m_window.get(), Qt::Key_A); // under the dialog: not the game's
             if (change)
                 w->findChild<QScrollBar *>("vsczahl5")
                     ->triggerAction(QScrollBar::SliderSingleStepAdd);
@@ -469,6 +453,8 @@ private slots:
         });
         click(toolButton(4));
         QCOMPARE(letterButton(u'N')->isVisible(), change);
+        QVERIFY(letterButton(u'A')->isVisible());
+        QCOMPARE(listShown, QStringLiteral("djur.dat"));
         QCOMPARE(state().roundsToPlay, qint16(change ? 15 : 20));
         QVERIFY(state().gameRunning);
         QVERIFY(ini().contains("\r\nDatei2000=djur.dat\r\n"));

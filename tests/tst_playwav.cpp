@@ -88,12 +88,10 @@ private slots:
         PlayWAV(108);
         QCOMPARE(m_calls.size(), 4);
         QCOMPARE(m_calls.at(1).rate, 11025);
-        QCOMPARE(m_calls.at(2).rate, 0);
-        QCOMPARE(m_calls.at(2).bufferAtCall, first);
-        QVERIFY(m_calls.at(3).bufferAtCall != first);
+        QVERIFY(m_calls.at(2).rate == 0 && m_calls.at(2).bufferAtCall == first);
+        QVERIFY(m_calls.at(3).bufferAtCall != first && m_calls.at(3).fromBuffer);
         QCOMPARE(m_calls.at(3).rate, 12000);
         QCOMPARE(m_calls.at(3).samples, qsizetype(11160)); // 0.93 s at 12000 Hz
-        QVERIFY(m_calls.at(3).fromBuffer);
     }
 
     void missingSoundIsReportedAndNothingPlays()
@@ -126,15 +124,11 @@ private slots:
         QFETCH(QByteArray, module);
         QFETCH(QString, said);
         QTemporaryDir folder;
-        QVERIFY(folder.isValid());
         QString path = folder.path();
         if (module == "the real module")
             path = qEnvironmentVariable("QUENDO_BIN_DIR"); // and the test machine has no server
-        else if (!module.isEmpty()) {
-            QFile broken(folder.filePath(QStringLiteral("libquendo_audio.so")));
-            QVERIFY(broken.open(QIODevice::WriteOnly));
-            broken.write(module);
-        }
+        else if (QFile broken(folder.filePath("libquendo_audio.so")); !module.isEmpty())
+            QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write(module) > 0);
         ErrorRecorder errors;
         const QStringList lines = standardErrorOf([&] {
             setAudioOutput(makeSystemAudioOutput(path));
@@ -146,23 +140,15 @@ private slots:
         });
         QVERIFY(errors.errors().isEmpty());
         QCOMPARE(parseWav(wavBuffer())->sampleRate, 11025); // sound 110 was taken up
-        if (said.isEmpty()) {
-            QVERIFY2(lines.isEmpty(), qPrintable(lines.join(u'|')));
-        } else {
-            QCOMPARE(lines.size(), 1);
-            QVERIFY2(lines[0].startsWith(said) && lines[0].contains(u"libquendo_audio.so"),
-                     qPrintable(lines[0]));
-        }
+        QCOMPARE(lines.size(), said.isEmpty() ? 0 : 1);
+        QVERIFY(said.isEmpty() || (lines[0].startsWith(said) && lines[0].contains(u".so")));
     }
 
     void headerParsing()
     {
         const QByteArray pcm(100, char(0x80));
         const auto ok = parseWav(wavHeader(1, 1, 7500, 8, pcm));
-        QVERIFY(ok);
-        QCOMPARE(ok->sampleRate, 7500);
-        QCOMPARE(ok->dataOffset, qsizetype(44));
-        QCOMPARE(ok->dataSize, qsizetype(100));
+        QVERIFY(ok && ok->sampleRate == 7500 && ok->dataOffset == 44 && ok->dataSize == 100);
         // A chunk before the data is skipped, with its pad byte.
         const QByteArray list = "LIST" + QByteArray("\3\0\0\0abc\0", 8);
         QCOMPARE(parseWav(wavHeader(1, 1, 8000, 8, pcm, list))->dataOffset, qsizetype(56));
