@@ -27,9 +27,7 @@ private slots:
         QVERIFY(!splash->okVisible());
         QCOMPARE(splash->readMeText(), QStringLiteral("For more information see README.TXT!"));
         auto *timer = splash->findChild<QTimer *>(QStringLiteral("Timer1"));
-        QVERIFY(timer);
-        QVERIFY(timer->isActive());
-        QVERIFY(!splashDone());
+        QVERIFY(timer && timer->isActive() && !splashDone());
         QVERIFY(QMetaObject::invokeMethod(timer, "timeout")); // the splash time is over
         QVERIFY(splashDone());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
