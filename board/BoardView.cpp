@@ -17,7 +17,7 @@
 BoardView::BoardView(QWidget *window, BoardControls &controls, const PictureClip &letters,
                      Dialogs &dialogs)
     : QObject(window), m_window(window), m_controls(controls), m_letters(letters),
-      m_dialogs(dialogs)
+      m_dialogs(dialogs), m_pauseWait(Verzoegerung)
 {
 }
 
@@ -196,7 +196,7 @@ void BoardView::processEvents()
 void BoardView::pause(double seconds)
 {
     if (!m_closing)
-        Verzoegerung(seconds);
+        m_pauseWait(seconds);
 }
 
 void BoardView::waitUntil(const std::function<bool()> &released)

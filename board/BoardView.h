@@ -10,6 +10,8 @@
 #include <QObject>
 #include <QPixmap>
 
+#include <functional>
+
 struct BoardControls;
 class Dialogs;
 class QLabel;
@@ -34,6 +36,8 @@ public:
     // The window is going: every wait ends, and the game touches nothing any more.
     void startClosing();
     const PictureSequence &pictureSequence() const { return m_clpBild; }
+    // How a pause passes: the event loop runs for that long. Tests pass it at once.
+    void setPauseWait(std::function<void(double)> wait) { m_pauseWait = std::move(wait); }
 
     // GameQuestions
     bool askYesNo(const QString &text, const QString &title) override;
@@ -86,4 +90,5 @@ private:
     PictureSequence m_clpBild;
     bool m_closing = false;
     bool m_busy = false;
+    std::function<void(double)> m_pauseWait;
 };
