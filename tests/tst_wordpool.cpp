@@ -16,7 +16,6 @@ struct Empty
     QString word;    // a built-in word of the minimum length
 };
 
-const auto anyWord = [](const QString &) { return true; };
 const auto upToTen = [](const QString &w) { return w.size() <= 10; };
 const QString kNoWordFits = QStringLiteral("Quendo|Kein passendes Wort gefunden!\r\n"
                                            "Bitte die Einstellungen ändern (Mindestlänge oder "
@@ -144,25 +143,6 @@ private slots:
         }
     }
 
-    void theDrawInModeZeroKeepsEveryWord()
-    {
-        seedRandom(11);
-        WordPool pool;
-        pool.replace({"apfel", "birne"});
-        QStringList drawn;
-        for (int i = 0; i < 20; ++i)
-            drawn << pool.draw(0, anyWord).value();
-        QCOMPARE(pool.size(), 2);
-        // Both come, and now and then the same twice in a row.
-        QVERIFY(drawn.contains("APFEL") && drawn.contains("BIRNE"));
-        QVERIFY(drawn.join(u' ').contains("APFEL APFEL") ||
-                drawn.join(u' ').contains("BIRNE BIRNE"));
-        // A pool without a fitting entry ends the draw.
-        pool.replace({"Zirkuszeltstange", "Hundehuette"});
-        QCOMPARE(pool.draw(0, upToTen), std::nullopt);
-        QCOMPARE(pool.size(), 2);
-    }
-
     void poolLimitsAndIndices()
     {
         WordPool pool;
@@ -176,21 +156,29 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(RunTimeError, pool.append("x"));
     }
 
+    // No word fits the board: a message and an idle board. The pool is filled once more from
+    // the file, but not when it had just been filled for this draw.
     void noWordFitsLeavesTheBoardIdle_data()
     {
+        QTest::addColumn<bool>("reset"); // else the pool is empty until the draw
         QTest::addColumn<int>("repeat");
-        QTest::addColumn<int>("left"); // entries left in the pool
-        QTest::newRow("each word once") << 1 << 0;
-        QTest::newRow("all words again") << 0 << 2;
+        QTest::addColumn<int>("fillings"); // each under the hourglass
+        QTest::addColumn<int>("left");     // entries left in the pool
+        QTest::newRow("each word once") << true << 1 << 2 << 0;
+        QTest::newRow("all words again") << true << 0 << 2 << 2;
+        QTest::newRow("filled for the draw") << false << 1 << 1 << 0;
     }
     void noWordFitsLeavesTheBoardIdle()
     {
+        QFETCH(bool, reset);
         QFETCH(int, repeat);
+        QFETCH(int, fillings);
         QFETCH(int, left);
         GameRig rig;
-        rig.writeWords({"Birne", "Kerze"});
+        rig.writeVocabulary("Birne\r\nKerze\r\n");
         rig.state.repeatMode = qint16(repeat);
-        rig.game.zurueck();
+        if (reset)
+            rig.game.zurueck();
         rig.boardWidth = 152; // room for four cells exactly
         rig.cells[1] = {};
         rig.game.StartGame();
@@ -198,24 +186,8 @@ private slots:
         QVERIFY(rig.cells.isEmpty());
         QVERIFY(rig.startEnabled);
         QVERIFY(std::none_of(rig.stripOn.begin(), rig.stripOn.end(), [](bool on) { return on; }));
-        // The pool was filled once more from the file, after the reset's filling.
-        QCOMPARE(rig.busySpells, 2);
+        QCOMPARE(rig.busySpells, fillings);
         QCOMPARE(rig.game.pool().size(), left);
-        rig.game.Form_KeyPress(u'b');
-        QCOMPARE(rig.stage, 0);
-    }
-
-    void aPoolFilledForTheDrawIsNotFilledTwice()
-    {
-        GameRig rig;
-        rig.writeVocabulary(QByteArray());
-        rig.state.minLen = 10;
-        rig.boardWidth = 90;
-        rig.game.StartGame();
-        // The file's message once (the pool was empty before the draw), then no word fits.
-        QCOMPARE(rig.busySpells, 1);
-        QCOMPARE(rig.messages.size(), 2);
-        QCOMPARE(rig.messages[1], kNoWordFits);
     }
 };
 
