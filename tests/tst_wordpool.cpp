@@ -42,7 +42,6 @@ private slots:
                                    "\"Zwei\r\nZeilen\"\r\n";
         QTest::newRow("deutsch") << 0 << hostile << QStringList({"HASE", "KÄSE"});
         QTest::newRow("français") << 6000 << hostile << QStringList({"HASE", "ÇA VA"});
-        QTest::newRow("english") << 1000 << hostile << QStringList({"HASE"});
         QTest::newRow("deutsch, UTF-8 with a mark")
             << 0 << QByteArray("\xEF\xBB\xBFKATZE\nM\xC3\x84USE\nK\xC3\x84SE\nHUND\n")
             << QStringList({"KATZE", "MÄUSE", "KÄSE", "HUND"});
@@ -53,7 +52,8 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QStringList, pool);
         GameRig rig(base);
-        rig.writeVocabulary(file);
+        rig.writeVocabulary(file, "tiere.dat");
+        rig.state.vocabFile = "tiere.dat";
         rig.state.minLen = 1;
         rig.game.List1_Ini();
         QCOMPARE(rig.game.pool().entries(), pool);
@@ -76,10 +76,6 @@ private slots:
     void aMissingFileFallsBackToTheDefault()
     {
         GameRig rig;
-        rig.writeVocabulary(QByteArray("Zebra\r\n"), "tiere.dat");
-        rig.state.vocabFile = "tiere.dat";
-        rig.game.List1_Ini();
-        QCOMPARE(rig.game.pool().entries(), QStringList({"ZEBRA"}));
         rig.state.vocabFile = "fehlt.dat";
         rig.game.zurueck(); // every reset fills the pool anew
         QCOMPARE(rig.game.pool().size(), 6);
@@ -129,6 +125,7 @@ private slots:
 
     void theDrawInModeOneTakesEachWordOut()
     {
+        QSet<QString> firsts; // any of them may come first
         for (quint32 seed = 1; seed <= 20; ++seed) {
             seedRandom(seed);
             WordPool pool;
@@ -136,11 +133,13 @@ private slots:
             QStringList drawn;
             while (const std::optional<QString> w = pool.draw(1, upToTen))
                 drawn << *w;
+            firsts << drawn.value(0);
             drawn.sort();
             // The one too long for the board was never drawn and is gone too.
             QCOMPARE(drawn, QStringList({"APFEL", "BIRNE", "KIWI"}));
             QVERIFY(pool.isEmpty());
         }
+        QCOMPARE(firsts.size(), 3);
     }
 
     void poolLimitsAndIndices()
