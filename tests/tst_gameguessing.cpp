@@ -38,8 +38,8 @@ struct Inside
 {
     QString word, clicks;
     int pumps;
-    char what;                    // a letter clicked, '!' Start with Yes, '#' the window closes
-    bool offered;                 // that letter's button (Start: the last click's) at the end
+    char what;    // a letter clicked, Start answered '!' Yes or '?' No, '#' the window closes
+    bool offered; // that letter's button (Start: the last click's) at the end
     QList<int> heard = {};        // from the first click on, when the window closed
     bool lastDrawingGone = false; // the 10th picture is missing and its report cancelled
 };
@@ -65,7 +65,6 @@ private slots:
         for (const auto &c : rig.cells)
             lefts << c.left;
         QCOMPARE(lefts, QList<int>({284, 317, 350, 383}));
-        QVERIFY(rig.startEnabled);
         // A tile sound for the word and one for each cell.
         QCOMPARE(rig.played, QList<int>({102, 102, 102, 102, 102}));
     }
@@ -77,7 +76,6 @@ private slots:
         QTest::newRow("deutsch") << 0 << "Ä/26 Ö/27 Ü/28";
         QTest::newRow("english") << 1000 << "- - -";
         QTest::newRow("svenska") << 2000 << "Ä/26 Ö/27 Å/30";
-        QTest::newRow("italiano") << 3000 << "- - -";
         QTest::newRow("portuguesa") << 4000 << "Ã/31 Õ/32 Ç/34";
         QTest::newRow("español") << 5000 << "Ñ/33 - -";
         QTest::newRow("français") << 6000 << "Ç/34 - -";
@@ -131,8 +129,7 @@ private slots:
         QFETCH(Guesses, row);
         GameRig rig(row.base);
         rig.startWith(row.word);
-        QString shown;
-        QString used;
+        QString shown, used;
         const auto look = [&] {
             shown = rig.text();
             used = usedLetters(rig);
@@ -229,12 +226,11 @@ private slots:
         // The second player got his three, and the interrupted loop one more: its count (2)
         // was still below his number of hints.
         QCOMPARE(usedLetters(rig).size(), 4);
-        QCOMPARE(rig.stage, 0);
     }
 
     // A click inside a guess waits for it, and is dropped when that guess ended the word; a
-    // restart ends the guess; the window closing ends it too, and nothing more is heard or
-    // touched (the rig checks).
+    // restart ends the guess (and Start answered No changes nothing); the window closing ends it
+    // too, and nothing more is heard or touched (the rig checks).
     void somethingHappensInsideAGuess_data()
     {
         QTest::addColumn<Inside>("row");
@@ -243,6 +239,7 @@ private slots:
         QTest::newRow("dropped after a loss that could not be shown")
             << Inside{"Hase", "BCDFGIJKLM", 0, 'Y', true, {}, true};
         QTest::newRow("a restart") << Inside{"Hase", "X", 0, '!', true};
+        QTest::newRow("no restart") << Inside{"Hase", "H", 0, '?', false};
         QTest::newRow("closing at a miss") << Inside{"Hase", "X", 0, '#', false, {}};
         QTest::newRow("closing before the score") << Inside{"Oh", "OH", 2, '#', false, {101, 101}};
         QTest::newRow("closing in the hand-over")
@@ -260,13 +257,14 @@ private slots:
             rig.click(c);
         for (int i = 0; i < row.pumps; ++i)
             rig.atNextPump([] {});
-        const QChar letter = row.what == '!' ? row.clicks.back() : QChar(row.what);
+        const bool start = row.what == '!' || row.what == '?';
+        const QChar letter = start ? row.clicks.back() : QChar(row.what);
         bool waited = true;
         const auto inside = [&] {
             if (row.what == '#')
                 return rig.closeNow();
-            rig.answers = {true};
-            if (row.what == '!')
+            rig.answers = {row.what != '?'};
+            if (start)
                 return rig.game.StartGame();
             rig.click(letter);
             waited = rig.stripShown[size_t(rig.button(letter))];

@@ -25,8 +25,7 @@ class TestGameTurns : public QObject
 private slots:
     void handEditedSettingsAreBroughtIntoRange()
     {
-        // The settings table mends them; a game with the mended values runs on four panels
-        // with a word of at least ten letters.
+        // Mended by the settings table: four panels, a word of at least ten letters.
         GameRig rig;
         rig.folder.write("Quendo.ini", "[Einstellungen]\r\nnumPlayers=9\r\nminLen=40\r\n");
         rig.game.readSettings();
@@ -127,18 +126,6 @@ private slots:
             rig.solve(); // the scores began anew
             QCOMPARE(rig.scoreTexts[0], QStringLiteral("100"));
         }
-    }
-
-    void startWithNoChangesNothing()
-    {
-        GameRig rig;
-        rig.startWith("Hase");
-        rig.click(u'X');
-        rig.answers = {false};
-        rig.game.StartGame();
-        QCOMPARE(rig.questions, QStringList("Start|Wirklich ein neues Spiel anfangen?"));
-        QCOMPARE(rig.text(), QStringLiteral("____"));
-        QCOMPARE(rig.stage, 1);
     }
 
     // The hand-over shows Next with the focus. Next passes the turn; Start with Yes begins a
