@@ -41,14 +41,13 @@ public:
     int labelWidth = 200;            // text is 8 units a character
     std::array<QString, 4> names, scoreTexts;
     std::array<bool, 4> highlighted{}, slotShown{};
-    bool failPictureSet = false; // loadPictureSet raises ResourceNotFound
-    int missingStage = -1;       // showStage of it raises ResourceNotFound
+    int missingStage = -1; // showStage of it raises ResourceNotFound
     int pictureSet = 0, stage = 0;
     int boardWidth = 700;  // a template cell is 30 wide
     QMap<int, Cell> cells; // the word field
     std::array<bool, Alphabet::kSlots> stripShown{}, stripOn{};
     bool next = false, startEnabled = true, closed = false, busy = false;
-    int nextFocus = 0, handOvers = 0, busySpells = 0; // the hourglass: once per filling
+    int nextFocus = 0, busySpells = 0; // the hourglass: once per filling
     QList<int> played;
     mutable QStringList faults;
 
@@ -133,9 +132,10 @@ struct GameRig : FakeWindow
     explicit GameRig(int languageBase = 0, quint32 seed = 7);
     ~GameRig();
 
-    void writeVocabulary(const QByteArray &bytes,
-                         const QString &name = QStringLiteral("quendo.dat"));
-    void writeWords(const QStringList &words);
+    void writeVocabulary(const QByteArray &bytes, const QString &name = "quendo.dat")
+    {
+        folder.write(currentLanguage().folder() + u'/' + name, bytes);
+    }
     QString languageFolder() const { return folder.path() + u'/' + currentLanguage().folder(); }
     // A reset game with the pool holding only word, laid out by Start with these hints.
     void startWith(const QString &word, std::array<qint16, 4> hints = {});
@@ -145,8 +145,8 @@ struct GameRig : FakeWindow
     void click(QChar letter);
     // Clicks count letters the current word does not hold (ten lose it).
     void miss(int count);
-    // Clicks, or types, the current word's letters until it ends or the window closes.
-    void solve(bool typing = false);
+    // Clicks the current word's letters until it ends or the window closes.
+    void solve();
 
     ProgramFolder folder;
     ErrorRecorder errors{ErrAnswer::Ignore};

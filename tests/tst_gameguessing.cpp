@@ -1,7 +1,6 @@
 // The play of one word: the strip, layout, hints, guesses by click and key, misses, scores,
 // the solution, and what happens inside a guess's waits.
 #include "GameFakes.h"
-#include "WordGeometry.h"
 
 #include <QTest>
 
@@ -39,19 +38,10 @@ struct Inside
 {
     QString word, clicks;
     int pumps;
-    char what;                    // a letter clicked, '!' Start with Yes, '#' the window closes
-    bool offered;                 // that letter's button (Start: the last click's) at the end
+    char what;    // a letter clicked, Start answered '!' Yes or '?' No, '#' the window closes
+    bool offered; // that letter's button (Start: the last click's) at the end
     QList<int> heard = {};        // from the first click on, when the window closed
     bool lastDrawingGone = false; // the 10th picture is missing and its report cancelled
-};
-
-struct Fault
-{
-    bool buttonOutside; // else the picture set is missing
-    ErrAnswer answer;
-    QString procedure;
-    ErrNo number;
-    QString word;
 };
 
 } // namespace
@@ -59,46 +49,6 @@ struct Fault
 Q_DECLARE_METATYPE(Guesses)
 Q_DECLARE_METATYPE(Loss)
 Q_DECLARE_METATYPE(Inside)
-Q_DECLARE_METATYPE(Fault)
-
-namespace {
-
-// Plays the row of the current test: clicks, with something happening inside the last one.
-void playInside()
-{
-    QFETCH(Inside, row);
-    GameRig rig;
-    rig.missingStage = row.lastDrawingGone ? 10 : -1;
-    rig.errors.script({ErrAnswer::Cancel});
-    rig.startWith(row.word);
-    rig.played.clear();
-    for (const QChar c : row.clicks.chopped(1))
-        rig.click(c);
-    for (int i = 0; i < row.pumps; ++i)
-        rig.atNextPump([] {});
-    const QChar letter = row.what == '!' ? row.clicks.back() : QChar(row.what);
-    bool waited = true;
-    const auto inside = [&] {
-        if (row.what == '#')
-            return rig.closeNow();
-        rig.answers = {true};
-        if (row.what == '!')
-            return rig.game.StartGame();
-        rig.click(letter);
-        waited = rig.stripShown[size_t(rig.button(letter))];
-    };
-    (row.pumps < 0 ? rig.atNextWait(inside) : rig.atNextPump(inside));
-    rig.click(row.clicks.back());
-    QVERIFY(waited);
-    if (row.what == '#')
-        QCOMPARE(rig.played, row.heard);
-    else
-        QCOMPARE(rig.stripShown[size_t(rig.button(letter))], row.offered);
-    QCOMPARE(rig.stage, row.lastDrawingGone ? 9 : 0);
-    QCOMPARE(rig.errors.errors().size(), int(row.lastDrawingGone));
-}
-
-} // namespace
 
 class TestGameGuessing : public QObject
 {
@@ -115,16 +65,8 @@ private slots:
         for (const auto &c : rig.cells)
             lefts << c.left;
         QCOMPARE(lefts, QList<int>({284, 317, 350, 383}));
-        QVERIFY(rig.startEnabled);
         // A tile sound for the word and one for each cell.
         QCOMPARE(rig.played, QList<int>({102, 102, 102, 102, 102}));
-    }
-
-    void theCellPitchRoundsHalvesToTheEvenNeighbour()
-    {
-        QCOMPARE(WordGeometry::cellPitch(29), 32); // 31.9
-        QCOMPARE(WordGeometry::cellPitch(25), 28); // 27.5
-        QCOMPARE(WordGeometry::cellPitch(35), 38); // 38.5
     }
 
     void theStripOffersTheLanguagesLetters_data()
@@ -134,13 +76,11 @@ private slots:
         QTest::newRow("deutsch") << 0 << "Ä/26 Ö/27 Ü/28";
         QTest::newRow("english") << 1000 << "- - -";
         QTest::newRow("svenska") << 2000 << "Ä/26 Ö/27 Å/30";
-        QTest::newRow("italiano") << 3000 << "- - -";
         QTest::newRow("portuguesa") << 4000 << "Ã/31 Õ/32 Ç/34";
         QTest::newRow("español") << 5000 << "Ñ/33 - -";
         QTest::newRow("français") << 6000 << "Ç/34 - -";
     }
-    // Loaded, the strip shows the language's letters, all off; Start turns them on. A new
-    // letter style during a game keeps the used ones away.
+    // Loaded, the strip shows the language's letters, all off; Start turns them on.
     void theStripOffersTheLanguagesLetters()
     {
         QFETCH(int, base);
@@ -165,9 +105,6 @@ private slots:
         QVERIFY(rig.played.isEmpty()); // a key guesses nothing yet
         rig.startWith("Hase");
         QCOMPARE(shown(true), "26 " + national);
-        rig.click(u'X');
-        rig.game.loadStrip(Language::fromBase(base));
-        QVERIFY(!rig.game.strip().slot(rig.button(u'X')).available);
     }
 
     void guessesUncoverTheirLetters_data()
@@ -177,13 +114,10 @@ private slots:
             << Guesses{0, "Zirkuszelt", "Z", "", "Z_____Z___", 0};
         QTest::newRow("keys: used or without a button do nothing")
             << Guesses{1000, "Zirkuszelt", "", "zZä7Xi", "ZI____Z___", 1};
-        QTest::newRow("E and É") << Guesses{6000, "Papa est fatigué", "E",
-                                            "",   "____ E__ ______É", 0};
         QTest::newRow("no other button uncovers É")
             << Guesses{6000, "Papa est fatigué", "PASTFIGU", "", "PAPA _ST FATIGU_", 0};
-        QTest::newRow("Ô under O") << Guesses{6000, "Hôtel", "O", "", "_Ô___", 0};
         QTest::newRow("every accent")
-            << Guesses{6000, "Àâéèêíìîóòúùûz", "AEIOU", "", "ÀÂÉÈÊÍÌÎÓÒÚÙÛ_", 0};
+            << Guesses{6000, "Àâéèêíìîóòôúùûz", "AEIOU", "", "ÀÂÉÈÊÍÌÎÓÒÔÚÙÛ_", 0};
         QTest::newRow("ç typed") << Guesses{6000, "Ça va", "", "ç", "Ç_ __", 0};
         QTest::newRow("blank, ' and - found from the start")
             << Guesses{0, "L'arc-en ciel", "", "", "_'___-__ ____", 0};
@@ -195,8 +129,7 @@ private slots:
         QFETCH(Guesses, row);
         GameRig rig(row.base);
         rig.startWith(row.word);
-        QString shown;
-        QString used;
+        QString shown, used;
         const auto look = [&] {
             shown = rig.text();
             used = usedLetters(rig);
@@ -222,7 +155,6 @@ private slots:
         QTest::newRow("sound of 1, solution -1") << Loss{1, -1, 1, "F__", true, {"FÉE"}};
         QTest::newRow("no sound, solution 0, all words again")
             << Loss{0, 0, 0, "F__", false, {"Fée", "FÉE"}};
-        QTest::newRow("no sound, the solution") << Loss{0, 1, 1, "Fée", false, {"FÉE"}};
     }
     void aLostWord()
     {
@@ -261,7 +193,6 @@ private slots:
         QTest::addColumn<int>("hints");
         QTest::addColumn<QString>("letters"); // all that came up
         QTest::newRow("two of Banane") << 0 << "Banane" << 2 << "ABEN";
-        QTest::newRow("none due") << 0 << "Apfelbaum" << 0 << "";
         // The E button would uncover the É, but a hint is a letter of the word.
         QTest::newRow("only T of Été") << 6000 << "Été" << 3 << "T";
     }
@@ -278,7 +209,6 @@ private slots:
             const QString used = usedLetters(rig);
             QCOMPARE(used.size(), qMin(hints, int(letters.size())));
             QCOMPARE(rig.played.count(101), used.size()); // hits only
-            QCOMPARE(rig.stage, 0);
             for (const QChar c : used)
                 seen += seen.contains(c) ? QString() : QString(c);
         }
@@ -296,12 +226,12 @@ private slots:
         // The second player got his three, and the interrupted loop one more: its count (2)
         // was still below his number of hints.
         QCOMPARE(usedLetters(rig).size(), 4);
-        QCOMPARE(rig.stage, 0);
     }
 
     // A click inside a guess waits for it, and is dropped when that guess ended the word; a
-    // restart ends the guess.
-    void aClickOrAStartInsideAGuess_data()
+    // restart ends the guess (and Start answered No changes nothing); the window closing ends it
+    // too, and nothing more is heard or touched (the rig checks).
+    void somethingHappensInsideAGuess_data()
     {
         QTest::addColumn<Inside>("row");
         QTest::newRow("another guess waits") << Inside{"Banane", "B", 0, 'N', false};
@@ -309,19 +239,49 @@ private slots:
         QTest::newRow("dropped after a loss that could not be shown")
             << Inside{"Hase", "BCDFGIJKLM", 0, 'Y', true, {}, true};
         QTest::newRow("a restart") << Inside{"Hase", "X", 0, '!', true};
-    }
-    void aClickOrAStartInsideAGuess() { playInside(); }
-
-    // The window closes inside a wait: nothing more is heard, or touched (the rig checks).
-    void closingStopsAGuess_data()
-    {
-        QTest::addColumn<Inside>("row");
-        QTest::newRow("at a miss") << Inside{"Hase", "X", 0, '#', false, {}};
-        QTest::newRow("before the score") << Inside{"Oh", "OH", 2, '#', false, {101, 101}};
-        QTest::newRow("in the hand-over")
+        QTest::newRow("no restart") << Inside{"Hase", "H", 0, '?', false};
+        QTest::newRow("closing at a miss") << Inside{"Hase", "X", 0, '#', false, {}};
+        QTest::newRow("closing before the score") << Inside{"Oh", "OH", 2, '#', false, {101, 101}};
+        QTest::newRow("closing in the hand-over")
             << Inside{"Hase", "HASE", -1, '#', false, {101, 101, 101, 101, 100}};
     }
-    void closingStopsAGuess() { playInside(); }
+    void somethingHappensInsideAGuess()
+    {
+        QFETCH(Inside, row);
+        GameRig rig;
+        rig.missingStage = row.lastDrawingGone ? 10 : -1;
+        rig.errors.script({ErrAnswer::Cancel});
+        rig.startWith(row.word);
+        rig.played.clear();
+        for (const QChar c : row.clicks.chopped(1))
+            rig.click(c);
+        for (int i = 0; i < row.pumps; ++i)
+            rig.atNextPump([] {});
+        const bool start = row.what == '!' || row.what == '?';
+        const QChar letter = start ? row.clicks.back() : QChar(row.what);
+        bool waited = true;
+        const auto inside = [&] {
+            if (row.what == '#')
+                return rig.closeNow();
+            rig.answers = {row.what != '?'};
+            if (start)
+                return rig.game.StartGame();
+            rig.click(letter);
+            waited = rig.stripShown[size_t(rig.button(letter))];
+        };
+        (row.pumps < 0 ? rig.atNextWait(inside) : rig.atNextPump(inside));
+        rig.click(row.clicks.back());
+        QVERIFY(waited);
+        if (row.what == '#')
+            QCOMPARE(rig.played, row.heard);
+        else
+            QCOMPARE(rig.stripShown[size_t(rig.button(letter))], row.offered);
+        QCOMPARE(rig.stage, row.lastDrawingGone ? 9 : 0);
+        QStringList reported;
+        for (const ReportedError &e : rig.errors.errors())
+            reported << e.module + u'.' + e.procedure;
+        QCOMPARE(reported, QStringList(row.lastDrawingGone ? 1 : 0, "frmQuendo.imgAlpha_click"));
+    }
 
     void closingStopsALayout()
     {
@@ -330,34 +290,6 @@ private slots:
         rig.atNextPump([&] { rig.closeNow(); });
         rig.game.StartGame();
         QCOMPARE(rig.cells.size(), 1);
-    }
-
-    void aFaultIsReportedUnderItsProcedure_data()
-    {
-        QTest::addColumn<Fault>("row");
-        QTest::newRow("a button outside the strip")
-            << Fault{true, ErrAnswer::Ignore, "imgAlpha_click", ErrNo::SubscriptOutOfRange, "HASE"};
-        QTest::newRow("no picture set, Ignore goes on")
-            << Fault{false, ErrAnswer::Ignore, "StartGame", ErrNo::ResourceNotFound, "HASE"};
-        QTest::newRow("no picture set, Cancel leaves Start")
-            << Fault{false, ErrAnswer::Cancel, "StartGame", ErrNo::ResourceNotFound, ""};
-    }
-    void aFaultIsReportedUnderItsProcedure()
-    {
-        QFETCH(Fault, row);
-        GameRig rig;
-        rig.errors.script({row.answer});
-        rig.failPictureSet = !row.buttonOutside;
-        rig.game.pool().replace({"Hase"});
-        rig.game.StartGame();
-        if (row.buttonOutside)
-            rig.game.imgAlpha_Click(29);
-        QCOMPARE(rig.errors.errors().size(), 1);
-        QCOMPARE(rig.errors.errors()[0].module, QStringLiteral("frmQuendo"));
-        QCOMPARE(rig.errors.errors()[0].procedure, row.procedure);
-        QCOMPARE(rig.errors.errors()[0].number, row.number);
-        QCOMPARE(rig.state.currentWord, row.word);
-        QCOMPARE(rig.stage, 0);
     }
 };
 
