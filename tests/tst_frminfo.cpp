@@ -23,8 +23,7 @@ private slots:
         QPointer<frmInfo> splash = new frmInfo;
         splash->setAttribute(Qt::WA_DeleteOnClose);
         splash->show();
-        QVERIFY(!splashMode()); // the box took the mode over
-        QVERIFY(!splash->okVisible());
+        QVERIFY(!splashMode() && !splash->okVisible()); // the box took the mode over
         QCOMPARE(splash->readMeText(), QStringLiteral("For more information see README.TXT!"));
         auto *timer = splash->findChild<QTimer *>(QStringLiteral("Timer1"));
         QVERIFY(timer && timer->isActive() && !splashDone());
@@ -34,28 +33,22 @@ private slots:
         QVERIFY(splash.isNull());
     }
 
-    void asDialogItWaitsForOk()
+    // As a dialog it waits for OK; its flags switch the box and store the language.
+    void asDialogItWaitsForOkAndSwitchesLanguage()
     {
         setSplashDone(false);
         frmInfo info;
         info.show();
         QVERIFY(info.okVisible());
         QVERIFY(!info.findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-        info.cmdOK_Click();
-        QVERIFY(!info.isVisible());
-        QCOMPARE(info.result(), int(QDialog::Accepted));
-        QVERIFY(!splashDone());
-    }
-
-    void flagsSwitchTheBoxAndStoreTheLanguage()
-    {
-        frmInfo info;
         info.imgLang_Click(1); // the language in use: nothing is written
         QVERIFY(m_folder.read(QStringLiteral("Quendo.ini")).isEmpty());
         info.imgLang_Click(6);
         QCOMPARE(currentLanguage().index(), 6);
         QCOMPARE(info.readMeText(), QStringLiteral("Pour plus d'informations, voir README.TXT!"));
         QVERIFY(m_folder.read(QStringLiteral("Quendo.ini")).contains("Sprache= 6000\r\n"));
+        info.cmdOK_Click();
+        QVERIFY(!info.isVisible() && !splashDone());
     }
 };
 

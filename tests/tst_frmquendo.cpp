@@ -11,17 +11,14 @@
 #include "ModResFiles.h"
 #include "PictureSequence.h"
 #include "RunTimeError.h"
-#include "StartInvitation.h"
 #include "TestSupport.h"
 #include "WEdit.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -72,19 +69,6 @@ template <typename T> bool isA(QObject *o)
 {
     return qobject_cast<T *>(o) != nullptr;
 }
-
-// Takes the place of the desktop's opener for local files and keeps the names it was given.
-class OpenedFiles : public QObject
-{
-    Q_OBJECT
-public:
-    OpenedFiles() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
-    ~OpenedFiles() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-    QStringList names;
-
-public slots:
-    void open(const QUrl &url) { names.append(QFileInfo(url.toLocalFile()).fileName()); }
-};
 
 QString accessibleName(QWidget *w)
 {
@@ -187,12 +171,13 @@ private slots:
         m_folder.reset();
     }
 
-    void loadsIdle()
+    // Idle, the flags switch language, letters, names a screen reader hears and the language's
+    // own list.
+    void loadsIdleAndSwitchesLanguage()
     {
-        openWindow();
-        QVERIFY(child("Spieler1")->isVisible());
-        QVERIFY(!child("Spieler2")->isVisible());
-        QVERIFY(!toolButton(6)->isVisible());
+        openWindow(QByteArray(kQuiet) + "Datei2000=djur.dat\r\n");
+        m_folder->write(QStringLiteral("svenska/djur.dat"), "Zebra\r\n");
+        QVERIFY(!child("Spieler2")->isVisible() && !toolButton(6)->isVisible());
         for (int i = 0; i <= 28; ++i)
             QVERIFY(strip(i)->isVisible() && !strip(i)->isEnabled());
         // Each strip button shows its cell of the letter sheet (style 8), counted row by row.
@@ -200,14 +185,24 @@ private slots:
         QCOMPARE(imageOf(strip(12)->pixmap()), sheet.copy(60, 40, 30, 40));
         // Start invites the first game, glowing from beneath the button; the flag of the
         // language in use is framed.
-        QVERIFY(m_window->findChild<StartInvitation *>()->glowing());
         const QWidget *glow = child("startGlow");
-        QVERIFY(glow && glow->isVisible());
-        QVERIFY(glow->geometry().contains(toolButton(0)->geometry()));
+        QVERIFY(glow->isVisible() && glow->geometry().contains(toolButton(0)->geometry()));
         QCOMPARE(child("picToolbar")->childAt(toolButton(0)->geometry().center()), toolButton(0));
         QVERIFY(child<ClickableImage>("imgLang", 0)->isMarked());
         typeWord("B"); // before the first Start: nothing
         QVERIFY(letterButton(u'B')->isVisible());
+        click(child("imgLang", 1));
+        QVERIFY(m_fakeDialogs->shown.isEmpty()); // no question without a game
+        QVERIFY(child<ClickableImage>("imgLang", 1)->isMarked());
+        QVERIFY(!child<ClickableImage>("imgLang", 0)->isMarked());
+        QCOMPARE(toolButton(0)->toolTip(), QStringLiteral("Start game"));
+        QVERIFY(!strip(26)->isVisible());
+        QVERIFY(ini().contains("Sprache= 1000\r\n"));
+        click(child("imgLang", 2));
+        QCOMPARE(accessibleName(toolButton(6)), QStringLiteral("Nästa..."));
+        QCOMPARE(accessibleName(strip(28)), QStringLiteral("Å"));
+        click(toolButton(0));
+        QCOMPARE(state().currentWord, QStringLiteral("ZEBRA"));
     }
 
     void aWordIsLaidOutAndLostWithItsDrawingAndSolution()
@@ -216,13 +211,10 @@ private slots:
         click(toolButton(0));
         QVERIFY(!child("startGlow")); // Start glows only before the first game
         QVERIFY(cell(6) && !cell(7) && cell(1)->isVisible());
-        // Cells are centred side by side below the picture sequence.
-        QCOMPARE(cell(2)->x() - cell(1)->x(), 32);
-        QVERIFY(cell(1)->y() > child("B_Folge")->geometry().bottom());
+        QVERIFY(cell(1)->y() > child("B_Folge")->geometry().bottom()); // below the picture
         typeWord("C"); // by keyboard, the others by click
         for (const QChar c : QStringLiteral("DFGHIJKL"))
             guess(c);
-        QVERIFY(!letterButton(u'C')->isVisible() && !letterButton(u'D')->isVisible());
         // Nine misses: the ninth stage of the word's drawing, the bands lying one below another.
         QCOMPARE(imageOf(child<QLabel>("B_Folge")->pixmap()),
                  LoadResPicture(state().pictureSet)
@@ -246,17 +238,10 @@ private slots:
         QCOMPARE(state().currentPlayer, qint16(1));
     }
 
-    // The last word of a game solved by key, and a new game asked for: the key that solved the
-    // word must not reach the new game.
-    void theKeyThatEndsAGameIsHandledOnce_data()
-    {
-        QTest::addColumn<bool>("yesByKey");
-        QTest::newRow("yes by key") << true;
-        QTest::newRow("yes by click") << false;
-    }
+    // The last word of a game solved by key, and a new game asked for by key: the key that
+    // solved the word must not reach the new game.
     void theKeyThatEndsAGameIsHandledOnce()
     {
-        QFETCH(bool, yesByKey);
         openWindow("[Einstellungen]\r\nnumPlayers= 1\r\nSound= 0\r\nTipps1= 0\r\nRunden= 10\r\n",
                    "Banane\r\n", true);
         click(toolButton(0));
@@ -272,16 +257,10 @@ private slots:
                        });
         QStringList seen;
         WhenShown boxes(isA<QMessageBox>, [&](QWidget *w) {
-            auto *box = static_cast<QMessageBox *>(w);
-            seen << box->text();
-            if (box->text() == u"Noch 'ne Runde?" && !yesByKey)
-                click(box->button(QMessageBox::Yes));
-            else
-                QTest::keyClick(box, Qt::Key_Return);
+            seen << static_cast<QMessageBox *>(w)->text();
+            QTest::keyClick(w, Qt::Key_Return);
         });
         typeWord("BANE");
-        QCOMPARE(state().roundNo, qint16(10));
-        QVERIFY(letterButton(u'E')->isVisible() && letterButton(u'E')->isEnabled());
         typeWord("BANE"); // the E solves the last word
         QCOMPARE(stripOffAndFocusOnNext, QList<bool>({true, true}));
         QCOMPARE(seen, QStringList({"Spieler 1\nhat gewonnen!", "Noch 'ne Runde?"}));
@@ -292,56 +271,6 @@ private slots:
         QVERIFY(m_window->isVisible());
     }
 
-    // Flags switch language, letters, names a screen reader hears and the language's own list.
-    void languageSwitchWhileIdle()
-    {
-        openWindow(QByteArray(kQuiet) + "Datei2000=djur.dat\r\n");
-        m_folder->write(QStringLiteral("svenska/djur.dat"), "Zebra\r\n");
-        click(child("imgLang", 1));
-        QVERIFY(m_fakeDialogs->shown.isEmpty()); // no question without a game
-        QVERIFY(child<ClickableImage>("imgLang", 1)->isMarked());
-        QVERIFY(!child<ClickableImage>("imgLang", 0)->isMarked());
-        QCOMPARE(toolButton(0)->toolTip(), QStringLiteral("Start game"));
-        QCOMPARE(accessibleName(toolButton(4)), QStringLiteral("Options"));
-        QVERIFY(!strip(26)->isVisible());
-        QVERIFY(ini().contains("Sprache= 1000\r\n"));
-        click(child("imgLang", 2));
-        QCOMPARE(QAccessible::queryAccessibleInterface(toolButton(6))->role(), QAccessible::Button);
-        QCOMPARE(accessibleName(toolButton(6)), QStringLiteral("Nästa..."));
-        QCOMPARE(accessibleName(child("imgLang", 1)), QStringLiteral("English"));
-        QCOMPARE(accessibleName(strip(28)), QStringLiteral("Å"));
-        QCOMPARE(accessibleName(m_window.get()), QStringLiteral("Quendo"));
-        click(toolButton(0));
-        QCOMPARE(state().currentWord, QStringLiteral("ZEBRA"));
-    }
-
-    // Help opens the help of the language the flags chose last; a language without its own
-    // help falls back to English, then German; without any help nothing opens.
-    void helpOpensInTheLanguageShown()
-    {
-        openWindow();
-        const QStringList suffixes = {"", "-en", "-sv", "-it", "-pt", "-es", "-fr"};
-        for (const QString &suffix : suffixes)
-            m_folder->write("Quendo" + suffix + ".html", "<h1>Quendo</h1>");
-        ErrorRecorder errors;
-        OpenedFiles opened;
-        const auto help = [&](int flag, const char *removed = nullptr) {
-            if (removed)
-                QFile::remove(m_folder->file(QString::fromLatin1(removed)));
-            click(child("imgLang", flag));
-            opened.names.clear();
-            m_window->findChild<QAction *>(QStringLiteral("mnuHilfe"))->trigger();
-            return opened.names.join(u' ');
-        };
-        for (int flag = 6; flag >= 0; --flag)
-            QCOMPARE(help(flag), "Quendo" + suffixes[flag] + ".html");
-        QCOMPARE(help(2, "Quendo-sv.html"), QStringLiteral("Quendo-en.html"));
-        QCOMPARE(help(2, "Quendo-en.html"), QStringLiteral("Quendo.html"));
-        QCOMPARE(help(6, "Quendo.html"), QStringLiteral("Quendo-fr.html"));
-        QCOMPARE(help(2), QString()); // none at all: nothing opens
-        QVERIFY(errors.errors().isEmpty());
-    }
-
     void languageSwitchDuringAGame()
     {
         openWindow();
@@ -350,7 +279,6 @@ private slots:
         // Cancel: nothing changes, not even the stored language.
         m_fakeDialogs->answers = {false, false};
         click(child("imgLang", 6));
-        QCOMPARE(m_fakeDialogs->shown.size(), 1);
         QCOMPARE(m_fakeDialogs->shown.first().text,
                  QStringLiteral("Hierdurch wird das Spiel neu gestartet!\n\n"
                                 "Ceci démarrera une nouvelle partie!"));
@@ -361,14 +289,12 @@ private slots:
         click(toolButton(1));
         QCOMPARE(m_fakeDialogs->shown.last().text, QStringLiteral("Wirklich schon aufhören?"));
         QVERIFY(m_window->isVisible() && !letterButton(u'N')->isVisible());
-        // OK: the game starts anew in English with a fresh word, and Start glows no more.
+        // OK: the game starts anew in English with a fresh word.
         m_fakeDialogs->answers = {true};
         click(child("imgLang", 1));
         QCOMPARE(currentLanguage().index(), 1);
-        QVERIFY(state().gameRunning);
         QVERIFY(letterButton(u'N')->isVisible());
         QCOMPARE(state().currentPlayer, qint16(0));
-        QVERIFY(!child("startGlow"));
     }
 
     // Each word may draw another chalk drawing: one set at most stays decoded, and it is the
@@ -415,7 +341,6 @@ private slots:
         click(toolButton(3));
         QCOMPARE(frame, QPoint()); // the frame stood round the current choice
         QCOMPARE(written, QStringList({"2<none>", "10<none>", "5<none>"}));
-        QVERIFY(ini().contains("Letter=5\r\n"));
         const QImage before = child("picBG")->grab().toImage();
         picks = {3};
         click(toolButton(2));
@@ -496,28 +421,14 @@ private slots:
         QCOMPARE(state().currentPlayer, qint16(0));
     }
 
-    // Closing while the game waits (a pause, the hand-over) ends the wait; the game goes on no
-    // further.
-    void closingWhileTheGameWaitsEndsCleanly_data()
-    {
-        QTest::addColumn<bool>("inAPause");
-        QTest::newRow("laying out a word") << true;
-        QTest::newRow("at the hand-over") << false;
-    }
+    // Closing at the hand-over ends the wait; the game goes on no further.
     void closingWhileTheGameWaitsEndsCleanly()
     {
-        QFETCH(bool, inAPause);
-        openWindow("[Einstellungen]\r\nnumPlayers= 2\r\nSound=-1\r\nTipps1= 0\r\nTipps2= 0\r\n");
-        const auto close = [this] { m_window->close(); };
-        WhenShown next([this](QObject *o) { return isNext(o); }, [&](QWidget *) { close(); });
-        if (inAPause) {
-            view()->setPauseWait([&](double) { close(); }); // with sound a cell pauses
-            click(toolButton(0));
-            QVERIFY(!toolButton(0)->isEnabled()); // the layout stopped instead of running on
-        } else {
-            click(toolButton(0));
-            typeWord("BANE");
-        }
+        openWindow();
+        WhenShown next([this](QObject *o) { return isNext(o); },
+                       [this](QWidget *) { m_window->close(); });
+        click(toolButton(0));
+        typeWord("BANE");
         QVERIFY(!m_window->isVisible());
         QCOMPARE(state().currentPlayer, qint16(0)); // the turn did not pass
         restartEventLoops();

@@ -4,12 +4,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QTest>
-
-#include <cstdio>
-
-#include <unistd.h>
 
 namespace {
 
@@ -35,23 +30,6 @@ struct FakeOutput final : AudioOutput
                            samples.data() + samples.size() <= buf.constData() + buf.size()});
     }
 };
-
-// What work writes on standard error.
-QStringList standardErrorOf(const std::function<void()> &work)
-{
-    QTemporaryFile file;
-    if (!file.open())
-        return {QStringLiteral("<no file>")};
-    std::fflush(stderr);
-    const int saved = ::dup(2);
-    ::dup2(file.handle(), 2);
-    work();
-    std::fflush(stderr);
-    ::dup2(saved, 2);
-    ::close(saved);
-    file.seek(0);
-    return QString::fromLocal8Bit(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
-}
 
 QByteArray wavHeader(quint16 format, quint16 channels, quint32 rate, quint16 bits,
                      const QByteArray &data, const QByteArray &extraChunk = {})
@@ -80,49 +58,39 @@ private slots:
     void cleanupTestCase() { shutdownAudio(); }
 
     // A new sound cuts off the one before: stopped while its bytes are still in the buffer,
-    // then the new one played straight out of it at its own rate.
-    void aNewSoundCutsOffTheOneBefore()
+    // then the new one played straight out of it at its own rate. A missing one is reported
+    // under PlayWAV and leaves the one before in the buffer.
+    void aNewSoundCutsOffTheOneBeforeAndAMissingOneIsReported()
     {
+        ErrorRecorder errors(ErrAnswer::Ignore);
         PlayWAV(100);
         const QByteArray first = wavBuffer();
         PlayWAV(108);
         QCOMPARE(m_calls.size(), 4);
-        QCOMPARE(m_calls.at(1).rate, 11025);
         QVERIFY(m_calls.at(2).rate == 0 && m_calls.at(2).bufferAtCall == first);
         QVERIFY(m_calls.at(3).bufferAtCall != first && m_calls.at(3).fromBuffer);
         QCOMPARE(m_calls.at(3).rate, 12000);
         QCOMPARE(m_calls.at(3).samples, qsizetype(11160)); // 0.93 s at 12000 Hz
-    }
-
-    void missingSoundIsReportedAndNothingPlays()
-    {
-        ErrorRecorder errors(ErrAnswer::Ignore);
-        PlayWAV(100);
-        const QByteArray before = wavBuffer();
-        m_calls.clear();
+        const QByteArray second = wavBuffer();
         PlayWAV(111);
         QCOMPARE(errors.errors().size(), 1);
         QCOMPARE(errors.errors().first().procedure, QStringLiteral("PlayWAV"));
-        QVERIFY(m_calls.isEmpty());
-        QCOMPARE(wavBuffer(), before);
+        QCOMPARE(m_calls.size(), 4); // nothing more played or stopped
+        QCOMPARE(wavBuffer(), second);
     }
 
     // Without a sound device, or without a usable sound module, a game goes on without sound:
-    // no error report, every sound call returns, and one line on standard error (none when only
-    // the device is missing: that is an ordinary machine without sound) says why.
+    // no error report, and every sound call returns.
     void withoutSoundTheGameGoesOnSilently_data()
     {
         QTest::addColumn<QByteArray>("module"); // what lies where the module should be
-        QTest::addColumn<QString>("said");      // on standard error; empty: nothing
-        QTest::newRow("no device") << QByteArray("the real module") << QString();
-        QTest::newRow("no module") << QByteArray() << "quendo: playing without sound: ";
-        QTest::newRow("broken module")
-            << QByteArray("not a library") << "quendo: playing without sound: ";
+        QTest::newRow("no device") << QByteArray("the real module");
+        QTest::newRow("no module") << QByteArray();
+        QTest::newRow("broken module") << QByteArray("not a library");
     }
     void withoutSoundTheGameGoesOnSilently()
     {
         QFETCH(QByteArray, module);
-        QFETCH(QString, said);
         QTemporaryDir folder;
         QString path = folder.path();
         if (module == "the real module")
@@ -130,18 +98,14 @@ private slots:
         else if (QFile broken(folder.filePath("libquendo_audio.so")); !module.isEmpty())
             QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write(module) > 0);
         ErrorRecorder errors;
-        const QStringList lines = standardErrorOf([&] {
-            setAudioOutput(makeSystemAudioOutput(path));
-            warmUpAudio();
-            for (int id = 100; id <= 110; ++id) {
-                PlayWAV(id);
-                QCoreApplication::processEvents(); // a deferred start runs and finds nothing
-            }
-        });
+        setAudioOutput(makeSystemAudioOutput(path));
+        warmUpAudio();
+        for (int id = 100; id <= 110; ++id) {
+            PlayWAV(id);
+            QCoreApplication::processEvents(); // a deferred start runs and finds nothing
+        }
         QVERIFY(errors.errors().isEmpty());
         QCOMPARE(parseWav(wavBuffer())->sampleRate, 11025); // sound 110 was taken up
-        QCOMPARE(lines.size(), said.isEmpty() ? 0 : 1);
-        QVERIFY(said.isEmpty() || (lines[0].startsWith(said) && lines[0].contains(u".so")));
     }
 
     void headerParsing()
