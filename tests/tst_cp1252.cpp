@@ -18,6 +18,7 @@ private slots:
         QCOMPARE(Cp1252::decode("\x80\x9C\x81"), QStringLiteral("€œ\u0081"));
         QCOMPARE(Cp1252::encode(QStringLiteral("Krähe ß ©")), QByteArray("Kr\xE4he \xDF \xA9"));
     }
+
     void charactersWithoutAByte()
     {
         bool lossy = false;

@@ -51,6 +51,7 @@ private slots:
         QFETCH(QString, value);
         QCOMPARE(IniFile::read(ini, section, key).value_or(QStringLiteral("<none>")), value);
     }
+
     // Every other line stays byte for byte; a new line takes the file's own line end.
     void writeKeepsEveryOtherLine_data()
     {
@@ -112,6 +113,7 @@ private slots:
         QFETCH(QByteArray, after);
         QCOMPARE(IniFile::write(before, section, key, value), after);
     }
+
     void leadingNumber_data()
     {
         QTest::addColumn<QString>("value");

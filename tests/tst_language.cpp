@@ -29,6 +29,7 @@ private slots:
         QCOMPARE(langText("[lang]\r\n0182=\" Unentschieden! \"\r\n182=x\r\n", 182),
                  QStringLiteral("Unentschieden!"));
     }
+
     // "[lang]", CR LF lines and one NUL at the end; keys grouped by text id and ordered by
     // language digit inside a group; every text in all seven languages.
     void theTableHoldsEveryTextInEveryLanguage()
@@ -51,6 +52,7 @@ private slots:
             QVERIFY2(!GetLang(keys[i]).isEmpty(), qPrintable(QString::number(keys[i])));
         }
     }
+
     void theHeldTableServesWhenTheFileCannotBeRead_data()
     {
         QTest::addColumn<QString>("file");
@@ -78,6 +80,7 @@ private slots:
         QCOMPARE(missing, QString());
         QCOMPARE(withoutHeld, QString());
     }
+
     // Any other base, from a hand-edited file or anywhere else, is German.
     void onlyTheSevenBasesAreTaken()
     {
@@ -88,6 +91,7 @@ private slots:
         QCOMPARE(Language::fromBase(6000).text(116),
                  QStringLiteral("Pour plus d'informations, voir README.TXT!"));
     }
+
     // Fifty different words a player can solve; beyond German and English short enough for the
     // small board.
     void builtInWordListsAreSolvable()
@@ -103,6 +107,7 @@ private slots:
             QCOMPARE(seen.size(), 50);
         }
     }
+
     // On the very first start the system's language id decides: only "0407" is German.
     void windowsLanguageIds_data()
     {
@@ -127,6 +132,7 @@ private slots:
         QCOMPARE(windowsLanguageId(QLocale(locale)), id);
         QCOMPARE(int(startLanguage(0, QLocale(locale)).base()), firstStartBase);
     }
+
     void laterStartsTakeTheStoredLanguage()
     {
         ProgramFolder folder;

@@ -68,6 +68,7 @@ private slots:
             QDir().mkpath(dir->path());
         }
     }
+
     void cleanup()
     {
         setWritableProbe(nullptr);
@@ -75,6 +76,7 @@ private slots:
         setCurrentLanguage(Language());
         setLangFilePath(QString());
     }
+
     // What is written, and nothing else, in the program folder, then the user's two folders.
     void settingsAndListsGoWhereTheyCanBeWritten_data()
     {
@@ -114,6 +116,7 @@ private slots:
                      filesBelow(m_data.path()),
                  files);
     }
+
     void theUsersListOfTheSameNameWinsAndBothShow()
     {
         ProgramFolder folder;
@@ -140,6 +143,7 @@ private slots:
         QCOMPARE(VocabularyFile::listNames("*.dat"), QStringList({"animals.dat", "quendo.dat"}));
         QCOMPARE(VocabularyFile::gameFileName("school.dat"), QStringLiteral("quendo.dat"));
     }
+
     // A relative XDG_DATA_HOME or XDG_CONFIG_HOME would move with the program's current folder:
     // HOME is taken.
     void relativeUserFoldersAreNotTaken()
@@ -151,6 +155,7 @@ private slots:
         QCOMPARE(userDataFolder(), home.path() + "/.local/share/Quendo");
         QCOMPARE(userConfigFolder(), home.path() + "/.config/Quendo");
     }
+
     // A full disk takes an empty file but no settings: the start-up says so, naming the folder.
     void aFullDiskIsNoticedAtTheStart()
     {

@@ -53,6 +53,7 @@ void makeUnusable(const QString &kind, const QString &path)
         QVERIFY(f.open(QIODevice::WriteOnly));
         QCOMPARE(f.write(head + QByteArray(size - head.size() - 2, 'x') + "\r\n"), size);
     }
+
 }
 
 // The per-user store's file, where the program's start counter goes.
@@ -86,6 +87,7 @@ private slots:
         QCOMPARE(S::read(S::vocabFile(Language::fromIndex(3))), QString());
         QVERIFY(!QFile::exists(folder.file(kIni)));
     }
+
     // Read as stored, and brought into range by the readers that need it; the file is left as
     // it was and nothing is reported.
     void valuesOutOfRangeAreBroughtBack_data()
@@ -134,6 +136,7 @@ private slots:
         QCOMPARE(folder.read(kIni), file);
         QVERIFY(errors.errors().isEmpty());
     }
+
     void eachSettingIsWrittenInItsOwnForm()
     {
         ProgramFolder folder;
@@ -162,6 +165,7 @@ private slots:
         QCOMPARE(S::readStartCount(), qint16(7));
         QCOMPARE(bytesOf(storePath()), QByteArray("[Optionen]\r\nStartVal=7\r\n"));
     }
+
     void anOverflowIsReportedThenIgnoredOrReadAgain()
     {
         ProgramFolder folder;
@@ -182,6 +186,7 @@ private slots:
         });
         QCOMPARE(S::read(S::RoundsToPlay), qint16(30));
     }
+
     // A full disk (files may not grow past a few bytes, for root as well) or a file marked
     // read-only: the teacher hears of it once, in the interface language, with the first file
     // that failed; the files stay whole.
@@ -235,6 +240,7 @@ private slots:
         QCOMPARE(dialogs.texts(), QStringList({text + (full ? storePath() : folder.file(kIni))}));
         QVERIFY(errors.errors().isEmpty());
     }
+
     void unusableSettingsFilesAreReportedOnceAndLeftAlone_data()
     {
         QTest::addColumn<QString>("kind");

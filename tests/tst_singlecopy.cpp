@@ -51,6 +51,7 @@ private slots:
         SingleCopyLock next(dir.file(QStringLiteral("Quendo.lock")));
         QCOMPARE(next.take(), SingleCopyLock::Outcome::OtherCopy);
     }
+
     void aLockBeingWrittenIsNotTaken()
     {
         // A copy that has just made its lock holds the file's native lock before it writes.
@@ -64,6 +65,7 @@ private slots:
         QCOMPARE(lock.take(), SingleCopyLock::Outcome::Stuck);
         QVERIFY(QFile::exists(path));
     }
+
     // Without a temporary folder, or with something in the way of the lock there, the lock is
     // in the settings folder, where a copy started from any other folder finds it.
     void theLockFallsBackToTheSettingsFolder_data()

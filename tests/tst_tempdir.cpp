@@ -58,6 +58,7 @@ private slots:
         QCOMPARE(int(st.st_mode & 0777), 0700);
         QCOMPARE(st.st_uid, ::getuid());
     }
+
     void anUnusableOwnFolderMeansNone_data()
     {
         QTest::addColumn<QString>("kind");
@@ -113,6 +114,7 @@ private slots:
                               "carries on without one. Please check:\n\n" +
                               own}));
     }
+
     // The file is replaced as a whole: no tail of a longer one, and a planted link is replaced,
     // never followed.
     void writingReplacesAPlantedLinkInsteadOfFollowingIt()
@@ -129,6 +131,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(RunTimeError,
                                  writeFileAtomically(QStringLiteral("/nonexistent/dir/f"), "x"));
     }
+
     // A full temporary folder: the table stays in memory, the user is told once in words, and
     // there is no error report; the file of the last run stays whole.
     void aFullTemporaryFolderKeepsTheLanguageTableInMemory()
