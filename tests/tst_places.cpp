@@ -40,14 +40,6 @@ void playReadOnly(const QString &folder)
     setWritableProbe(fakeProbe);
 }
 
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
 QStringList filesBelow(const QString &folder)
 {
     QStringList names;
@@ -117,12 +109,14 @@ private slots:
         ProgramFolder folder;
         installLanguageTable(folder.path());
         setCurrentLanguage(Language::fromIndex(1));
-        writeBytes(folder.file("english/quendo.dat"), "shipped\r\n");
-        writeBytes(folder.file("english/animals.dat"), "zebra\r\n");
         const QString lists = m_data.path() + QStringLiteral("/Quendo/english");
-        writeBytes(lists + QStringLiteral("/quendo.dat"), "mine\r\n");
-        writeBytes(lists + QStringLiteral("/school.dat"), "pencil\r\n");
-        writeBytes(lists + QStringLiteral("/Birds.dat"), "robin\r\n");
+        QVERIFY(QDir().mkpath(folder.file("english")) && QDir().mkpath(lists));
+        folder.write("english/quendo.dat", "shipped\r\n");
+        folder.write("english/animals.dat", "zebra\r\n");
+        for (const char *name : {"quendo.dat", "school.dat", "Birds.dat"}) {
+            QFile mine(lists + u'/' + name);
+            QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("mine\r\n") > 0);
+        }
         playReadOnly(folder.path());
         QCOMPARE(VocabularyFile::listNames("*.dat"),
                  QStringList({"animals.dat", "Birds.dat", "quendo.dat", "school.dat"}));

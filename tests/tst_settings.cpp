@@ -47,13 +47,12 @@ void makeUnusable(const QString &kind, const QString &path)
     } else if (kind == u"device") {
         QVERIFY(QFile::link(u"/dev/zero"_s, path));
     } else {
-        const qsizetype size = kind == u"10 MB" ? 10 * 1024 * 1024 : 1024 * 1024 + 1;
+        const qsizetype size = 1024 * 1024 + 1;
         const QByteArray head = "[Einstellungen]\r\nSound=0\r\n;";
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         QCOMPARE(f.write(head + QByteArray(size - head.size() - 2, 'x') + "\r\n"), size);
     }
-
 }
 
 // The per-user store's file, where the program's start counter goes.
@@ -101,7 +100,6 @@ private slots:
             QTest::newRow(name) << setting << QByteArray(stored) << read << inRange;
         };
         row("players 0", S::NumPlayers, "0", 0, 1);
-        row("players 1", S::NumPlayers, "1", 1, 1);
         row("players 9", S::NumPlayers, "9", 9, 4);
         row("players empty", S::NumPlayers, "  ", 4, 4);
         row("rounds 5", S::RoundsToPlay, "5", 5, 10);
@@ -111,12 +109,10 @@ private slots:
         row("minimum length 40", S::MinLength, "40", 40, 10);
         row("hints -3", S::hints(2), "-3", -3, 0);
         row("hints 7", S::hints(3), "7", 7, 3);
-        row("sound empty", S::SoundOn, "", -1, -1);
         row("letter style 77", S::LetterStyle, "77", 77, 10);
         row("background -4", S::Background, "-4", -4, 0);
         row("language 2500", S::Language, "2500", 2500, 0);
         row("language 7000", S::Language, "7000", 7000, 0);
-        row("language -1000", S::Language, "-1000", -1000, 0);
         row("language 6000", S::Language, " 6000", 6000, 6000);
     }
     void valuesOutOfRangeAreBroughtBack()
@@ -248,7 +244,6 @@ private slots:
         QTest::newRow("named pipe") << "pipe" << ErrNo::PathFileAccess;
         QTest::newRow("folder") << "folder" << ErrNo::PathFileAccess;
         QTest::newRow("link to /dev/zero") << "device" << ErrNo::PathFileAccess;
-        QTest::newRow("10 MB") << "10 MB" << ErrNo::InvalidFileFormat;
         QTest::newRow("one byte over 1 MB") << "1 MB + 1" << ErrNo::InvalidFileFormat;
     }
     void unusableSettingsFilesAreReportedOnceAndLeftAlone()
