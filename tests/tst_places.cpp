@@ -225,9 +225,7 @@ private slots:
         const QString own = base.filePath(kOwnName);
         const QByteArray native = QFile::encodeName(own);
         if (kind == u"link") {
-            QCOMPARE(::mkdir(QFile::encodeName(base.filePath(QStringLiteral("elsewhere"))), 0700),
-                     0);
-            QVERIFY(QFile::link(base.filePath(QStringLiteral("elsewhere")), own));
+            QVERIFY(QFile::link(base.path(), own));
         } else if (kind == u"file") {
             QFile f(own);
             QVERIFY(f.open(QIODevice::WriteOnly));
