@@ -57,7 +57,6 @@ private slots:
         row("quotes only", "\"\"\"\"\"\r\n", {""});
         row("empty and blank lines", "A\r\n\r\n   \r\nB\r\n", {"A", "", "", "B"});
         row("only commas", ",,,,\r\n,\r\n", {"", "", "", "", "", "", ""});
-        row("one line end", "\r\n", {""});
         row("empty file", "", {});
         row("NUL bytes", QByteArray("Ap\0fel\r\n\0\r\n", 11),
             {QStringLiteral("Ap\u0000fel"), QStringLiteral("\u0000")});
@@ -71,8 +70,6 @@ private slots:
         row("UTF-8 with a mark, LF", "\xEF\xBB\xBFKATZE\nM\xC3\x84USE\n", {"KATZE", "MÄUSE"});
         row("UTF-8 without a mark, CR LF", "K\xC3\xA4se\r\nStra\xC3\x9F\x65\r\n",
             {"Käse", "Straße"});
-        row("a mark before ASCII", "\xEF\xBB\xBFHund\r\n", {"Hund"});
-        row("Windows-1252 umlauts", "K\xE4se\r\nM\xE4use\r\n", {"Käse", "Mäuse"});
         row("no valid UTF-8 sequence", "\xC4\xE4\r\nK\xC3\r\n", {"Ää", "KÃ"});
         row("a sequence cut off at the end", "Hund\r\nK\xC3", {"Hund", "KÃ"});
     }
@@ -92,11 +89,10 @@ private slots:
                             const QStringList &game) {
             QTest::newRow(name) << fields << minLen << game;
         };
-        const QStringList words = {"Ast", "Baum", "Straße", "  Ei  ", "Krähe", "   ", ""};
-        row("four letters, ß as SS", words, 4, {"BAUM", "STRASSE", "KRÄHE"});
+        const QStringList words = {"Ast", "Baum", "Straße", "GROẞ", "  Ei  ", "Krähe", "   ", ""};
+        row("four letters, ß and ẞ as SS", words, 4, {"BAUM", "STRASSE", "GROSS", "KRÄHE"});
         // The length test is without the blanks, the word keeps them.
-        row("two letters", words, 2, {"AST", "BAUM", "STRASSE", "  EI  ", "KRÄHE"});
-        row("six letters", words, 6, {"STRASSE"});
+        row("two letters", words, 2, {"AST", "BAUM", "STRASSE", "GROSS", "  EI  ", "KRÄHE"});
         row("a minimum below 1", {"", "   ", "Ei"}, 0, {"EI"});
         row("NUL bytes", {QStringLiteral("Ap\u0000fel"), QStringLiteral("\u0000")}, 4,
             {QStringLiteral("AP\u0000FEL")});
@@ -129,16 +125,6 @@ private slots:
                  QByteArray("Kr\xe4he\r\n Ei \r\nl'\xe9t\xe9\r\n"));
         QCOMPARE(toBytes({QStringLiteral("Ελ")}), QByteArray("??\r\n"));
         QCOMPARE(toBytes({}), QByteArray());
-
-        ProgramFolder folder;
-        folder.write("tiere.dat", "altes Zeug\r\nnoch mehr\r\nund mehr\r\n");
-        writeFile(folder.file("tiere.dat"), {"Affe", "Apfel, Birne"});
-        QCOMPARE(folder.read("tiere.dat"), QByteArray("Affe\r\nApfel, Birne\r\n"));
-        QCOMPARE(readEditorEntries(folder.file("tiere.dat")),
-                 QStringList({"Affe", "Apfel", "Birne"}));
-        writeFile(folder.file("tiere.dat"), {});
-        QCOMPARE(folder.read("tiere.dat"), QByteArray());
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"tiere.dat"}));
     }
 
     void aRefusedSaveLeavesTheOldFile_data()
@@ -305,9 +291,6 @@ private slots:
         sortForEditor(entries);
         QCOMPARE(entries,
                  QStringList({"apfel", "Apfel", "Äpfel", "Ast", "Baum", "Ober", "Öl", "Zebra"}));
-        QVERIFY(editorCompare("Bauklötze", "Baum") < 0);
-        QVERIFY(editorCompare("Ähre", "Affe") > 0);
-        QCOMPARE(editorCompare("apfel", "APFEL"), 0);
         QVERIFY(editorCompare("Der Mond", "Dermond") < 0);
         // Latin letters key through a table, all others through the decomposition.
         QCOMPARE(editorSortKey("Élan Çà Ǻngström Œuvre Straße STRAẞE Ḿaß"),

@@ -23,6 +23,12 @@ else
 fi
 snapshot() { (cd "$root" && find . -printf '%p %y %m %s\n' | sort && find . -type f -exec sha256sum {} + | sort); }
 snapshot >"$out/program-folder-before.txt"
+# Types text into a text field, once a click has given it the keyboard focus.
+type_into() {
+    click_on text "$1"
+    atspi focused text "$1" >/dev/null || fail "the text field '$1' does not take the focus"
+    xdotool type "$2"
+}
 start_x 1024x768x24
 unset LC_ALL LANGUAGE
 export LANG=en_GB.UTF-8

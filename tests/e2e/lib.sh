@@ -84,7 +84,6 @@ atspi() {
     timeout 60 "${as_user[@]}" /usr/bin/python3 "$e2e_here/atspi.py" "$command" ${within:+--in "$within"} "$@"
 }
 expect() { atspi find --timeout "${3:-10}" "$1" "$2" >/dev/null || fail "${4:-$1 '$2' does not show}"; }
-expect_enabled() { atspi enabled --timeout "${3:-10}" "$1" "$2" >/dev/null || fail "${4:-$1 '$2' takes no clicks}"; }
 expect_not() { atspi absent --timeout "${3:-10}" "$1" "$2" || fail "${4:-$1 '$2' still shows}"; }
 
 # Clicks the centre of a showing control found by role and name.
@@ -94,24 +93,6 @@ click_on() {
     xdotool mousemove $at click 1
 }
 button() { click_on "push button" "$1"; }
-# Types text into a text field found by name, once a click has given it the keyboard focus.
-type_into() {
-    click_on text "$1"
-    atspi focused text "$1" >/dev/null || fail "the text field '$1' does not take the focus"
-    xdotool type "$2"
-}
-
-# Clicks the upper or lower arrow ("up" or "down") of a scroll bar found by its name.
-click_arrow() {
-    local box x y w h
-    box=$(atspi box "scroll bar" "$1") || fail "no scroll bar '$1'"
-    read -r x y w h <<<"$box"
-    [ "$2" = up ] && y=$((y + h / 4)) || y=$((y + h - 1 - h / 4))
-    xdotool mousemove $((x + w / 2)) $y click 1
-}
-
-# Keys typed as a person types them, into the main window.
-type_keys() { for k in "$@"; do xdotool key --window "$main_wid" "$k"; done; }
 
 # The visible top-level windows titled Quendo, one "ID WIDTHxHEIGHT" a line.
 quendo_windows() {
@@ -150,12 +131,3 @@ expect_exit() {
     app_pid=""
     [ "$status" -eq "$2" ] || fail "the program ended with status $status, not $2"
 }
-
-# Waits until the screen inside a rectangle WxH+X+Y differs from a screenshot; keeps that shot.
-differs_from() {
-    shot "$3"
-    local pixels
-    pixels=$(/usr/bin/compare -metric AE "$1[$2]" "$last_shot[$2]" null: 2>&1 || true)
-    [ "${pixels%% *}" != 0 ] || { rm -f "$last_shot" && shot_no=$((shot_no - 1)) && false; }
-}
-expect_change() { wait_until 10 "$4" differs_from "$1" "$2" "$3"; }
