@@ -166,12 +166,14 @@ Broken toBytesCheck(QByteArrayView input)
 
 Broken parseWavCheck(QByteArrayView input)
 {
-    const auto info = parseWav(input).value_or(WavInfo{1, 12, 0});
+    const std::optional<WavInfo> info = parseWav(input);
+    if (!info)
+        return nullptr; // refused: nothing is played
     return first(
-        {{info.dataOffset < 12 || info.dataSize < 0 ||
-              info.dataOffset + info.dataSize > input.size(),
+        {{info->dataOffset < 12 || info->dataSize < 0 ||
+              info->dataOffset + info->dataSize > input.size(),
           "samples outside the bytes"},
-         {info.sampleRate <= 0 || info.sampleRate > 192000, "a sample rate out of range"}});
+         {info->sampleRate <= 0 || info->sampleRate > 192000, "a sample rate out of range"}});
 }
 
 // What a teacher may type: the bytes as Windows-1252 and, where they are UTF-8, as that.
