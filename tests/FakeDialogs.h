@@ -40,20 +40,14 @@ public:
         return inputs.isEmpty() ? std::nullopt : inputs.takeFirst();
     }
 
-    // The kinds shown, in order ("input", "message", ...).
-    QStringList kinds() const
+    // The texts shown, in order; only those of one kind ("input", "message", ...) if given.
+    QStringList texts(const QString &kind = {}) const
     {
         QStringList all;
-        for (const Shown &s : shown)
-            all.append(s.kind);
-        return all;
-    }
-    // The texts shown, in order.
-    QStringList texts() const
-    {
-        QStringList all;
-        for (const Shown &s : shown)
-            all.append(s.text);
+        for (const Shown &s : shown) {
+            if (kind.isEmpty() || s.kind == kind)
+                all.append(s.text);
+        }
         return all;
     }
 

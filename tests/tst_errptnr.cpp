@@ -4,6 +4,7 @@
 #include "Places.h"
 #include "Settings.h"
 #include "TestSupport.h"
+#include "WhenShown.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,34 +23,25 @@ constexpr int kEscape = -2;
 
 // Plays the user at each report shown: runs atShow, then clicks the script's next continue
 // button or closes the report; Cancel once the script is used up, so that no test hangs.
-struct ReportUser : QObject
+struct ReportUser
 {
+    explicit ReportUser(QList<int> clicks) : script(std::move(clicks)) {}
     QList<int> script;
     std::function<void(ErrPtnr &)> atShow;
-
-    explicit ReportUser(QList<int> clicks) : script(std::move(clicks))
-    {
-        qApp->installEventFilter(this);
-    }
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        auto *report = qobject_cast<ErrPtnr *>(watched);
-        if (report && event->type() == QEvent::Show)
-            QTimer::singleShot(0, this, [this, report] {
-                if (atShow)
-                    atShow(*report);
-                const int step = script.isEmpty() ? 2 : script.takeFirst();
-                if (step == kCloseBox)
-                    report->close();
-                else if (step == kEscape)
-                    QTest::keyClick(report, Qt::Key_Escape);
-                else
-                    QTest::mouseClick(
-                        report->findChild<QPushButton *>(QString("cmdContinue%1").arg(step)),
-                        Qt::LeftButton);
-            });
-        return false;
-    }
+    WhenShown shown{isA<ErrPtnr>, [this](QWidget *w) {
+                        auto *report = static_cast<ErrPtnr *>(w);
+                        if (atShow)
+                            atShow(*report);
+                        const int step = script.isEmpty() ? 2 : script.takeFirst();
+                        if (step == kCloseBox)
+                            report->close();
+                        else if (step == kEscape)
+                            QTest::keyClick(report, Qt::Key_Escape);
+                        else
+                            QTest::mouseClick(report->findChild<QPushButton *>(
+                                                  QString("cmdContinue%1").arg(step)),
+                                              Qt::LeftButton);
+                    }};
 };
 
 // A program folder, message boxes, the outlets, the report as error handler and its user.

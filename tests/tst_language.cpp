@@ -3,7 +3,6 @@
 #include "SettingsTable.h"
 #include "TestSupport.h"
 
-#include <QDir>
 #include <QLocale>
 #include <QSet>
 #include <QTest>
@@ -26,32 +25,23 @@ private slots:
                  QStringLiteral("Unentschieden!"));
     }
 
-    // "[lang]", CR LF lines and one NUL at the end; keys grouped by text id and ordered by
-    // language digit inside a group; every text in all seven languages. The built-in words
-    // (300-349): fifty different ones a player can solve, beyond German and English short
-    // enough for the small board.
+    // Every text in all seven languages. The built-in words (300-349): fifty different ones a
+    // player can solve, beyond German and English short enough for the small board.
     void theTableHoldsEveryTextInEveryLanguage()
     {
-        const QByteArray table = builtLanguageTable();
-        QVERIFY(table.startsWith("[lang]\r\n"));
-        QVERIFY(table.endsWith(QByteArray("\r\n\0", 3)));
-        QCOMPARE(table.count('\0'), 1);
-        QCOMPARE(table.count('\n'), table.count("\r\n"));
-        QList<int> keys;
-        for (const QByteArray &line : table.split('\n')) {
+        QSet<int> ids;
+        for (const QByteArray &line : builtLanguageTable().split('\n')) {
             if (line.indexOf('=') == 4)
-                keys << line.left(4).toInt();
+                ids << line.left(4).toInt() % 1000;
         }
-        QVERIFY(keys.size() > 100 * kLanguageCount);
+        QVERIFY(ids.size() > 100);
         QSet<QString> words;
-        for (qsizetype i = 0; i < keys.size(); ++i) {
-            const qsizetype group = i - i % kLanguageCount;
-            QCOMPARE(keys[i], keys[group] + int(i % kLanguageCount) * 1000);
-            QVERIFY(group == 0 || keys[group] > keys[group - kLanguageCount]);
-            const QString text = GetLang(keys[i]);
-            QVERIFY2(!text.isEmpty(), qPrintable(QString::number(keys[i])));
-            const int digit = keys[i] / 1000;
-            if (keys[i] % 1000 >= 300 && keys[i] % 1000 < 350) {
+        for (const int id : std::as_const(ids)) {
+            for (int digit = 0; digit < kLanguageCount; ++digit) {
+                const QString text = GetLang(digit * 1000 + id);
+                QVERIFY2(!text.isEmpty(), qPrintable(QString::number(digit * 1000 + id)));
+                if (id < 300 || id >= 350)
+                    continue;
                 QVERIFY2(Alphabet::isSolvable(text, digit), qPrintable(text));
                 QVERIFY2(digit < 2 || text.size() <= 23, qPrintable(text));
                 words.insert(QString::number(digit) + text);
@@ -98,11 +88,9 @@ private slots:
     }
     void windowsLanguageIds()
     {
-        QFETCH(QString, id);
-        QFETCH(int, firstStartBase);
         const QLocale locale(QString::fromLatin1(QTest::currentDataTag()));
-        QCOMPARE(windowsLanguageId(locale), id);
-        QCOMPARE(int(startLanguage(0, locale).base()), firstStartBase);
+        QTEST(windowsLanguageId(locale), "id");
+        QTEST(int(startLanguage(0, locale).base()), "firstStartBase");
     }
 
     void laterStartsTakeTheStoredLanguage()

@@ -58,7 +58,6 @@ private slots:
     void resourcesAreSavedWholeOrReported()
     {
         QVERIFY_THROWS_EXCEPTION(RunTimeError, LoadResData(111, u"WAV"));
-        QVERIFY_THROWS_EXCEPTION(RunTimeError, LoadResData(1000, u"ICON"));
         QVERIFY_THROWS_EXCEPTION(RunTimeError, LoadWindowPicture(u"flag_7"));
         QVERIFY_THROWS_EXCEPTION(RunTimeError, LoadResPicture(99));
 

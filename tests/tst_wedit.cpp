@@ -101,11 +101,10 @@ private slots:
     void opens()
     {
         QFETCH(QString, file);
-        QFETCH(QString, title);
         QFETCH(QStringList, shown);
         m_f->state.vocabFile = file;
         open();
-        QCOMPARE(m_editor->windowTitle(), title);
+        QTEST(m_editor->windowTitle(), "title");
         QCOMPARE(entries(), shown);
         QCOMPARE(m_f->errors.errors().size(), shown.isEmpty() ? 1 : 0); // file not found
         QVERIFY(!get<QPushButton>("Loesch")->isEnabled());
@@ -158,9 +157,6 @@ private slots:
         QTest::addColumn<int>("across");
         QTest::addColumn<QStringList>("added");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("lines") << "Kirsche\nBanane\nApfelsine\n"
-                               << 20 << QStringList({"Kirsche", "Banane", "Apfelsine"})
-                               << "Apfelsine";
         QTest::newRow("cells, blank lines and blanks")
             << "Kiwi\tMango\r\n\t\t\r\n   \n  Zitrone  \n"
             << 20 << QStringList({"Kiwi", "Mango", "Zitrone"}) << "Kiwi";
@@ -175,7 +171,6 @@ private slots:
         QFETCH(QString, pasted);
         QFETCH(int, across);
         QFETCH(QStringList, added);
-        QFETCH(QString, selected);
         open(across);
         paste(pasted);
         QStringList all = kSorted + added;
@@ -183,7 +178,7 @@ private slots:
         QCOMPARE(entries(), all);
         QCOMPARE(text1()->text(), "");
         QCOMPARE(list1()->selectedItems().size(), 1);
-        QCOMPARE(list1()->currentItem()->text(), selected);
+        QTEST(list1()->currentItem()->text(), "selected");
         QVERIFY(m_f->state.vocabChanged);
         QVERIFY(m_f->dialogs.shown.isEmpty());
     }
@@ -222,7 +217,6 @@ private slots:
         QTest::newRow("text, not a file") << "text" << QByteArray("Mäuse\nKäse") << true;
         QTest::newRow("a PNG") << "file" << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
                                << false;
-        QTest::newRow("a folder") << "folder" << QByteArray() << false;
         QTest::newRow("a named pipe") << "pipe" << QByteArray() << false;
         QTest::newRow("one byte over 16 MB") << "large" << QByteArray() << false;
     }
@@ -238,8 +232,6 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
         if (kind == "large")
             QVERIFY(f.resize(16 * 1024 * 1024 + 1));
-        if (kind == "folder")
-            QVERIFY(QDir(outside.path()).mkdir("Liste.txt"));
         if (kind == "pipe")
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         f.close();
@@ -481,7 +473,7 @@ private slots:
         m_f->dialogs.shown.clear();
         m_f->dialogs.answers = {false};
         press("OK");
-        QCOMPARE(m_f->dialogs.kinds(), QStringList({"yesno"}));
+        QCOMPARE(m_f->dialogs.texts("yesno"), QStringList({"Änderungen speichern?"}));
     }
 };
 

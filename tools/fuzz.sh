@@ -12,7 +12,7 @@ seconds="${1:-45}"
 build="$top/build-fuzz"
 seeds="$top/tests/fuzz/corpus"
 jobs=$(nproc 2>/dev/null || echo 2)
-checks=(ini_read ini_write lang_text read_fields game_words editor_entries to_bytes parse_wav
+checks=(ini_read ini_write lang_text read_fields word_entries to_bytes parse_wav
         new_file_name password)
 
 source "$top/setup-common.sh"

@@ -5,7 +5,6 @@
   atspi.py find [OPTIONS] ROLE NAME       prints the centre "X Y" of a showing control
   atspi.py enabled [OPTIONS] ROLE NAME    the same, once the control takes clicks
   atspi.py focused [OPTIONS] ROLE NAME    the same, once the control has the keyboard focus
-  atspi.py box [OPTIONS] ROLE NAME        prints its box "X Y WIDTH HEIGHT"
   atspi.py absent [OPTIONS] ROLE NAME     waits until no such control shows
 
 ROLE is an AT-SPI role name ("push button", "image"); NAME is compared exactly, blanks at the
@@ -62,7 +61,7 @@ def main(argv):
         argv = argv[2:]
     if command == "ready":
         return 0 if pyatspi.Registry.getDesktop(0).childCount >= 0 else 1
-    if command not in ("find", "enabled", "focused", "box", "absent") or len(argv) != 2:
+    if command not in ("find", "enabled", "focused", "absent") or len(argv) != 2:
         print(__doc__, file=sys.stderr)
         return 2
     role, name = argv
@@ -76,7 +75,7 @@ def main(argv):
             return 0
         if command != "absent" and hits:
             x, y, w, h = box(hits[0])
-            print(*((x, y, w, h) if command == "box" else (x + w // 2, y + h // 2)))
+            print(x + w // 2, y + h // 2)
             return 0
         if time.monotonic() > deadline:
             print(f"atspi: {command} {role} '{name}': not within {timeout} s; showing were:",

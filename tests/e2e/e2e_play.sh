@@ -51,17 +51,6 @@ type_keys n
 expect "push button" "Weiter..." 10 "the Next button does not show after the tenth miss"
 shot word-lost
 
-say "the options: two players"
-button Einstellungen
-within=Einstellungen
-box=$(atspi box "scroll bar" Teilnehmer) || fail "the options dialog does not show"
-read -r x y w h <<<"$box"
-xdotool mousemove $((x + w / 2)) $((y + h / 4)) click 1 # the upper arrow
-button OK
-within=""
-expect_not dialog Einstellungen 5 "the options dialog does not close"
-expect label "Spieler 2" 10 "the second player does not show"
-
 say "the English flag, during a game"
 click_on image English
 expect "push button" OK 5 "no question before the game is interrupted"

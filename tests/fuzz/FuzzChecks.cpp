@@ -128,17 +128,12 @@ Broken readFieldsCheck(QByteArrayView input)
 
 // The first byte chooses the minimum length. What the game and the editor take from the fields
 // is shown on hostile fields by their unit tests.
-Broken gameWordsCheck(QByteArrayView input)
+Broken wordEntriesCheck(QByteArrayView input)
 {
-    const int minLen = input.isEmpty() ? 0 : quint8(input[0]) % 13;
-    VocabularyFile::gameWords(
-        VocabularyFile::readFields(input.sliced(qMin<qsizetype>(1, input.size()))), minLen);
-    return nullptr;
-}
-
-Broken editorEntriesCheck(QByteArrayView input)
-{
-    VocabularyFile::editorEntries(VocabularyFile::readFields(input));
+    const QStringList fields =
+        VocabularyFile::readFields(input.sliced(qMin<qsizetype>(1, input.size())));
+    VocabularyFile::gameWords(fields, input.isEmpty() ? 0 : quint8(input[0]) % 13);
+    VocabularyFile::editorEntries(fields);
     return nullptr;
 }
 
@@ -209,8 +204,7 @@ const QMap<QString, Broken (*)(QByteArrayView)> kChecks{{u"ini_read"_s, iniRead}
                                                         {u"ini_write"_s, iniWrite},
                                                         {u"lang_text"_s, langTextCheck},
                                                         {u"read_fields"_s, readFieldsCheck},
-                                                        {u"game_words"_s, gameWordsCheck},
-                                                        {u"editor_entries"_s, editorEntriesCheck},
+                                                        {u"word_entries"_s, wordEntriesCheck},
                                                         {u"to_bytes"_s, toBytesCheck},
                                                         {u"parse_wav"_s, parseWavCheck},
                                                         {u"new_file_name"_s, newFileNameCheck},
