@@ -2,7 +2,6 @@
 #include "Sound.h"
 #include "TestSupport.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -79,24 +78,19 @@ private slots:
         QCOMPARE(wavBuffer(), second);
     }
 
-    // Without a sound device, or without a usable sound module, a game goes on without sound:
-    // no error report, and every sound call returns.
+    // Without a sound device, or without a sound module that loads, a game goes on without
+    // sound: no error report, and every sound call returns.
     void withoutSoundTheGameGoesOnSilently_data()
     {
-        QTest::addColumn<QByteArray>("module"); // what lies where the module should be
-        QTest::newRow("no device") << QByteArray("the real module");
-        QTest::newRow("no module") << QByteArray();
-        QTest::newRow("broken module") << QByteArray("not a library");
+        QTest::addColumn<bool>("module"); // the real one, on a test machine without a sound server
+        QTest::newRow("no device") << true;
+        QTest::newRow("no module") << false;
     }
     void withoutSoundTheGameGoesOnSilently()
     {
-        QFETCH(QByteArray, module);
+        QFETCH(bool, module);
         QTemporaryDir folder;
-        QString path = folder.path();
-        if (module == "the real module")
-            path = qEnvironmentVariable("QUENDO_BIN_DIR"); // and the test machine has no server
-        else if (QFile broken(folder.filePath("libquendo_audio.so")); !module.isEmpty())
-            QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write(module) > 0);
+        const QString path = module ? qEnvironmentVariable("QUENDO_BIN_DIR") : folder.path();
         ErrorRecorder errors;
         setAudioOutput(makeSystemAudioOutput(path));
         warmUpAudio();

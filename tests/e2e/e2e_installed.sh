@@ -23,12 +23,6 @@ else
 fi
 snapshot() { (cd "$root" && find . -printf '%p %y %m %s\n' | sort && find . -type f -exec sha256sum {} + | sort); }
 snapshot >"$out/program-folder-before.txt"
-# Types text into a text field, once a click has given it the keyboard focus.
-type_into() {
-    click_on text "$1"
-    atspi focused text "$1" >/dev/null || fail "the text field '$1' does not take the focus"
-    xdotool type "$2"
-}
 start_x 1024x768x24
 unset LC_ALL LANGUAGE
 export LANG=en_GB.UTF-8
@@ -44,7 +38,9 @@ within="Inställningar"
 button "Redigera ordlista"
 within="quendo.dat"
 expect "list item" "Banan" 10 "the editor does not show the shipped list"
-type_into "Lägg till" hund
+click_on text "Lägg till" # typed into once the click has given it the keyboard focus
+atspi focused text "Lägg till" >/dev/null || fail "the text field does not take the focus"
+xdotool type hund
 button "Lägg till"
 button Spara
 button OK
