@@ -36,7 +36,6 @@ public:
 };
 
 const QString kStartCountKey = QStringLiteral("StartVal");
-const QString kStartCount = kOptions + u'/' + kStartCountKey;
 // Far more than the store ever holds.
 constexpr qint64 kMaxStoreBytes = 64 * 1024;
 
@@ -131,7 +130,13 @@ void Changes::set(const Text &setting, const QString &value)
 
 qint16 readStartCount()
 {
-    return checkedInt16(IniFile::leadingNumber(UserStore().value(kStartCount).toString()));
+    // Read from the file itself: the platform's store may still hold what it read before the
+    // last write and miss a change of the same size within the same moment.
+    const RegularFile file = readRegularFile(UserStore().fileName(), kMaxStoreBytes);
+    const std::optional<QString> stored =
+        file.status == RegularFile::Ok ? IniFile::read(file.bytes, kOptions, kStartCountKey)
+                                       : std::nullopt;
+    return checkedInt16(IniFile::leadingNumber(stored.value_or(QString())));
 }
 
 void writeStartCount(qint16 value)

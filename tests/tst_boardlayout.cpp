@@ -21,11 +21,14 @@ class TestBoardLayout : public QObject
 {
     Q_OBJECT
 private slots:
-    void screenDecidesScaleAndBoard()
+    void scaleAndPlaceOfTheBoard()
     {
         QCOMPARE(scaleFactor(144, 999), 0.8f);
         QCOMPARE(scaleFactor(96, 800), 1.0f);
         QCOMPARE(scaleFactor(120, 1000), 1.0f);
+        // A window larger or smaller than the board: the board centred, or cut evenly.
+        QCOMPARE(place(board({761, 553}, 1.0f, {1001, 700})).board, QPoint(120, 73));
+        QCOMPARE(place(board({922, 691}, 1.0f, {700, 500})).board, QPoint(-111, -95));
     }
 
     // Every control on the screen, on any screen of 800 × 600 device pixels or more, at any
@@ -82,12 +85,6 @@ private slots:
         QVERIFY(onBoard.contains(strip));
         QVERIFY(!strip.intersects(p.toolbar) && !strip.intersects(picture));
         QVERIFY(!QRect(p.nextButton, in.button).intersects(strip));
-    }
-
-    void boardIsCentredAndCutInASmallWindow()
-    {
-        QCOMPARE(place(board({761, 553}, 1.0f, {1001, 700})).board, QPoint(120, 73));
-        QCOMPARE(place(board({922, 691}, 1.0f, {700, 500})).board, QPoint(-111, -95));
     }
 };
 

@@ -63,11 +63,6 @@ class TestFrmOpt : public QObject
             names << list->item(i)->text();
         return names;
     }
-    void changePassword(Answers answers)
-    {
-        m_f->dialogs.inputs = std::move(answers);
-        press("Password");
-    }
     // Presses EditButt; true when the editor opened (it is closed again at once).
     bool editorOpens(Answers answers = {})
     {
@@ -125,19 +120,14 @@ private slots:
         QVERIFY(get<QPushButton>("cmdOK")->isDefault());
     }
 
-    void tidyInEveryLanguage_data()
-    {
-        QTest::addColumn<int>("index");
-        for (int index = 0; index < kLanguageCount; ++index)
-            QTest::newRow(qPrintable(Language::fromIndex(index).ownName())) << index;
-    }
     void tidyInEveryLanguage()
     {
-        QFETCH(int, index);
-        setCurrentLanguage(Language::fromIndex(index));
-        open();
-        const QStringList problems = untidy(m_dialog.get());
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));
+        for (int index = 0; index < kLanguageCount; ++index) {
+            setCurrentLanguage(Language::fromIndex(index));
+            open();
+            const QStringList problems = untidy(m_dialog.get());
+            QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));
+        }
     }
 
     void bars_data()
@@ -367,7 +357,8 @@ private slots:
         QFETCH(QString, opensWith);
         QFETCH(QString, refused);
         open("passw=" + stored);
-        changePassword(answers);
+        m_f->dialogs.inputs = answers;
+        press("Password");
         QTEST(storedPassword(), "after");
         open();
         m_f->dialogs.shown.clear();
@@ -400,7 +391,8 @@ private slots:
         QFETCH(QString, password);
         QFETCH(QString, told);
         open();
-        changePassword({password, password, "ok1", "ok1"});
+        m_f->dialogs.inputs = {password, password, "ok1", "ok1"};
+        press("Password");
         QCOMPARE(m_f->dialogs.texts("message"),
                  told.isEmpty() ? QStringList() : QStringList({told}));
         const QString kept = told.isEmpty() ? password : "ok1";

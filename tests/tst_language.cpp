@@ -1,4 +1,5 @@
 #include "Alphabet.h"
+#include "HelpFile.h"
 #include "Language.h"
 #include "SettingsTable.h"
 #include "TestSupport.h"
@@ -16,14 +17,6 @@ class TestLanguage : public QObject
 
 private slots:
     void initTestCase() { installLanguageTable(m_folder.path()); }
-
-    void textsByLanguageDigitAndId()
-    {
-        QCOMPARE(GetLang(5142), QStringLiteral("¿Jugar otra vez?"));
-        // Four digits with leading zeros; blanks around a text go, also inside quotes.
-        QCOMPARE(langText("[lang]\r\n0182=\" Unentschieden! \"\r\n182=x\r\n", 182),
-                 QStringLiteral("Unentschieden!"));
-    }
 
     // Every text in all seven languages. The built-in words (300-349): fifty different ones a
     // player can solve, beyond German and English short enough for the small board.
@@ -48,6 +41,11 @@ private slots:
             }
         }
         QCOMPARE(words.size(), 50 * kLanguageCount);
+        // Texts by language digit and id.
+        QCOMPARE(GetLang(5142), QStringLiteral("¿Jugar otra vez?"));
+        // Four digits with leading zeros; blanks around a text go, also inside quotes.
+        QCOMPARE(langText("[lang]\r\n0182=\" Unentschieden! \"\r\n182=x\r\n", 182),
+                 QStringLiteral("Unentschieden!"));
     }
 
     void theHeldTableServesWhenTheFileCannotBeRead_data()
@@ -91,6 +89,18 @@ private slots:
         const QLocale locale(QString::fromLatin1(QTest::currentDataTag()));
         QTEST(windowsLanguageId(locale), "id");
         QTEST(int(startLanguage(0, locale).base()), "firstStartBase");
+    }
+
+    // The help in the language in use, else in English, else in German.
+    void helpInTheLanguageOrAFallback()
+    {
+        ProgramFolder folder;
+        for (const char *name : {"Quendo.html", "Quendo-en.html", "Quendo-fr.html"})
+            folder.write(name, "<html/>");
+        QCOMPARE(helpFilePath(folder.path(), 6), folder.file("Quendo-fr.html"));
+        QCOMPARE(helpFilePath(folder.path(), 2), folder.file("Quendo-en.html"));
+        QVERIFY(QFile::remove(folder.file("Quendo-en.html")));
+        QCOMPARE(helpFilePath(folder.path(), 2), folder.file("Quendo.html"));
     }
 
     void laterStartsTakeTheStoredLanguage()

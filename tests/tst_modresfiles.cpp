@@ -24,7 +24,8 @@ class TestModResFiles : public QObject
 {
     Q_OBJECT
 private slots:
-    void everyPictureHasItsSizeAtBothResolutions()
+    // Every picture has its size at both resolutions, every sound its rate and length.
+    void everyPictureAndSoundAsCatalogued()
     {
         for (const Catalogue::Bitmap &b : Catalogue::bitmaps()) {
             QCOMPARE(LoadResPicture(b.id).size(), QSize(b.width, b.height));
@@ -37,11 +38,24 @@ private slots:
             QCOMPARE(LoadWindowPicture(name).size(), QSize(w.width, w.height));
             QCOMPARE(LoadWindowPicture(name, 2.0).size(), QSize(w.width, w.height) * 2);
         }
+        for (const Catalogue::Sound &s : Catalogue::sounds()) {
+            const std::optional<WavInfo> wav = parseWav(LoadResData(s.id, u"WAV"));
+            QVERIFY(wav && wav->sampleRate == s.sampleRate);
+            QVERIFY2(qAbs(wav->dataSize * 1000 / s.sampleRate - s.lengthMs) <= 1,
+                     qPrintable(QString::number(s.id))); // a byte a sample
+        }
     }
 
-    // Letters 0..51 (but for 29, the empty tile) show something other than the blank cell 59.
-    void letterCellsShowSomethingOtherThanTheBlankCell()
+    // Letters 0..51 (but for 29, the empty tile) show something other than the blank cell 59;
+    // each chalk stage draws more than the one before.
+    void everyCellShowsSomethingOfItsOwn()
     {
+        for (int set = Catalogue::kFirstPictureSet; set <= Catalogue::kLastPictureSet; ++set) {
+            const QImage stages = LoadResPicture(set, 2.0);
+            for (int k = 1; k < 10; ++k)
+                QVERIFY(cell(stages, *Catalogue::bitmap(set), k) !=
+                        cell(stages, *Catalogue::bitmap(set), k - 1));
+        }
         for (int id = Catalogue::kFirstLetterStyle;
              id < Catalogue::kFirstLetterStyle + Catalogue::kLetterStyles; ++id) {
             const auto *b = Catalogue::bitmap(id);

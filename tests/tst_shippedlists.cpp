@@ -1,5 +1,7 @@
-// The word lists that ship beside the program, as the build left them in the program folder.
+// The word lists and help pages that ship beside the program, as the build left them in the
+// program folder.
 #include "Alphabet.h"
+#include "HelpFile.h"
 #include "Language.h"
 #include "TestSupport.h"
 #include "VocabularyFile.h"
@@ -28,6 +30,7 @@ private slots:
         QFile file(qEnvironmentVariable("QUENDO_BIN_DIR") + u'/' + language.folder() + u'/' +
                    language.text(146));
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        QVERIFY(QFile::exists(qEnvironmentVariable("QUENDO_BIN_DIR") + u'/' + helpFileName(digit)));
         const QByteArray bytes = file.readAll();
         // CR LF after every line and nowhere else; no byte-order mark, no undefined bytes.
         QVERIFY(bytes.endsWith("\r\n") && !bytes.startsWith("\xef\xbb\xbf"));

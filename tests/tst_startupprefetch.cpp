@@ -13,18 +13,6 @@
 #include <QSet>
 #include <QTest>
 
-namespace {
-
-QStringList pathsOf(std::initializer_list<int> bitmaps)
-{
-    QStringList paths;
-    for (int id : bitmaps)
-        paths.append(Catalogue::resourcePath(u"BITMAP", id));
-    return paths;
-}
-
-} // namespace
-
 class TestStartupPrefetch : public QObject
 {
     Q_OBJECT
@@ -36,7 +24,9 @@ private slots:
     // Queued again or left undone at the end: no hang, no crash.
     void decodedAheadIsHandedOutOnce()
     {
-        const QStringList paths = pathsOf({111, 200, 101, 102, 103});
+        QStringList paths;
+        for (const int bitmap : {111, 200, 101, 102, 103})
+            paths << Catalogue::resourcePath(u"BITMAP", bitmap);
         auto prefetch = std::make_unique<StartupPrefetch>();
         prefetch->addPictures(paths + QStringList{Catalogue::windowPicturePath(u"no_such")});
         prefetch->waitUntilIdle();
