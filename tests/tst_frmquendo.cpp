@@ -106,7 +106,9 @@ class TestFrmQuendo : public QObject
     {
         for (const char *c = word; *c; ++c) {
             QWidget *focus = QApplication::focusWidget();
-            const auto key = *c == '\n' ? Qt::Key_Enter : Qt::Key(Qt::Key_A + (*c - 'A'));
+            const auto key = *c == '\n'   ? Qt::Key_Enter
+                             : *c == '\r' ? Qt::Key_Return
+                                          : Qt::Key(Qt::Key_A + (*c - 'A'));
             QTest::keyClick(focus ? focus : m_window.get(), key);
         }
     }
@@ -208,14 +210,14 @@ private slots:
                    "Banane\r\n", true);
         click(toolButton(0));
         m_window->state().roundNo = 9;
-        // At the hand-over the strip is off and Next has the focus; keypad Enter presses it,
-        // and the focus stays on the hidden Next.
+        // At the hand-over the strip is off and Next has the focus; Return presses it, and the
+        // next time keypad Enter; the focus stays on the hidden Next.
         QList<bool> stripOffAndFocusOnNext;
         WhenShown next([this](QObject *o) { return isNext(o); },
                        [&](QWidget *) {
                            stripOffAndFocusOnNext << (!strip(0)->isEnabled() &&
                                                       QApplication::focusWidget() == toolButton(6));
-                           typeWord("\n"); // keypad Enter
+                           typeWord(stripOffAndFocusOnNext.size() == 1 ? "\r" : "\n");
                        });
         QStringList seen;
         WhenShown boxes(isA<QMessageBox>, [&](QWidget *w) {
