@@ -15,6 +15,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def has(acc, state):
@@ -45,11 +46,6 @@ def controls(within):
     return found
 
 
-def box(acc):
-    b = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return b.x, b.y, b.width, b.height
-
-
 def main(argv):
     timeout, within = 10.0, None
     command, argv = (argv[0], argv[1:]) if argv else ("", [])
@@ -67,21 +63,25 @@ def main(argv):
     role, name = argv
     state = {"enabled": pyatspi.STATE_ENABLED, "focused": pyatspi.STATE_FOCUSED}.get(command)
     deadline = time.monotonic() + timeout
+    shown = []
     while True:
-        shown = controls(within)
-        hits = [acc for r, n, acc in shown
-                if r == role and n == name and (state is None or has(acc, state))]
-        if command == "absent" and not hits:
-            return 0
-        if command != "absent" and hits:
-            x, y, w, h = box(hits[0])
-            print(x + w // 2, y + h // 2)
-            return 0
+        try:
+            shown = controls(within)
+            hits = [acc for r, n, acc in shown
+                    if r == role and n == name and (state is None or has(acc, state))]
+            if command == "absent" and not hits:
+                return 0
+            if command != "absent" and hits:
+                b = hits[0].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                print(b.x + b.width // 2, b.y + b.height // 2)
+                return 0
+        except GLib.GError:
+            pass  # a control went away while the tree was read: read it again
         if time.monotonic() > deadline:
             print(f"atspi: {command} {role} '{name}': not within {timeout} s; showing were:",
                   file=sys.stderr)
-            for r, n, acc in shown:
-                print(f"{r} '{n}' {box(acc)}", file=sys.stderr)
+            for r, n, _ in shown:
+                print(f"{r} '{n}'", file=sys.stderr)
             return 1
         time.sleep(0.2)
 
