@@ -6,6 +6,7 @@
 set -euo pipefail
 top="$(cd "$(dirname "$0")/../.." && pwd)"
 work=$(mktemp -d /tmp/quendo-suite-time.XXXXXX)
+chmod 755 "$work" # the installed-copy run plays as another user, who reads its scripts here
 trap 'rm -rf "$work"' EXIT
 for revision in "${@:-HEAD}"; do
     commit=$(git -C "$top" rev-parse --short "$revision")
