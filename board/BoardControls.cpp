@@ -62,14 +62,14 @@ void BoardControls::build(QWidget *window)
     toolbar = named(new QFrame(picBG), QStringLiteral("picToolbar"));
     toolbar->setStyleSheet(toolbarStyle());
     for (int i = 0; i < kToolButtons; ++i) {
-        QWidget *parent = i == kNextButton ? static_cast<QWidget *>(picBG) : toolbar;
+        QWidget *parent = i == ToolButton::Next ? static_cast<QWidget *>(picBG) : toolbar;
         auto *b = named(new QPushButton(parent), indexed("PicBut", i));
         b->resize(kButton);
         b->setIcon(QIcon(windowPicture(QStringView(toolButtons()[size_t(i)].picture), window)));
         b->setIconSize(kButtonIcon);
         b->setStyleSheet(buttonStyle());
         // Only Next takes the keyboard focus: it is what Enter and Space press after a word.
-        b->setFocusPolicy(i == kNextButton ? Qt::StrongFocus : Qt::NoFocus);
+        b->setFocusPolicy(i == ToolButton::Next ? Qt::StrongFocus : Qt::NoFocus);
         buttons[size_t(i)] = b;
     }
     next()->hide();

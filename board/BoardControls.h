@@ -7,6 +7,8 @@
 #include "Alphabet.h"
 #include "BoardStyle.h"
 #include "Language.h"
+#include "LanguageFlags.h"
+#include "SettingsTable.h"
 
 #include <QList>
 
@@ -27,12 +29,12 @@ struct BoardControls
     QLabel *logo = nullptr;
     QLabel *sequence = nullptr;
     QLabel *notice = nullptr;
-    std::array<QLabel *, 4> panel{};
-    std::array<QLabel *, 4> name{};
-    std::array<QLabel *, 4> score{};
+    std::array<QLabel *, kMaxPlayers> panel{};
+    std::array<QLabel *, kMaxPlayers> name{};
+    std::array<QLabel *, kMaxPlayers> score{};
     QFrame *toolbar = nullptr;
     std::array<QPushButton *, BoardStyle::kToolButtons> buttons{};
-    std::array<ClickableImage *, kLanguageCount> flags{};
+    LanguageFlags flags{};
     std::array<ClickableImage *, Alphabet::kSlots> alpha{}; // 0 here; posAlpha makes the rest
     QList<QLabel *> feld;                                   // 0 is the hidden template
     QMenu *menu = nullptr;
@@ -47,6 +49,6 @@ struct BoardControls
     // Shrinks every control, its pictures and its text to zoom times its design size, for a
     // screen too small for the board (after the strip is made).
     void applyZoom(qreal zoom);
-    QPushButton *next() const { return buttons[BoardStyle::kNextButton]; }
-    QPushButton *start() const { return buttons[BoardStyle::kStartButton]; }
+    QPushButton *next() const { return buttons[BoardStyle::ToolButton::Next]; }
+    QPushButton *start() const { return buttons[BoardStyle::ToolButton::Start]; }
 };

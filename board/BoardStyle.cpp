@@ -6,9 +6,9 @@
 
 namespace BoardStyle {
 
-const std::array<ToolButton, kToolButtons> &toolButtons()
+const std::array<ToolButtonLook, kToolButtons> &toolButtons()
 {
-    static constexpr std::array<ToolButton, kToolButtons> kTable = {{
+    static constexpr std::array<ToolButtonLook, kToolButtons> kTable = {{
         {u"tool_start", Txt::StartGame},
         {u"tool_end", Txt::EndGame},
         {u"tool_back", Txt::Background},

@@ -21,16 +21,24 @@ inline constexpr QSize kLetter{30, 40};
 inline constexpr QSize kCell{29, 41};  // word-field cells show a 30 × 40 sheet cell scaled in
 inline constexpr int kNamePadding = 8; // inside the name label, left and right together
 
-// Toolbar buttons 0..6: Start, End, background, letter style, options, help, Next.
-inline constexpr int kToolButtons = 7;
-inline constexpr int kStartButton = 0;
-inline constexpr int kNextButton = 6;
-struct ToolButton
+// The toolbar buttons in their order; the number is the index PicBut_Click gets.
+enum ToolButton : int
+{
+    Start,
+    End,
+    Background,
+    LetterStyle,
+    Options,
+    Help,
+    Next,
+    kToolButtons
+};
+struct ToolButtonLook
 {
     const char16_t *picture;
     int tipText;
 };
-const std::array<ToolButton, kToolButtons> &toolButtons();
+const std::array<ToolButtonLook, kToolButtons> &toolButtons();
 
 QFont nameFont(const QFont &base);
 QFont scoreFont(const QFont &base);

@@ -35,7 +35,6 @@ public:
     void setEmptyBoard(const QPixmap &tafel) { m_tafel = tafel; }
     // The window is going: every wait ends, and the game touches nothing any more.
     void startClosing();
-    const PictureSequence &pictureSequence() const { return m_clpBild; }
     // How a pause passes: the event loop runs for that long. Tests pass it at once.
     void setPauseWait(std::function<void(double)> wait) { m_pauseWait = std::move(wait); }
 

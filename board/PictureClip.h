@@ -13,7 +13,6 @@ public:
     // Takes a new picture (its device pixel ratio is kept for every cell). Cells are cut when
     // first asked for and kept: the letter sheet's are small and shown again and again.
     void load(const QImage &picture);
-    bool isLoaded() const { return !m_picture.isNull(); }
     int count() const { return m_rows * m_columns; }
     // Raises a subscript error for a cell outside the grid or before a picture was loaded.
     QPixmap cell(int k) const;

@@ -37,9 +37,8 @@ public:
     void positionieren();
 
 protected:
-    // The game's state and facts, for the options dialog and for tests.
+    // For tests, which set up a game's position directly.
     GameState &state() { return m_state; }
-    const Game &game() const { return m_game; }
 
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

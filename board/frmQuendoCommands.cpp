@@ -12,6 +12,7 @@
 #include "frmInfo.h"
 #include "frmOpt.h"
 #include "HelpFile.h"
+#include "LanguageFlags.h"
 #include "Language.h"
 #include "ModResFiles.h"
 #include "Places.h"
@@ -65,13 +66,8 @@ void frmQuendo::imgLang_Click(int index)
                 m_game.zurueck();
         }))
         return;
-    step([&] {
-        setCurrentLanguage(Language::fromIndex(index));
-        for (int i = 0; i < kLanguageCount; ++i)
-            m_controls.flags[size_t(i)]->setMarked(i == index);
-    });
+    step([&] { switchLanguage(Language::fromIndex(index), m_controls.flags); });
     step([&] { Sprache(); });
-    step([&] { Setting::write(Setting::Language, currentLanguage().base()); });
     step([&] { loadAlpha(); });
     step([&] {
         if (isVisible())
@@ -91,13 +87,14 @@ void frmQuendo::PicBut_Click(int index)
     // A chooser stores the choice itself; false when the window was closed meanwhile.
     const auto choose = [&](ChooserDialog &&chooser) {
         chooser.exec();
-        if (m_view->closing())
-            return false;
+        return !m_view->closing();
+    };
+    const auto chooserClosedSound = [&] {
         if (m_state.soundOn != 0)
             PlayWAV(Wav::ChooserClosed);
-        return true;
     };
-    if (index == 4) {
+    using BoardStyle::ToolButton;
+    if (index == ToolButton::Options) {
         bool restart = false;
         proc.step([&] { m_state.settingsChanged = false; });
         proc.step([&] {
@@ -110,28 +107,33 @@ void frmQuendo::PicBut_Click(int index)
     }
     proc.step([&] {
         switch (index) {
-        case 0:
+        case ToolButton::Start:
             m_game.StartGame();
             break;
-        case 1:
+        case ToolButton::End:
             if (m_dialogs.askYesNo(this, uiText(Txt::ReallyEnd), uiText(Txt::ProgramEnd)) &&
                 !m_view->closing())
                 close();
             break;
-        case 2:
-            if (choose(frmBack(m_back, this)))
+        case ToolButton::Background:
+            // The new background is on the board when the sound says the chooser closed.
+            if (choose(frmBack(m_back, this))) {
                 PaintBack();
+                chooserClosedSound();
+            }
             break;
-        case 3:
+        case ToolButton::LetterStyle:
+            // The sound comes at once; loading the letters takes a moment.
             if (choose(frmLetters(m_letter, this))) {
+                chooserClosedSound();
                 loadLetterSheet();
                 loadAlpha();
             }
             break;
-        case 5:
+        case ToolButton::Help:
             m_controls.menu->popup(QCursor::pos());
             break;
-        case 6:
+        case ToolButton::Next:
             m_game.pressNext();
             break;
         default:

@@ -28,7 +28,6 @@ public:
     void zurueck() { m_turns.zurueck(); }
     void StartGame() { m_turns.StartGame(); }
     void NextPlayer() { m_turns.NextPlayer(); }
-    void WaitForNext() { m_turns.WaitForNext(); }
     void pressNext() { m_turns.pressNext(); }
     // The options restart and the language switch: reset, then release a waiting hand-over or
     // lay out a word, and mark the game running.
@@ -41,11 +40,8 @@ public:
 
     // One word.
     void NewWord(Procedure &caller) { m_play.NewWord(caller); }
-    void ShowLetters() { m_play.ShowLetters(); }
     void imgAlpha_Click(int index) { m_play.imgAlpha_Click(index); }
     void Form_KeyPress(QChar key) { m_play.Form_KeyPress(key); } // a typed letter guesses
-    void GetTipp() { m_play.GetTipp(); }
-    void WortAnzeigen() { m_play.WortAnzeigen(); }
     int wordLength() const { return m_play.wordLength(); }
 
     // What the window shows of the game.
@@ -59,7 +55,6 @@ public:
 
     // The word pool. The vocabulary editor replaces it with pool().replace().
     void List1_Ini() { m_loader.List1_Ini(); }
-    void WortList() { m_loader.WortList(); }
     WordPool &pool() { return m_pool; }
     const WordPool &pool() const { return m_pool; }
 

@@ -1,25 +1,26 @@
 // The state of a game, shared by the main window and the options dialog.
 #pragma once
 
+#include "SettingsTable.h"
+
 #include <QString>
 
 #include <array>
 
-inline constexpr int kMaxPlayers = 4;
-
 struct GameState
 {
-    qint16 numPlayers = 4;
+    // Before the settings are read, each value is the one a fresh settings file gives.
+    qint16 numPlayers = Setting::NumPlayers.defaultValue;
     std::array<QString, kMaxPlayers> playerNames;
     std::array<qint16, kMaxPlayers> scores{};
-    std::array<qint16, kMaxPlayers> hintsPerWord{2, 2, 2, 2};
+    std::array<qint16, kMaxPlayers> hintsPerWord = defaultHints();
     qint16 currentPlayer = 0;
     qint16 roundNo = 0;
-    qint16 roundsToPlay = 20;
-    qint16 minLen = 4;
-    qint16 repeatMode = 1;   // 1: only words not guessed come again; 0: all words
-    qint16 showSolution = 1; // a lost word's solution is shown only when exactly 1
-    qint16 soundOn = -1;     // any value but 0 is on
+    qint16 roundsToPlay = Setting::RoundsToPlay.defaultValue;
+    qint16 minLen = Setting::MinLength.defaultValue;
+    qint16 repeatMode = Setting::RepeatMode.defaultValue; // 1: only words not guessed come again
+    qint16 showSolution = Setting::ShowSolution.defaultValue; // a lost word's solution: only 1
+    qint16 soundOn = Setting::SoundOn.defaultValue;           // any value but 0 is on
     bool gameRunning = false;
     QString currentWord;
     qint16 missCount = 0;
@@ -31,4 +32,13 @@ struct GameState
     // The editor's list changed since its last save. It outlives the editor, so a change left
     // behind by the window's close box is asked about at the next OK.
     bool vocabChanged = false;
+
+private:
+    static std::array<qint16, kMaxPlayers> defaultHints()
+    {
+        std::array<qint16, kMaxPlayers> hints{};
+        for (int i = 0; i < kMaxPlayers; ++i)
+            hints[size_t(i)] = Setting::hints(i + 1).defaultValue;
+        return hints;
+    }
 };

@@ -12,10 +12,11 @@ public:
     // Empties the pool and fills it; falls back to the default file, then to the built-in list
     // with a message. vocabFile holds the name of the file actually read.
     void List1_Ini();
+
+private:
     // Appends the built-in words (texts 300..349) of at least minLen characters.
     void WortList();
 
-private:
     const GameContext &m_ctx;
     WordPool &m_pool;
 };

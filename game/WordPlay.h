@@ -21,18 +21,19 @@ public:
     // Draws the next word and lays it out, then gives the hints. Has no error handler of its
     // own: its steps run under the caller's procedure.
     void NewWord(Procedure &caller);
-    void ShowLetters();
     // A guess. One that arrives while another is still being processed waits for it to finish
     // and then runs only if the same word is still in play and its button still usable.
     void imgAlpha_Click(int index);
     void Form_KeyPress(QChar key);
-    void GetTipp();
-    void WortAnzeigen();
 
     // Word-field cells laid out for the current word.
     int wordLength() const { return m_wordLength; }
 
 private:
+    void ShowLetters();
+    void GetTipp();
+    void WortAnzeigen();
+
     struct QueuedGuess
     {
         int button;

@@ -4,7 +4,6 @@
 #include "IniFile.h"
 #include "RegularFile.h"
 #include "Settings.h"
-#include "SettingsTable.h"
 #include "TextIds.h"
 
 namespace {
@@ -181,11 +180,4 @@ QString windowsLanguageId(const QLocale &locale)
 Language languageForLanguageId(const QString &languageId)
 {
     return Language::fromIndex(languageId.left(4) == u"0407" ? 0 : 1);
-}
-
-Language startLanguage(qint16 startCount, const QLocale &locale)
-{
-    if (startCount == 0)
-        return languageForLanguageId(windowsLanguageId(locale));
-    return Language::fromBase(Setting::readInRange(Setting::Language));
 }

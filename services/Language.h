@@ -66,5 +66,3 @@ QString langText(const QByteArray &table, int n);
 QString windowsLanguageId(const QLocale &locale);
 // The first-start rule: "0407" chooses German, everything else English.
 Language languageForLanguageId(const QString &languageId);
-// The language chosen at start-up: from the locale on the very first start, else the setting.
-Language startLanguage(qint16 startCount, const QLocale &locale);

@@ -1,11 +1,5 @@
 #include "SaveTrouble.h"
 
-#include "Dialogs.h"
-#include "Language.h"
-#include "Settings.h"
-#include "TextIds.h"
-
-#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -14,9 +8,9 @@
 
 namespace {
 
-SettingsNotice *&notice()
+SaveTroubleListener *&listener()
 {
-    static SettingsNotice *inPlace = nullptr;
+    static SaveTroubleListener *inPlace = nullptr;
     return inPlace;
 }
 
@@ -35,29 +29,17 @@ WriteTrouble writeTroubleAt(const QString &folder, int err)
 
 void settingsNotSaved(WriteTrouble trouble, const QString &path)
 {
-    if (SettingsNotice *inPlace = notice())
+    if (SaveTroubleListener *inPlace = listener())
         inPlace->tell(trouble, path);
 }
 
-SettingsNotice::SettingsNotice(Dialogs &dialogs) : m_dialogs(dialogs)
+SaveTroubleListener::SaveTroubleListener()
 {
-    notice() = this;
+    listener() = this;
 }
 
-SettingsNotice::~SettingsNotice()
+SaveTroubleListener::~SaveTroubleListener()
 {
-    if (notice() == this)
-        notice() = nullptr;
-}
-
-void SettingsNotice::tell(WriteTrouble trouble, const QString &path)
-{
-    if (m_told || m_heldBack)
-        return;
-    m_told = true;
-    const int text =
-        trouble == WriteTrouble::Full ? Txt::SettingsDiskFull : Txt::SettingsNotWritable;
-    m_dialogs.message(nullptr,
-                      uiText(text) + QStringLiteral("\n\n") + QDir::toNativeSeparators(path),
-                      kAppTitle, Dialogs::Icon::Exclamation);
+    if (listener() == this)
+        listener() = nullptr;
 }

@@ -43,7 +43,7 @@ constexpr qint64 kMaxStoreBytes = 64 * 1024;
 
 // Only the values the rules know are in range where a reader brings values into range; the
 // rules themselves take any stored repetition, solution and sound value as it stands.
-const Number NumPlayers{kGame, QStringLiteral("numPlayers"), 4, 1, kPlayers};
+const Number NumPlayers{kGame, QStringLiteral("numPlayers"), 4, 1, kMaxPlayers};
 const Number RoundsToPlay{kGame, QStringLiteral("Runden"), 20, 10, 50};
 const Number MinLength{kGame, QStringLiteral("minLen"), 4, 1, 10};
 const Number RepeatMode{kGame, QStringLiteral("Wiederholung"), 1, 0, 1};

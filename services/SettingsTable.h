@@ -7,6 +7,9 @@
 
 #include <QString>
 
+// How many children can play one game.
+inline constexpr int kMaxPlayers = 4;
+
 namespace Setting {
 
 // How a number is written: " 4" and "-1" (a blank before numbers that are not negative) for
@@ -46,7 +49,6 @@ struct Text
     QString defaultValue;
 };
 
-inline constexpr int kPlayers = 4;
 inline constexpr int kMaxNameLength = 25; // what a reader keeps of a stored player name
 
 extern const Number NumPlayers;

@@ -30,11 +30,11 @@ void frmOpt::Form_Load()
     Procedure proc(Proc::frmOpt::Form_Load);
     GameState &s = m_tools.state;
     if (!proc.step([&] {
-            for (int i = 0; i < std::min<int>(s.numPlayers, Setting::kPlayers); ++i)
+            for (int i = 0; i < std::min<int>(s.numPlayers, kMaxPlayers); ++i)
                 m_txtSpieler[size_t(i)]->setEnabled(true);
         }))
         return;
-    for (int n = 1; n <= Setting::kPlayers; ++n) {
+    for (int n = 1; n <= kMaxPlayers; ++n) {
         const auto i = size_t(n - 1);
         if (!proc.step([&] { setBar(n, s.hintsPerWord[i]); }) ||
             !proc.step([&] { m_txtSpieler[i]->setText(s.playerNames[i]); }))
@@ -145,7 +145,7 @@ void frmOpt::vscZahl_Change(int index)
         number(index) = value;
         m_zahl[size_t(index)]->setText(QString::number(value));
         if (index == 0) {
-            for (int n = 1; n <= Setting::kPlayers; ++n) {
+            for (int n = 1; n <= kMaxPlayers; ++n) {
                 const bool playing = n <= value;
                 m_txtSpieler[size_t(n - 1)]->setEnabled(playing);
                 m_vsczahl[size_t(n)]->setEnabled(playing);
@@ -195,7 +195,7 @@ void frmOpt::txtSpieler_GotFocus(int index)
 bool frmOpt::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusIn) {
-        for (int i = 0; i < Setting::kPlayers; ++i) {
+        for (int i = 0; i < kMaxPlayers; ++i) {
             if (watched == m_txtSpieler[size_t(i)])
                 txtSpieler_GotFocus(i);
         }
@@ -247,7 +247,7 @@ void frmOpt::cmdOK_Click()
         if (!proc.step([&] { changes.set(setting, value); }))
             return;
     }
-    for (int n = 1; n <= Setting::kPlayers; ++n) {
+    for (int n = 1; n <= kMaxPlayers; ++n) {
         const auto i = size_t(n - 1);
         if (!proc.step([&] { changes.set(Setting::hints(n), s.hintsPerWord[i]); }) ||
             !proc.step([&] {

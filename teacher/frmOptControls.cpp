@@ -43,7 +43,6 @@ struct Bar
     int constant;
     QRect twips;
 };
-constexpr int kPlayers = 4;
 const Bar kBarDesign[frmOpt::kBars] = {
     {0, 3, 1, 1, 4, {1680, 270, 255, 255}},     // players
     {0, 3, 1, 1, 3, {2520, 1010, 255, 285}},    // hints of player 1
@@ -59,7 +58,7 @@ const QRect kZahl[frmOpt::kBars] = {
     {1320, 255, 360, 270},  {2160, 1000, 360, 285}, {2160, 1480, 360, 285}, {2160, 1960, 360, 285},
     {2160, 2440, 360, 285}, {5250, 230, 390, 270},  {2490, 4920, 390, 270},
 };
-constexpr int kNameTops[kPlayers] = {1005, 1485, 1965, 2445};
+constexpr int kNameTops[kMaxPlayers] = {1005, 1485, 1965, 2445};
 
 // Labels: text and design rectangle, in their frame or in the dialog.
 struct LabelDesign
@@ -127,7 +126,7 @@ void frmOpt::createControls()
 
     // The hints of the players and the player count sit in the first frame.
     auto barParent = [&](int i) -> QWidget * {
-        return i <= kPlayers ? m_frame[0] : static_cast<QWidget *>(this);
+        return i <= kMaxPlayers ? m_frame[0] : static_cast<QWidget *>(this);
     };
     for (int i = 0; i < kBars; ++i) {
         const Bar &b = kBarDesign[i];
@@ -150,7 +149,7 @@ void frmOpt::createControls()
         g.add({m_zahl[i], kZahl[i], Fit::Fixed, anchor});
         g.add({m_vsczahl[i], b.twips, Fit::Fixed, anchor});
     }
-    for (int i = 0; i < kPlayers; ++i) {
+    for (int i = 0; i < kMaxPlayers; ++i) {
         m_txtSpieler[size_t(i)] = new QLineEdit(m_frame[0]);
         m_txtSpieler[size_t(i)]->setObjectName(QStringLiteral("txtSpieler%1").arg(i));
         m_txtSpieler[size_t(i)]->setEnabled(false);
@@ -211,7 +210,7 @@ void frmOpt::connectHandlers()
     // The design state is set; from here on every change runs its handling.
     for (int i = 0; i < kBars; ++i)
         connect(m_vsczahl[i], &QScrollBar::valueChanged, this, [this, i] { vscZahl_Change(i); });
-    for (int i = 0; i < kPlayers; ++i)
+    for (int i = 0; i < kMaxPlayers; ++i)
         connect(m_txtSpieler[size_t(i)], &QLineEdit::textChanged, this,
                 [this, i] { txtSpieler_Change(i); });
     for (int i = 0; i < int(m_wiederh.size()); ++i)
@@ -246,7 +245,7 @@ void frmOpt::setTexts()
         setCaption(control, uiText(text));
     // Controls without a caption of their own are named after the caption they stand under.
     m_vsczahl[0]->setAccessibleName(spokenCaption(uiText(Txt::Players)));
-    for (int i = 0; i < kPlayers; ++i) {
+    for (int i = 0; i < kMaxPlayers; ++i) {
         const QString n = QString::number(i + 1);
         m_vsczahl[size_t(i + 1)]->setAccessibleName(spokenCaption(uiText(Txt::Hints)) + u' ' + n);
         m_txtSpieler[size_t(i)]->setAccessibleName(spokenCaption(uiText(Txt::Names)) + u' ' + n);
@@ -266,7 +265,7 @@ qint16 &frmOpt::number(int bar)
     GameState &s = m_tools.state;
     if (bar == 0)
         return s.numPlayers;
-    if (bar <= kPlayers)
+    if (bar <= kMaxPlayers)
         return s.hintsPerWord[size_t(bar - 1)];
     return bar == 5 ? s.roundsToPlay : s.minLen;
 }

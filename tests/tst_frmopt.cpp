@@ -362,8 +362,10 @@ private slots:
         QTEST(storedPassword(), "after");
         open();
         m_f->dialogs.shown.clear();
-        if (!refused.isEmpty())
+        if (!refused.isEmpty()) {
+            QVERIFY(!editorOpens(Answers{{}})); // Cancel: not a wrong password
             QVERIFY(!editorOpens({refused}));
+        }
         QVERIFY(editorOpens({opensWith}));
         QCOMPARE(m_f->dialogs.texts("message"),
                  refused.isEmpty() ? QStringList() : QStringList{kWrong});

@@ -9,6 +9,7 @@
 #include "Language.h"
 #include "MessageBoxDialogs.h"
 #include "ModResFiles.h"
+#include "Sound.h"
 #include "TestSupport.h"
 #include "WEdit.h"
 #include "WhenShown.h"
@@ -22,6 +23,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -45,6 +47,15 @@ void press(const QWidget *w, const char *button)
 {
     w->findChild<QPushButton *>(QString::fromLatin1(button))->click();
 }
+
+// Hears each sound as it starts, to see what the board shows at that moment.
+struct Listener final : AudioOutput
+{
+    explicit Listener(std::function<void()> heard) : onStart(std::move(heard)) {}
+    void stop() override {}
+    void start(QByteArrayView, int) override { onStart(); }
+    std::function<void()> onStart;
+};
 
 } // namespace
 
@@ -176,6 +187,10 @@ private slots:
         QVERIFY(!child("startGlow")); // Start glows only before the first game
         QVERIFY(cell(6) && !cell(7) && cell(1)->isVisible());
         QVERIFY(cell(1)->y() > child("B_Folge")->geometry().bottom()); // below the picture
+        // A key held down since the last word guesses nothing: only a fresh press does.
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_C, Qt::NoModifier, "C", true);
+        QApplication::sendEvent(m_window.get(), &held);
+        QVERIFY(letterButton(u'C')->isVisible());
         typeWord("C"); // by keyboard, the others by click
         for (const QChar c : QStringLiteral("DFGHIJKL"))
             guess(c);
@@ -188,6 +203,7 @@ private slots:
         guess(u'A'); // found: shown as the strip shows it
         const QImage foundA = imageOf(letterButton(u'A')->pixmap());
         QString solution;
+        bool spaceTookTheTurn = false;
         WhenShown next([this](QObject *o) { return isNext(o); },
                        [&](QWidget *) {
                            // '+' found, '*' shown by the game in its own look, '?' still covered
@@ -195,10 +211,15 @@ private slots:
                                const QImage shown = imageOf(cell(i)->pixmap());
                                solution += shown == covered ? u'?' : shown == foundA ? u'+' : u'*';
                            }
-                           click(toolButton(6));
+                           // Space presses Next, which has the focus.
+                           QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+                           spaceTookTheTurn = !toolButton(6)->isVisible();
+                           if (!spaceTookTheTurn)
+                               click(toolButton(6));
                        });
         guess(u'M');
         QCOMPARE(solution, QStringLiteral("*+*+**"));
+        QVERIFY(spaceTookTheTurn);
         QCOMPARE(state().currentPlayer, qint16(1));
     }
 
@@ -262,11 +283,18 @@ private slots:
     }
 
     // The choosers store at each click; a new style or background during a word keeps the
-    // strip as it was: used letters hidden, Ñ still there to solve the word.
+    // strip as it was: used letters hidden, Ñ still there to solve the word. The closing sound
+    // comes before the new letters, but after the new background.
     void choosersDuringAWord()
     {
-        openWindow(kQuiet, "Ni\xF1o\r\n"); // Windows-1252
-        click(child("imgLang", 5));        // Spanish: Ñ in slot 26
+        openWindow(QByteArray(kQuiet).replace("Sound= 0", "Sound= -1"), "Ni\xF1o\r\n");
+        QImage boardAtSound, letterAtSound;
+        auto previousOutput = setAudioOutput(std::make_unique<Listener>([&] {
+            boardAtSound = child("picBG")->grab().toImage();
+            letterAtSound = imageOf(letterButton(u'B')->pixmap());
+        }));
+        const auto restore = qScopeGuard([&] { setAudioOutput(std::move(previousOutput)); });
+        click(child("imgLang", 5)); // Spanish: Ñ in slot 26
         click(toolButton(0));
         guess(u'O');
         QStringList written;
@@ -281,14 +309,18 @@ private slots:
             }
             chooser->cmdOK_Click();
         });
+        const QImage oldLetter = imageOf(letterButton(u'B')->pixmap());
         click(toolButton(3));
+        QCOMPARE(letterAtSound, oldLetter);
+        QVERIFY(imageOf(letterButton(u'B')->pixmap()) != oldLetter);
         QCOMPARE(frame, QPoint()); // the frame stood round the current choice
         QCOMPARE(written, QStringList({"2<none>", "10<none>", "5<none>"}));
         const QImage before = child("picBG")->grab().toImage();
         picks = {3};
         click(toolButton(2));
         QCOMPARE(stored("Back"), QStringLiteral("3"));
-        QVERIFY(child("picBG")->grab().toImage() != before);
+        QVERIFY(boardAtSound != before);
+        QCOMPARE(boardAtSound, child("picBG")->grab().toImage());
         QVERIFY(!letterButton(u'O')->isVisible());
         click(strip(26));
         QVERIFY(!strip(26)->isVisible());
@@ -353,15 +385,18 @@ private slots:
         QCOMPARE(state().currentPlayer, qint16(0));
     }
 
-    // Closing at the hand-over ends the wait; the game goes on no further.
+    // Closing at the hand-over ends the wait and closes every other window; the game goes on
+    // no further.
     void closingWhileTheGameWaitsEndsCleanly()
     {
         openWindow();
+        QWidget other;
+        other.show();
         WhenShown next([this](QObject *o) { return isNext(o); },
                        [this](QWidget *) { m_window->close(); });
         click(toolButton(0));
         typeWord("BANE");
-        QVERIFY(!m_window->isVisible());
+        QVERIFY(!m_window->isVisible() && !other.isVisible());
         QCOMPARE(state().currentPlayer, qint16(0)); // the turn did not pass
         restartEventLoops();
     }

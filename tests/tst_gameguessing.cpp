@@ -2,6 +2,7 @@
 // the solution, and what happens inside a guess's waits.
 #include "GameFakes.h"
 
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -67,6 +68,13 @@ private slots:
         QCOMPARE(lefts, QList<int>({284, 317, 350, 383}));
         // A tile sound for the word and one for each cell.
         QCOMPARE(rig.played, QList<int>({102, 102, 102, 102, 102}));
+        // Each of the five drawings comes up, word after word.
+        QSet<int> drawings;
+        for (int word = 0; word < 40; ++word) {
+            rig.startWith("Hase");
+            drawings << rig.pictureSet;
+        }
+        QCOMPARE(drawings, QSet<int>({101, 102, 103, 104, 105}));
     }
 
     void theStripOffersTheLanguagesLetters_data()
@@ -134,14 +142,20 @@ private slots:
             shown = rig.text();
             used = usedLetters(rig);
         };
-        rig.atNextWait(look);
+        bool handedOver = false;
+        rig.atNextWait([&] {
+            look();
+            handedOver = true;
+        });
         for (const QChar c : row.clicks)
             rig.click(c);
         for (const QChar c : row.keys)
             rig.game.Form_KeyPress(c);
-        if (shown.isEmpty())
+        if (!handedOver)
             look();
         QCOMPARE(shown, row.board);
+        // A word shown whole is solved: the turn passes on.
+        QCOMPARE(handedOver, !row.board.contains(u'_'));
         QCOMPARE(rig.stage, row.stage);
         for (const QChar c : row.clicks + row.keys.toUpper())
             QVERIFY(c > u'Z' || c < u'A' || used.contains(c));

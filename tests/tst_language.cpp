@@ -2,6 +2,7 @@
 #include "HelpFile.h"
 #include "Language.h"
 #include "SettingsTable.h"
+#include "StartupChecks.h"
 #include "TestSupport.h"
 
 #include <QLocale>

@@ -6,7 +6,6 @@
 #include "Language.h"
 #include "ModResFiles.h"
 #include "Settings.h"
-#include "SettingsTable.h"
 #include "TextIds.h"
 
 #include <QApplication>
@@ -152,8 +151,7 @@ void frmInfo::Sprache()
     proc.step([&] {
         m_version->setText(versionLine());
         m_readMe->setText(uiText(Txt::SeeReadMe));
-        for (int i = 0; i < kLanguageCount; ++i)
-            m_flags[size_t(i)]->setMarked(i == currentLanguage().index());
+        markLanguageFlag(m_flags);
     });
 }
 
@@ -165,8 +163,7 @@ void frmInfo::imgLang_Click(int index)
             throw RunTimeError(ErrNo::SubscriptOutOfRange, QString::number(index));
         if (index == currentLanguage().index())
             return;
-        setCurrentLanguage(Language::fromIndex(index));
-        Setting::write(Setting::Language, currentLanguage().base());
+        switchLanguage(Language::fromIndex(index), m_flags);
         Sprache();
     });
 }

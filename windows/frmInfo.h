@@ -2,7 +2,7 @@
 // flags. At start-up a splash that closes itself after 2.5 s; from the menu a dialog with OK.
 #pragma once
 
-#include "Language.h"
+#include "LanguageFlags.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -51,7 +51,7 @@ private:
     QLabel *m_small = nullptr;
     QLabel *m_version = nullptr;
     QLabel *m_readMe = nullptr;
-    std::array<ClickableImage *, kLanguageCount> m_flags{};
+    LanguageFlags m_flags{};
     QPushButton *m_ok = nullptr;
     QTimer m_timer;
     bool m_closedByStartUp = false;

@@ -2,6 +2,7 @@
 // files can go.
 #pragma once
 
+#include "Language.h"
 #include "Places.h"
 #include "SingleCopy.h"
 #include "TempDir.h"
@@ -32,6 +33,9 @@ void tellNoTempFolder(Dialogs &dialogs, const TempFolder &temp);
 // a folder, or when the folder cannot take the table (a full one), the path is empty, the table
 // is read from memory, and the user is told once, as above; never a technical report.
 QString placeLanguageTable(Dialogs &dialogs, const TempFolder &temp, const QByteArray &table);
+
+// The language chosen at start-up: from the locale on the very first start, else the setting.
+Language startLanguage(qint16 startCount, const QLocale &locale);
 
 // Says once at the start that nothing the user changes can be kept, when so.
 void tellIfNothingIsKept(Dialogs &dialogs, const FilesKept &kept);

@@ -4,6 +4,7 @@
 #include "Language.h"
 #include "SaveTrouble.h"
 #include "Settings.h"
+#include "SettingsTable.h"
 #include "TextIds.h"
 
 #include <QDir>
@@ -75,4 +76,11 @@ void tellIfNothingIsKept(Dialogs &dialogs, const FilesKept &kept)
                                          QDir::toNativeSeparators(kept.folder)
                                    : uiText(Txt::NothingIsKept);
     dialogs.message(nullptr, text, kAppTitle, Dialogs::Icon::Exclamation);
+}
+
+Language startLanguage(qint16 startCount, const QLocale &locale)
+{
+    if (startCount == 0)
+        return languageForLanguageId(windowsLanguageId(locale));
+    return Language::fromBase(Setting::readInRange(Setting::Language));
 }
