@@ -4,8 +4,8 @@
 #include "FakeDialogs.h"
 #include "IniFile.h"
 #include "Language.h"
-#include "SettingsNotice.h"
 #include "Settings.h"
+#include "SettingsNotice.h"
 #include "SettingsTable.h"
 #include "TestSupport.h"
 
