@@ -37,6 +37,11 @@ template <typename Filter> void refilter(QString &input, int &pos, Filter filter
 
 } // namespace
 
+bool allows(QChar c)
+{
+    return isEntryCharacter(c);
+}
+
 QString filtered(const QString &text)
 {
     return kept(text, isEntryCharacter);

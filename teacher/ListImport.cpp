@@ -13,13 +13,19 @@ namespace {
 
 bool separates(QChar c)
 {
-    return c == u'\n' || c == u'\r' || c == u'\t';
+    return c == u'\n' || c == u'\r' || c == u'\t' || c == u',';
 }
 
-bool isTextByte(char b)
+bool isTextCharacter(QChar c)
 {
-    const auto u = static_cast<uchar>(b);
-    return u >= 0x20 || b == '\t' || b == '\n' || b == '\r' || b == '\f';
+    return c.unicode() >= 0x20 || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+}
+
+// A letter of another alphabet, or a character the decoding could not make out: leaving it out
+// of the word would change the word.
+bool changesTheWord(char32_t code)
+{
+    return QChar::isLetter(code) || QChar::isMark(code) || code == QChar::ReplacementCharacter;
 }
 
 } // namespace
@@ -29,24 +35,46 @@ bool isList(QStringView text)
     return std::any_of(text.begin(), text.end(), separates);
 }
 
-QStringList entries(const QString &text, int maxLength)
+Entry entry(QStringView cell, int maxLength)
 {
-    QStringList out;
-    qsizetype start = 0;
-    while (start <= text.size()) {
-        qsizetype end = start;
-        while (end < text.size() && !separates(text[end]))
-            ++end;
-        QString entry = text.mid(start, end - start);
-        entry.replace(u'ß', QStringLiteral("ss"));
-        entry = trimBlanks(EntryFilter::filtered(entry)).toString();
-        if (maxLength > 0 && entry.size() > maxLength)
-            entry = trimBlanks(QStringView(entry).left(maxLength)).toString();
-        if (!entry.isEmpty())
-            out.append(entry);
-        start = end + 1;
+    QString plain = VocabularyFile::plainForm(cell);
+    plain.replace(u'ß', QStringLiteral("ss"));
+    QString kept;
+    kept.reserve(plain.size());
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        const QChar c = plain[i];
+        if (EntryFilter::allows(c)) {
+            kept.append(c);
+            continue;
+        }
+        char32_t code = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < plain.size() && plain[i + 1].isLowSurrogate())
+            code = QChar::surrogateToUcs4(c, plain[++i]);
+        if (changesTheWord(code))
+            return {trimBlanks(plain).toString(), Reason::Unkeepable};
     }
-    return out;
+    QString text = trimBlanks(kept).toString();
+    if (maxLength > 0 && text.size() > maxLength)
+        return {std::move(text), Reason::TooLong};
+    return {std::move(text), std::nullopt};
+}
+
+void Intake::add(const Source &source)
+{
+    const QStringView separators = source.csv ? QStringView(u"\t,;") : QStringView(u"\t,");
+    VocabularyFile::eachField(source.text, separators, [&](QStringView cell) {
+        Entry e = entry(cell, m_maxLength);
+        if (e.leftOut) {
+            if (named.size() < kNamed)
+                named.append({std::move(e.text), *e.leftOut});
+            ++leftOut;
+        } else if (!e.text.isEmpty()) {
+            if (taken.size() < m_room)
+                taken.append(std::move(e.text));
+            else
+                ++beyondRoom;
+        }
+    });
 }
 
 Merged merged(const QStringList &sorted, const QStringList &entries, qsizetype room)
@@ -72,10 +100,12 @@ Merged merged(const QStringList &sorted, const QStringList &entries, qsizetype r
 std::optional<QString> fileText(const QString &path)
 {
     const RegularFile file = readRegularFile(path, VocabularyFile::kMaxFileBytes);
-    if (file.status != RegularFile::Ok ||
-        !std::all_of(file.bytes.begin(), file.bytes.end(), isTextByte))
+    if (file.status != RegularFile::Ok)
         return std::nullopt;
-    return VocabularyFile::decodeText(file.bytes);
+    QString text = VocabularyFile::decodeText(file.bytes);
+    if (!std::all_of(text.cbegin(), text.cend(), isTextCharacter))
+        return std::nullopt;
+    return text;
 }
 
 } // namespace ListImport
