@@ -35,42 +35,68 @@ bool isList(QStringView text)
     return std::any_of(text.begin(), text.end(), separates);
 }
 
-Entry entry(QStringView cell, int maxLength)
+namespace {
+
+// entry() into a buffer that keeps its capacity from cell to cell: a paste of millions of cells
+// then costs no allocation for each.
+std::optional<Reason> intoEntry(QStringView cell, int maxLength, QString &out)
 {
-    QString plain = VocabularyFile::plainForm(cell);
-    plain.replace(u'ß', QStringLiteral("ss"));
-    QString kept;
-    kept.reserve(plain.size());
+    QString changed;
+    QStringView plain = cell;
+    if (!VocabularyFile::isPlain(cell) || cell.contains(u'ß')) {
+        changed = VocabularyFile::plainForm(cell);
+        changed.replace(u'ß', QStringLiteral("ss"));
+        plain = changed;
+    }
+    out.resize(0);
     for (qsizetype i = 0; i < plain.size(); ++i) {
         const QChar c = plain[i];
         if (EntryFilter::allows(c)) {
-            kept.append(c);
+            out.append(c);
             continue;
         }
         char32_t code = c.unicode();
         if (c.isHighSurrogate() && i + 1 < plain.size() && plain[i + 1].isLowSurrogate())
             code = QChar::surrogateToUcs4(c, plain[++i]);
-        if (changesTheWord(code))
-            return {trimBlanks(plain).toString(), Reason::Unkeepable};
+        if (changesTheWord(code)) {
+            out = trimBlanks(plain).toString();
+            return Reason::Unkeepable;
+        }
     }
-    QString text = trimBlanks(kept).toString();
-    if (maxLength > 0 && text.size() > maxLength)
-        return {std::move(text), Reason::TooLong};
-    return {std::move(text), std::nullopt};
+    const QStringView kept = trimBlanks(out);
+    const qsizetype lead = kept.isEmpty() ? 0 : kept.data() - out.constData();
+    out.resize(lead + kept.size());
+    out.remove(0, lead);
+    if (maxLength > 0 && out.size() > maxLength)
+        return Reason::TooLong;
+    return std::nullopt;
+}
+
+QString copyOf(const QString &buffer)
+{
+    return QString(buffer.constData(), buffer.size());
+}
+
+} // namespace
+
+Entry entry(QStringView cell, int maxLength)
+{
+    Entry e;
+    e.leftOut = intoEntry(cell, maxLength, e.text);
+    return e;
 }
 
 void Intake::add(const Source &source)
 {
     const QStringView separators = source.csv ? QStringView(u"\t,;") : QStringView(u"\t,");
     VocabularyFile::eachField(source.text, separators, [&](QStringView cell) {
-        Entry e = entry(cell, m_maxLength);
-        if (e.leftOut) {
+        if (const std::optional<Reason> reason = intoEntry(cell, m_maxLength, m_buffer)) {
             if (named.size() < kNamed)
-                named.append({std::move(e.text), *e.leftOut});
+                named.append({copyOf(m_buffer), *reason});
             ++leftOut;
-        } else if (!e.text.isEmpty()) {
+        } else if (!m_buffer.isEmpty()) {
             if (taken.size() < m_room)
-                taken.append(std::move(e.text));
+                taken.append(copyOf(m_buffer));
             else
                 ++beyondRoom;
         }

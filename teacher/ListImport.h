@@ -63,6 +63,7 @@ public:
 private:
     int m_maxLength;
     qsizetype m_room;
+    QString m_buffer;
 };
 
 // The editor's sorted list with new entries at their places, as if added one by one: each

@@ -161,8 +161,10 @@ private slots:
         QTest::newRow("TABs, blank lines and blanks")
             << "Kiwi\tMango\r\n\t\t\r\n   \n  Zitrone  \n"
             << QStringList({"Kiwi", "Mango", "Zitrone"}) << "Kiwi" << QStringList();
-        QTest::newRow("commas, a quoted cell, lines ended by CR")
-            << "Kiwi,Mango\r\"Hund, Katze\",Zitrone\r"
+        QTest::newRow("lines ended by CR") << "Kiwi\rMango\r" << QStringList({"Kiwi", "Mango"})
+                                           << "Kiwi" << QStringList();
+        QTest::newRow("commas, a quoted cell")
+            << "Kiwi,Mango,\"Hund, Katze\",Zitrone"
             << QStringList({"Kiwi", "Mango", "Hund Katze", "Zitrone"}) << "Hund Katze"
             << QStringList();
         QTest::newRow("filtered as typed, ß as ss")

@@ -32,6 +32,47 @@ int sign(int v)
     return (v > 0) - (v < 0);
 }
 
+// Valid UTF-8 holding at least one multi-byte sequence. A Windows-1252 list fails at its first
+// accented letter, so this look costs next to nothing for it.
+bool isUtf8(QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const uchar *>(bytes.data());
+    const auto *end = p + bytes.size();
+    bool multi = false;
+    while (p < end) {
+        const uchar b = *p;
+        if (b < 0x80) {
+            ++p;
+            continue;
+        }
+        int more = 0;
+        uchar least = 0x80; // the second byte's bounds rule out overlong forms and surrogates
+        uchar most = 0xBF;
+        if (b >= 0xC2 && b <= 0xDF) {
+            more = 1;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            more = 2;
+            least = b == 0xE0 ? 0xA0 : 0x80;
+            most = b == 0xED ? 0x9F : 0xBF;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            more = 3;
+            least = b == 0xF0 ? 0x90 : 0x80;
+            most = b == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (end - p <= more || p[1] < least || p[1] > most)
+            return false;
+        for (int k = 2; k <= more; ++k) {
+            if (p[k] < 0x80 || p[k] > 0xBF)
+                return false;
+        }
+        p += more + 1;
+        multi = true;
+    }
+    return multi;
+}
+
 } // namespace
 
 QString decodeText(QByteArrayView bytes)
@@ -47,16 +88,11 @@ QString decodeText(QByteArrayView bytes)
     }
     static constexpr char kMark[] = "\xEF\xBB\xBF";
     const bool marked = bytes.startsWith(kMark);
-    const bool plain = std::all_of(bytes.begin(), bytes.end(),
-                                   [](char b) { return static_cast<uchar>(b) < 0x80; });
-    if (!marked && plain)
+    if (!marked && !isUtf8(bytes))
         return Cp1252::decode(bytes); // ASCII reads the same either way
     // Stateless: a sequence cut off at the end is an error, not something held back.
     QStringDecoder utf8(QStringConverter::Utf8, kStrict);
-    QString text = utf8.decode(bytes.sliced(marked ? 3 : 0));
-    if (marked || !utf8.hasError())
-        return text;
-    return Cp1252::decode(bytes);
+    return utf8.decode(bytes.sliced(marked ? 3 : 0));
 }
 
 QStringList readFields(QByteArrayView bytes)
@@ -105,10 +141,18 @@ QStringList textFields(QStringView text)
     return fields;
 }
 
+bool isPlain(QStringView text)
+{
+    // Below U+0300 only the no-break space and ʼ have another form: the common case costs one
+    // pass.
+    return std::none_of(text.begin(), text.end(), [](QChar c) {
+        return c.unicode() >= 0x300 || c.unicode() == 0xA0 || c.unicode() == 0x2BC;
+    });
+}
+
 QString plainForm(QStringView text)
 {
-    // Latin-1 without its no-break space is plain already: the common case costs one pass.
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0xA0; }))
+    if (isPlain(text))
         return text.toString();
     QString composed = text.toString();
     // Below U+0300 nothing composes; a decomposed é (as some systems save it) does.

@@ -36,6 +36,8 @@ void eachField(QStringView text, QStringView separators,
 // typographic apostrophes and quotes plain ones, ẞ as SS. Entries the list can keep as they are
 // come back unchanged.
 QString plainForm(QStringView text);
+// Whether plainForm would give the text back unchanged without looking closer.
+bool isPlain(QStringView text);
 
 // Takes the entries a saved list could not hold (a character without a Windows-1252 byte, as a
 // UTF-8 list may have) out of entries and returns them.
