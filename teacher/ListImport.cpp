@@ -48,11 +48,12 @@ std::optional<Reason> intoEntry(QStringView cell, int maxLength, QString &out)
         changed.replace(u'ß', QStringLiteral("ss"));
         plain = changed;
     }
-    out.resize(0);
+    out.resize(plain.size());
+    QChar *kept = out.data();
     for (qsizetype i = 0; i < plain.size(); ++i) {
         const QChar c = plain[i];
         if (EntryFilter::allows(c)) {
-            out.append(c);
+            *kept++ = c;
             continue;
         }
         char32_t code = c.unicode();
@@ -63,9 +64,10 @@ std::optional<Reason> intoEntry(QStringView cell, int maxLength, QString &out)
             return Reason::Unkeepable;
         }
     }
-    const QStringView kept = trimBlanks(out);
-    const qsizetype lead = kept.isEmpty() ? 0 : kept.data() - out.constData();
-    out.resize(lead + kept.size());
+    out.resize(kept - out.constData());
+    const QStringView trimmed = trimBlanks(out);
+    const qsizetype lead = trimmed.isEmpty() ? 0 : trimmed.data() - out.constData();
+    out.resize(lead + trimmed.size());
     out.remove(0, lead);
     if (maxLength > 0 && out.size() > maxLength)
         return Reason::TooLong;
