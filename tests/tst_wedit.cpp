@@ -161,8 +161,8 @@ private slots:
         QTest::newRow("TABs, blank lines and blanks")
             << "Kiwi\tMango\r\n\t\t\r\n   \n  Zitrone  \n"
             << QStringList({"Kiwi", "Mango", "Zitrone"}) << "Kiwi" << QStringList();
-        QTest::newRow("lines ended by CR") << "Kiwi\rMango\r" << QStringList({"Kiwi", "Mango"})
-                                           << "Kiwi" << QStringList();
+        QTest::newRow("lines ended by CR")
+            << "Kiwi\rMango\r" << QStringList({"Kiwi", "Mango"}) << "Kiwi" << QStringList();
         QTest::newRow("commas, a quoted cell")
             << "Kiwi,Mango,\"Hund, Katze\",Zitrone"
             << QStringList({"Kiwi", "Mango", "Hund Katze", "Zitrone"}) << "Hund Katze"
@@ -470,7 +470,7 @@ private slots:
                             "aufnehmen kann"})
             << Answers{"Neu"} << "Neu.dat";
         QTest::newRow("a link out of the folder")
-            << QByteArray("link") << 2 << QStringList() << Answers{"Neu"} << "Neu.dat";
+            << QByteArray("link") << 2 << QStringList() << Answers{"quendo", "Neu"} << "Neu.dat";
     }
     void aListReadInPartIsNotSavedOver()
     {
@@ -502,8 +502,12 @@ private slots:
                      : "Diese Wortliste wurde nicht ganz gelesen und wird nicht überschrieben. "
                        "Bitte geben Sie einen neuen Namen an:");
         QCOMPARE(m_f->dialogs.texts().count(
-                     "Unter diesem Namen steht die Wortliste, die nicht ganz gelesen wurde; sie "
-                     "wird nicht überschrieben. Bitte wählen Sie einen anderen Namen."),
+                     link ? "Unter diesem Namen steht eine Verknüpfung zu einer Datei außerhalb "
+                            "des Ordners; sie wird nicht überschrieben. Bitte wählen Sie einen "
+                            "anderen Namen."
+                          : "Unter diesem Namen steht die Wortliste, die nicht ganz gelesen "
+                            "wurde; sie wird nicht überschrieben. Bitte wählen Sie einen anderen "
+                            "Namen."),
                  names.size() - 1);
         QCOMPARE(m_f->words("quendo.dat"), before);
         QVERIFY(QFileInfo(m_f->folder.file("deutsch/quendo.dat")).isSymLink() == link);
