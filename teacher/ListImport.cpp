@@ -28,15 +28,6 @@ bool changesTheWord(char32_t code)
     return QChar::isLetter(code) || QChar::isMark(code) || code == QChar::ReplacementCharacter;
 }
 
-} // namespace
-
-bool isList(QStringView text)
-{
-    return std::any_of(text.begin(), text.end(), separates);
-}
-
-namespace {
-
 // entry() into a buffer that keeps its capacity from cell to cell: a paste of millions of cells
 // then costs no allocation for each.
 std::optional<Reason> intoEntry(QStringView cell, int maxLength, QString &out)
@@ -80,6 +71,11 @@ QString copyOf(const QString &buffer)
 }
 
 } // namespace
+
+bool isList(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), separates);
+}
 
 Entry entry(QStringView cell, int maxLength)
 {
