@@ -33,8 +33,9 @@ void eachField(QStringView text, QStringView separators,
                const std::function<void(QStringView)> &field);
 
 // The plain form of what other programs write: composed accents, every kind of blank a blank,
-// typographic apostrophes and quotes plain ones, ẞ as SS. Entries the list can keep as they are
-// come back unchanged.
+// typographic apostrophes plain ones, ẞ as SS. Typographic quotes stay: a plain one would
+// change how a saved line reads back (an entry drops quotes of either kind anyway). Entries the
+// list can keep as they are come back unchanged.
 QString plainForm(QStringView text);
 // Whether plainForm would give the text back unchanged without looking closer.
 bool isPlain(QStringView text);
