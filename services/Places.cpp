@@ -141,13 +141,29 @@ QString userDataFolder()
     return ownFolder(QStandardPaths::GenericDataLocation, QStringLiteral("/.local/share"));
 }
 
+QStringList schoolListFolders(const QString &language)
+{
+    QString dirs = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (dirs.isEmpty())
+        dirs = QStringLiteral("/usr/local/share:/usr/share");
+    QStringList folders;
+    for (const QString &dir : dirs.split(u':', Qt::SkipEmptyParts)) {
+        const QString folder = QDir::cleanPath(dir) + QStringLiteral("/quendo/") + language;
+        // Relative entries are ignored, as the XDG rules say.
+        if (QDir::isAbsolutePath(dir) && QFileInfo(folder).isDir() && !folders.contains(folder))
+            folders.append(folder);
+    }
+    return folders;
+}
+
 QStringList listFolders(const QString &language)
 {
     const QString shipped = programFolder() + u'/' + language;
     const QString own = userDataFolder();
+    // The folder saved lists go to comes first, or a school's list would hide the teacher's.
     if (programFolderWritable() || own.isEmpty())
-        return {shipped};
-    return {own + u'/' + language, shipped};
+        return QStringList{shipped} + schoolListFolders(language);
+    return QStringList{own + u'/' + language} + schoolListFolders(language) + QStringList{shipped};
 }
 
 QString listSaveFolder(const QString &language)
@@ -161,8 +177,8 @@ QString listSaveFolder(const QString &language)
 bool isPlainList(const QString &folder, const QString &name)
 {
     struct stat st;
-    return ::lstat(QFile::encodeName(folder).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
-           ::lstat(QFile::encodeName(folder + u'/' + name).constData(), &st) == 0 &&
+    return ::stat(QFile::encodeName(folder).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           ::stat(QFile::encodeName(folder + u'/' + name).constData(), &st) == 0 &&
            S_ISREG(st.st_mode);
 }
 

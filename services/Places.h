@@ -31,12 +31,16 @@ QString userDataFolder();
 
 // Word lists of one language, by the name of its folder ("deutsch"). The user's own folder,
 // userDataFolder()/<language>, comes into play only when the program folder cannot be
-// written; it is read first, so a user's list wins over a shipped one of the same name.
+// written; it is read first, so a user's list wins over a shipped one of the same name. Then
+// come the school's folders, quendo/<language> below each folder of $XDG_DATA_DIRS that has one
+// (by default /usr/local/share and /usr/share), in that order; the shipped lists come last.
 QStringList listFolders(const QString &language);
+// The school's folders alone, as listFolders orders them.
+QStringList schoolListFolders(const QString &language);
 // Where a saved list goes (made when missing).
 QString listSaveFolder(const QString &language);
-// Whether name in folder is a list the program may read: a regular file reached through no
-// link, so that its real path lies inside the language folder.
+// Whether name in folder is a list the program may read: a regular file, links followed (a
+// teacher's second name for a list, a language folder shared by a whole school).
 bool isPlainList(const QString &folder, const QString &name);
 // The list of that name in the first folder that holds it as a plain list; when none does, where
 // a new one goes, in the save folder.

@@ -71,10 +71,10 @@ enum Id : int
     PasswordCharacters = 191,
     NoTempFolder = 193,
     NothingIsKept = 200,
-    ListFull = 201,         // %1 added, %2 did not fit
-    NotATextFile = 202,     // a dropped thing, named after it
-    WordsNotKeepable = 203, // the words follow
-    ListTooLong = 204,      // %1 entries in the file
+    ListFull = 201,        // %1 added, %2 did not fit
+    NotATextFile = 202,    // a dropped thing, named after it
+    EntriesNotTaken = 203, // the entries follow
+    ListTooLong = 204,     // %1 entries in the file
     SaveUnderNewName = 205,
     ListReadInPart = 206,
     SettingsDiskFull = 210,
@@ -82,6 +82,15 @@ enum Id : int
     NothingIsKeptDiskFull = 212,
     TempFolderFull = 213,
     NoPlayableEntries = 214,
+    EntriesAdded = 215,    // %1 entries
+    LeftOut = 216,         // the entries follow, one a line
+    TooLongForBoard = 217, // %1 letters across the board
+    LetterNotKept = 218,
+    PasteTooLarge = 219,
+    ListIsFull = 220,
+    SaveOverLink = 221, // asks for a new name
+    NameIsLinkOut = 222,
+    AndMore = 223, // %1 more
     FirstBuiltInWord = 300,
 };
 

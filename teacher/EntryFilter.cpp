@@ -2,6 +2,8 @@
 
 #include "Cp1252.h"
 
+#include <array>
+
 namespace EntryFilter {
 
 namespace {
@@ -36,6 +38,18 @@ template <typename Filter> void refilter(QString &input, int &pos, Filter filter
 }
 
 } // namespace
+
+bool allows(QChar c)
+{
+    // A pasted list asks this of every character: Latin-1 from a table made once.
+    static const auto latin1 = [] {
+        std::array<bool, 256> table{};
+        for (char16_t u = 0; u < 256; ++u)
+            table[u] = isEntryCharacter(QChar(u));
+        return table;
+    }();
+    return c.unicode() < 256 ? latin1[c.unicode()] : isEntryCharacter(c);
+}
 
 QString filtered(const QString &text)
 {

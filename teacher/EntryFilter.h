@@ -14,6 +14,8 @@ namespace EntryFilter {
 // reach the text, so typing works as before; a typed digit, comma, double quote, ß, dotless ı
 // or long ſ simply does nothing.
 QString filtered(const QString &text);
+// Whether an entry may hold the character, by the same rule.
+bool allows(QChar c);
 
 // The text without the characters the settings and word files cannot hold (no Windows-1252
 // byte), as for a player's name.

@@ -13,13 +13,61 @@ namespace {
 
 bool separates(QChar c)
 {
-    return c == u'\n' || c == u'\r' || c == u'\t';
+    return c == u'\n' || c == u'\r' || c == u'\t' || c == u',';
 }
 
-bool isTextByte(char b)
+bool isTextCharacter(QChar c)
 {
-    const auto u = static_cast<uchar>(b);
-    return u >= 0x20 || b == '\t' || b == '\n' || b == '\r' || b == '\f';
+    return c.unicode() >= 0x20 || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+}
+
+// A letter of another alphabet, or a character the decoding could not make out: leaving it out
+// of the word would change the word.
+bool changesTheWord(char32_t code)
+{
+    return QChar::isLetter(code) || QChar::isMark(code) || code == QChar::ReplacementCharacter;
+}
+
+// entry() into a buffer that keeps its capacity from cell to cell: a paste of millions of cells
+// then costs no allocation for each.
+std::optional<Reason> intoEntry(QStringView cell, int maxLength, QString &out)
+{
+    QString changed;
+    QStringView plain = cell;
+    if (!VocabularyFile::isPlain(cell) || cell.contains(u'ß')) {
+        changed = VocabularyFile::plainForm(cell);
+        changed.replace(u'ß', QStringLiteral("ss"));
+        plain = changed;
+    }
+    out.resize(plain.size());
+    QChar *kept = out.data();
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        const QChar c = plain[i];
+        if (EntryFilter::allows(c)) {
+            *kept++ = c;
+            continue;
+        }
+        char32_t code = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < plain.size() && plain[i + 1].isLowSurrogate())
+            code = QChar::surrogateToUcs4(c, plain[++i]);
+        if (changesTheWord(code)) {
+            out = trimBlanks(plain).toString();
+            return Reason::Unkeepable;
+        }
+    }
+    out.resize(kept - out.constData());
+    const QStringView trimmed = trimBlanks(out);
+    const qsizetype lead = trimmed.isEmpty() ? 0 : trimmed.data() - out.constData();
+    out.resize(lead + trimmed.size());
+    out.remove(0, lead);
+    if (maxLength > 0 && out.size() > maxLength)
+        return Reason::TooLong;
+    return std::nullopt;
+}
+
+QString copyOf(const QString &buffer)
+{
+    return QString(buffer.constData(), buffer.size());
 }
 
 } // namespace
@@ -29,24 +77,28 @@ bool isList(QStringView text)
     return std::any_of(text.begin(), text.end(), separates);
 }
 
-QStringList entries(const QString &text, int maxLength)
+Entry entry(QStringView cell, int maxLength)
 {
-    QStringList out;
-    qsizetype start = 0;
-    while (start <= text.size()) {
-        qsizetype end = start;
-        while (end < text.size() && !separates(text[end]))
-            ++end;
-        QString entry = text.mid(start, end - start);
-        entry.replace(u'ß', QStringLiteral("ss"));
-        entry = trimBlanks(EntryFilter::filtered(entry)).toString();
-        if (maxLength > 0 && entry.size() > maxLength)
-            entry = trimBlanks(QStringView(entry).left(maxLength)).toString();
-        if (!entry.isEmpty())
-            out.append(entry);
-        start = end + 1;
-    }
-    return out;
+    Entry e;
+    e.leftOut = intoEntry(cell, maxLength, e.text);
+    return e;
+}
+
+void Intake::add(const Source &source)
+{
+    const QStringView separators = source.csv ? QStringView(u"\t,;") : QStringView(u"\t,");
+    VocabularyFile::eachField(source.text, separators, [&](QStringView cell) {
+        if (const std::optional<Reason> reason = intoEntry(cell, m_maxLength, m_buffer)) {
+            if (named.size() < kNamed)
+                named.append({copyOf(m_buffer), *reason});
+            ++leftOut;
+        } else if (!m_buffer.isEmpty()) {
+            if (taken.size() < m_room)
+                taken.append(copyOf(m_buffer));
+            else
+                ++beyondRoom;
+        }
+    });
 }
 
 Merged merged(const QStringList &sorted, const QStringList &entries, qsizetype room)
@@ -72,10 +124,12 @@ Merged merged(const QStringList &sorted, const QStringList &entries, qsizetype r
 std::optional<QString> fileText(const QString &path)
 {
     const RegularFile file = readRegularFile(path, VocabularyFile::kMaxFileBytes);
-    if (file.status != RegularFile::Ok ||
-        !std::all_of(file.bytes.begin(), file.bytes.end(), isTextByte))
+    if (file.status != RegularFile::Ok)
         return std::nullopt;
-    return VocabularyFile::decodeText(file.bytes);
+    QString text = VocabularyFile::decodeText(file.bytes);
+    if (!std::all_of(text.cbegin(), text.cend(), isTextCharacter))
+        return std::nullopt;
+    return text;
 }
 
 } // namespace ListImport

@@ -1,9 +1,10 @@
 #include "ListIntake.h"
 
-#include "ListImport.h"
+#include "VocabularyFile.h"
 
 #include <QClipboard>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -13,11 +14,8 @@
 
 #include <optional>
 
-ListIntake::ListIntake(QLineEdit *entryBox, QListWidget *list,
-                       std::function<void(const QString &)> take,
-                       std::function<void(const QString &)> refuse)
-    : QObject(entryBox), m_entryBox(entryBox), m_list(list), m_take(std::move(take)),
-      m_refuse(std::move(refuse))
+ListIntake::ListIntake(QLineEdit *entryBox, QListWidget *list, Handlers handlers)
+    : QObject(entryBox), m_entryBox(entryBox), m_list(list), m_handlers(std::move(handlers))
 {
     // The list's own model takes no drops; its viewport takes them here.
     m_list->viewport()->setAcceptDrops(true);
@@ -33,6 +31,17 @@ bool ListIntake::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
+void ListIntake::take(QObject *watched, const QString &text)
+{
+    // The same bound as a dropped file: a paste of many megabytes would hold the editor for long.
+    if (text.size() > VocabularyFile::kMaxFileBytes)
+        m_handlers.tooLarge();
+    else if (watched == m_entryBox && !ListImport::isList(text))
+        m_handlers.line(text);
+    else
+        m_handlers.list({{text}});
+}
+
 bool ListIntake::pasted(QEvent *event)
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
@@ -44,10 +53,7 @@ bool ListIntake::pasted(QEvent *event)
     else if (event->type() != QEvent::KeyPress ||
              !static_cast<QKeyEvent *>(event)->matches(QKeySequence::Paste))
         return false;
-    const QString text = clipboard->text(mode);
-    if (!ListImport::isList(text))
-        return false;
-    m_take(text);
+    take(m_entryBox, clipboard->text(mode));
     return true;
 }
 
@@ -58,8 +64,7 @@ bool ListIntake::dropped(QObject *watched, QEvent *event)
         return false;
     auto *drop = static_cast<QDropEvent *>(event);
     const QMimeData *data = drop->mimeData();
-    if (!data->hasUrls() &&
-        !(data->hasText() && (watched != m_entryBox || ListImport::isList(data->text()))))
+    if (!data->hasUrls() && !data->hasText())
         return false;
     // Copied, never moved: the file manager must not take the file away.
     drop->setDropAction(Qt::CopyAction);
@@ -67,20 +72,22 @@ bool ListIntake::dropped(QObject *watched, QEvent *event)
     if (type != QEvent::Drop)
         return true;
     if (!data->hasUrls()) {
-        m_take(data->text());
+        take(watched, data->text());
         return true;
     }
     // Several files go in together, or none of them does.
-    QString text;
+    QList<ListImport::Source> sources;
     for (const QUrl &url : data->urls()) {
-        const std::optional<QString> file =
-            url.isLocalFile() ? ListImport::fileText(url.toLocalFile()) : std::nullopt;
-        if (!file) {
-            m_refuse(url.toDisplayString(QUrl::PreferLocalFile));
+        const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
+        std::optional<QString> text = path.isEmpty() ? std::nullopt : ListImport::fileText(path);
+        if (!text) {
+            m_handlers.notText(url.toDisplayString(QUrl::PreferLocalFile));
             return true;
         }
-        text += *file + u'\n';
+        // A spreadsheet's own export: where a comma is the decimal point, cells end at semicolons.
+        sources.append(
+            {std::move(*text), QFileInfo(path).suffix().compare(u"csv", Qt::CaseInsensitive) == 0});
     }
-    m_take(text);
+    m_handlers.list(sources);
     return true;
 }

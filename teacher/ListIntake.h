@@ -1,7 +1,10 @@
-// Where a whole list comes into the editor: text with line breaks or TABs pasted into the entry
-// box (Ctrl+V, Shift+Insert, the middle button), text files or text dropped on the list or the
-// entry box. Text without a line break is left to the entry box, which takes it as typed.
+// Where text comes into the editor other than by typing: text pasted into the entry box (Ctrl+V,
+// Shift+Insert, the middle button), text files or text dropped on the list or the entry box.
+// A list (text with line breaks, TABs or commas) goes to the list; one line goes into the entry
+// box, by the same rule as each line of a list.
 #pragma once
+
+#include "ListImport.h"
 
 #include <QObject>
 #include <QString>
@@ -14,9 +17,14 @@ class QListWidget;
 class ListIntake : public QObject
 {
 public:
-    // take gets the text of the list; refuse the name of a dropped thing that is no text file.
-    ListIntake(QLineEdit *entryBox, QListWidget *list, std::function<void(const QString &)> take,
-               std::function<void(const QString &)> refuse);
+    struct Handlers
+    {
+        std::function<void(const QList<ListImport::Source> &)> list;
+        std::function<void(const QString &)> line;
+        std::function<void(const QString &)> notText; // a dropped thing, by its name
+        std::function<void()> tooLarge;               // pasted or dropped text over the bound
+    };
+    ListIntake(QLineEdit *entryBox, QListWidget *list, Handlers handlers);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -24,9 +32,10 @@ protected:
 private:
     bool pasted(QEvent *event);
     bool dropped(QObject *watched, QEvent *event);
+    // Text as it came, to the list or the entry box.
+    void take(QObject *watched, const QString &text);
 
     QLineEdit *m_entryBox;
     QListWidget *m_list;
-    std::function<void(const QString &)> m_take;
-    std::function<void(const QString &)> m_refuse;
+    Handlers m_handlers;
 };

@@ -12,6 +12,7 @@
 #include "SpokenCaption.h"
 #include "TeacherWindow.h"
 #include "TextIds.h"
+#include "Utilities.h"
 #include "VocabularyFile.h"
 #include "WordPool.h"
 
@@ -23,16 +24,17 @@
 
 #include <algorithm>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 
-// A few words of a longer list, for a message.
-QString someOf(const QStringList &words)
+// An entry as a message names it: a line of a megabyte would fill the screen.
+QString shortened(const QString &entry)
 {
-    constexpr qsizetype kShown = 12;
-    QString named = words.mid(0, kShown).join(QStringLiteral(", "));
-    if (words.size() > kShown)
-        named += QStringLiteral(", …");
-    return named;
+    constexpr qsizetype kLongest = 40;
+    return entry.size() <= kLongest ? entry : entry.left(kLongest - 1) + u'…';
 }
 
 // The buttons: object name, text, place in twips.
@@ -54,6 +56,18 @@ WEdit::WEdit(const TeacherTools &tools, QWidget *parent) : QDialog(parent), m_to
     Form_Load();
 }
 
+WEdit::~WEdit()
+{
+#ifdef __GLIBC__
+    // A big paste leaves many small freed blocks that the heap would otherwise keep.
+    delete m_list1;
+    m_list1 = nullptr;
+    m_entries.clear();
+    m_entries.squeeze();
+    malloc_trim(0);
+#endif
+}
+
 void WEdit::createControls()
 {
     m_text1 = new QLineEdit(this);
@@ -64,15 +78,11 @@ void WEdit::createControls()
     m_list1->setObjectName(QStringLiteral("List1"));
     m_list1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list1->setUniformItemSizes(true);
-    new ListIntake(
-        m_text1, m_list1,
-        [this](const QString &text) {
-            addEntries(ListImport::entries(text, std::max(m_tools.lettersAcrossBoard, 0)));
-        },
-        [this](const QString &name) {
-            m_tools.dialogs.message(this, uiText(Txt::NotATextFile) + u'\n' + name, windowTitle(),
-                                    Dialogs::Icon::Exclamation);
-        });
+    new ListIntake(m_text1, m_list1,
+                   {[this](const QList<ListImport::Source> &sources) { addEntries(sources); },
+                    [this](const QString &text) { pasteLine(text); },
+                    [this](const QString &name) { tell(uiText(Txt::NotATextFile) + u'\n' + name); },
+                    [this] { tell(uiText(Txt::PasteTooLarge)); }});
 
     FormGeometry geometry(this, {6180, 4590});
     geometry.add({m_text1, {240, 120, 4000, 285}});
@@ -172,6 +182,9 @@ void WEdit::List1_Ini()
             m_readInPart.clear();
             inFile = entries.size();
             unkeepable = VocabularyFile::takeUnkeepable(entries);
+            // A save would drop what the editor could not take.
+            if (!unkeepable.isEmpty())
+                m_readInPart = file;
             if (entries.size() > VocabularyFile::kMaxEntries) {
                 entries.resize(VocabularyFile::kMaxEntries);
                 m_readInPart = file;
@@ -188,16 +201,17 @@ void WEdit::List1_Ini()
         return;
     if (!unkeepable.isEmpty())
         proc.step([&] {
-            m_tools.dialogs.message(this,
-                                    uiText(Txt::WordsNotKeepable) + u'\n' + someOf(unkeepable),
-                                    file, Dialogs::Icon::Exclamation);
+            QList<ListImport::Intake::LeftOut> named;
+            for (const QString &entry : unkeepable.mid(0, ListImport::Intake::kNamed))
+                named.append({trimBlanks(entry).toString(), ListImport::Reason::Unkeepable});
+            m_tools.dialogs.message(
+                this, uiText(Txt::EntriesNotTaken) + u'\n' + leftOutLines(named, unkeepable.size()),
+                file, Dialogs::Icon::Exclamation);
         });
 }
 
 void WEdit::insertSorted(const QString &entry)
 {
-    if (m_entries.size() >= VocabularyFile::kMaxEntries)
-        throw RunTimeError(ErrNo::Overflow, QString::number(m_entries.size() + 1));
     // After the entries it equals: an entry added twice is saved after the one already kept.
     const auto at = std::upper_bound(m_entries.cbegin(), m_entries.cend(), entry,
                                      [](const QString &added, const QString &listed) {
@@ -214,6 +228,11 @@ void WEdit::Hinzuf_Click()
     if (!proc.step([&] {
             if (m_text1->text().isEmpty())
                 return;
+            // The entry stays in the box.
+            if (m_entries.size() >= VocabularyFile::kMaxEntries) {
+                tell(uiText(Txt::ListIsFull));
+                return;
+            }
             insertSorted(m_text1->text());
             m_text1->clear();
         }))
@@ -271,6 +290,7 @@ void WEdit::cmdNeu_Click()
             return;
         // The file itself is made by the next save.
         m_tools.state.vocabFile = *name;
+        setWindowTitle(*name);
         m_entries.clear();
         m_list1->clear();
     });
@@ -286,7 +306,9 @@ std::optional<QString> WEdit::askNewName(const QString &prompt, const QString &t
             return std::nullopt;
         const int refusal = !NewFileName::usable(name) ? Txt::FileNameUnusable
                             : name == m_readInPart     ? Txt::ListReadInPart
-                                                       : 0;
+                            : VocabularyFile::leadsOut(VocabularyFile::saveFolder() + u'/' + name)
+                                ? Txt::NameIsLinkOut
+                                : 0;
         if (refusal != 0) {
             m_tools.dialogs.message(this, uiText(refusal), title, Dialogs::Icon::Exclamation);
             continue;
@@ -306,11 +328,12 @@ void WEdit::Speichern_Click()
 bool WEdit::save()
 {
     Procedure proc(Proc::WEdit::Speichern_Click);
-    if (!m_readInPart.isEmpty() && m_readInPart == m_tools.state.vocabFile) {
+    const bool readInPart = !m_readInPart.isEmpty() && m_readInPart == m_tools.state.vocabFile;
+    if (readInPart || VocabularyFile::leadsOut(savePath())) {
         std::optional<QString> name;
         if (!proc.step([&] {
-                name =
-                    askNewName(uiText(Txt::SaveUnderNewName), withoutAccessKey(uiText(Txt::Save)));
+                name = askNewName(uiText(readInPart ? Txt::SaveUnderNewName : Txt::SaveOverLink),
+                                  withoutAccessKey(uiText(Txt::Save)));
             }) ||
             !name)
             return false;
@@ -379,12 +402,34 @@ bool WEdit::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void WEdit::addEntries(const QStringList &added)
+void WEdit::tell(const QString &text)
+{
+    m_tools.dialogs.message(this, text, windowTitle(), Dialogs::Icon::Exclamation);
+}
+
+QString WEdit::leftOutLines(const QList<ListImport::Intake::LeftOut> &named, qsizetype count) const
+{
+    QStringList lines;
+    for (const ListImport::Intake::LeftOut &l : named)
+        lines << shortened(l.entry) + QStringLiteral(" – ") +
+                     (l.reason == ListImport::Reason::TooLong
+                          ? uiText(Txt::TooLongForBoard).arg(m_tools.lettersAcrossBoard)
+                          : uiText(Txt::LetterNotKept));
+    if (count > named.size())
+        lines << uiText(Txt::AndMore).arg(count - named.size());
+    return lines.join(u'\n');
+}
+
+void WEdit::addEntries(const QList<ListImport::Source> &sources)
 {
     Procedure proc(Proc::WEdit::Hinzuf_Click);
     proc.step([&] {
+        ListImport::Intake intake(std::max(m_tools.lettersAcrossBoard, 0),
+                                  VocabularyFile::kMaxEntries - m_entries.size());
+        for (const ListImport::Source &source : sources)
+            intake.add(source);
         const ListImport::Merged m =
-            ListImport::merged(m_entries, added, VocabularyFile::kMaxEntries - m_entries.size());
+            ListImport::merged(m_entries, intake.taken, VocabularyFile::kMaxEntries);
         if (m.added > 0) {
             m_entries = m.all;
             m_list1->clear();
@@ -394,10 +439,30 @@ void WEdit::addEntries(const QStringList &added)
             m_list1->scrollToItem(first);
             m_tools.state.vocabChanged = true;
         }
-        if (m.added < added.size())
-            m_tools.dialogs.message(this,
-                                    uiText(Txt::ListFull).arg(m.added).arg(added.size() - m.added),
-                                    windowTitle(), Dialogs::Icon::Exclamation);
+        QString text = intake.beyondRoom > 0
+                           ? uiText(Txt::ListFull).arg(m.added).arg(intake.beyondRoom)
+                           : uiText(Txt::EntriesAdded).arg(m.added);
+        if (intake.leftOut > 0)
+            text +=
+                u'\n' + uiText(Txt::LeftOut) + u'\n' + leftOutLines(intake.named, intake.leftOut);
+        if (intake.beyondRoom > 0 || intake.leftOut > 0)
+            tell(text);
+    });
+}
+
+void WEdit::pasteLine(const QString &text)
+{
+    Procedure proc(Proc::WEdit::Hinzuf_Click);
+    proc.step([&] {
+        ListImport::Entry e = ListImport::entry(text, 0);
+        const int most = std::max(m_tools.lettersAcrossBoard, 0);
+        if (!e.leftOut && most > 0 &&
+            m_text1->text().size() - m_text1->selectedText().size() + e.text.size() > most)
+            e.leftOut = ListImport::Reason::TooLong;
+        if (e.leftOut)
+            tell(uiText(Txt::LeftOut) + u'\n' + leftOutLines({{e.text, *e.leftOut}}, 1));
+        else
+            m_text1->insert(e.text);
     });
 }
 

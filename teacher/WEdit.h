@@ -3,6 +3,7 @@
 // game's word pool.
 #pragma once
 
+#include "ListImport.h"
 #include "TeacherTools.h"
 
 #include <QDialog>
@@ -20,6 +21,7 @@ class WEdit : public QDialog
 public:
     // Loads the editor (Form_Load): texts, the longest entry, the file's entries.
     WEdit(const TeacherTools &tools, QWidget *parent = nullptr);
+    ~WEdit() override;
 
     void Hinzuf_Click();
     void Loesch_Click();
@@ -38,8 +40,14 @@ protected:
 
 private:
     void createControls();
-    // The lines of a pasted or dropped list, as if typed and added one by one.
-    void addEntries(const QStringList &entries);
+    // The cells of pasted or dropped texts, as if typed and added one by one; what is left out
+    // is told.
+    void addEntries(const QList<ListImport::Source> &sources);
+    // One pasted line into the entry box where the cursor is, by the rule of a list's line.
+    void pasteLine(const QString &text);
+    // The lines naming entries left out, each with its reason.
+    QString leftOutLines(const QList<ListImport::Intake::LeftOut> &named, qsizetype count) const;
+    void tell(const QString &text);
     // Writes the list; false when nothing was written (cancelled, or the write failed).
     bool save();
     // A name for a list that must not go over the file it came from; nothing when cancelled.
@@ -55,7 +63,8 @@ private:
 
     TeacherTools m_tools;
     QStringList m_entries; // in the editor's order, as the list shows them
-    // A list read only in part (too long, too large, unreadable) is never saved over.
+    // A list read only in part (too long, too large, unreadable, entries the editor cannot take)
+    // is never saved over.
     QString m_readInPart;
     QLineEdit *m_text1 = nullptr;
     QListWidget *m_list1 = nullptr;

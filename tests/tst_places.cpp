@@ -132,6 +132,43 @@ private slots:
         QCOMPARE(VocabularyFile::gameFileName("school.dat"), QStringLiteral("quendo.dat"));
     }
 
+    // A school's lists, one folder for every computer: after the user's own, before the shipped
+    // ones, in the order of $XDG_DATA_DIRS; the first list of a name wins.
+    void schoolListsComeBetweenOwnAndShipped()
+    {
+        ProgramFolder folder;
+        installLanguageTable(folder.path());
+        QTemporaryDir first;
+        QTemporaryDir second;
+        const QString own = m_data.path() + "/Quendo/deutsch";
+        const QString school1 = first.path() + "/quendo/deutsch";
+        const QString school2 = second.path() + "/quendo/deutsch";
+        const QStringList all = {own, school1, school2, folder.file("deutsch")};
+        for (const QString &lists : all) {
+            QVERIFY(QDir().mkpath(lists));
+            QFile list(lists + QString("/%1.dat").arg(all.indexOf(lists)));
+            QVERIFY(list.open(QIODevice::WriteOnly) && list.write("x\r\n") > 0);
+            QFile same(lists + "/same.dat");
+            QVERIFY(same.open(QIODevice::WriteOnly) && same.write(QFile::encodeName(lists)) > 0);
+        }
+        const EnvironmentValue dirs("XDG_DATA_DIRS",
+                                    QFile::encodeName("relative:" + first.path() + ":" +
+                                                      m_config.path() + ":" + second.path()));
+        playReadOnly(folder.path());
+        QCOMPARE(VocabularyFile::languageFolders(), all);
+        QCOMPARE(VocabularyFile::listNames("*.dat"),
+                 QStringList({"0.dat", "1.dat", "2.dat", "3.dat", "same.dat"}));
+        for (const QString &lists : {own, school1, school2}) {
+            QCOMPARE(VocabularyFile::readFile(VocabularyFile::listPath("same.dat")),
+                     QFile::encodeName(lists));
+            QVERIFY(QFile::remove(lists + "/same.dat"));
+        }
+        // A copy that keeps its lists beside it reads its own first.
+        setWritableProbe(nullptr);
+        QCOMPARE(VocabularyFile::languageFolders(),
+                 QStringList({folder.file("deutsch"), school1, school2}));
+    }
+
     // A relative XDG_DATA_HOME or XDG_CONFIG_HOME would move with the program's current folder:
     // HOME is taken.
     void relativeUserFoldersAreNotTaken()

@@ -70,6 +70,13 @@ private slots:
         row("UTF-8 with a mark, LF", "\xEF\xBB\xBFKATZE\nM\xC3\x84USE\n", {"KATZE", "MÄUSE"});
         row("UTF-8 without a mark, CR LF", "K\xC3\xA4se\r\nStra\xC3\x9F\x65\r\n",
             {"Käse", "Straße"});
+        row("UTF-8 with a mark and a bad byte", "\xEF\xBB\xBFK\xC3\xA4se\r\nM\xFFus\r\n",
+            {"Käse", "M\uFFFDus"});
+        // What a desktop editor saves as "Unicode".
+        row("UTF-16 LE with a mark", QByteArray("\xFF\xFEK\0A\0T\0Z\0E\0\r\0\n\0\xC4\0h\0", 20),
+            {"KATZE", "Äh"});
+        row("UTF-16 BE with a mark", QByteArray("\xFE\xFF\0K\0,\0\xDF\0\n\x01\x41", 12),
+            {"K", "ß", "Ł"});
         row("no valid UTF-8 sequence", "\xC4\xE4\r\nK\xC3\r\n", {"Ää", "KÃ"});
         row("a sequence cut off at the end", "Hund\r\nK\xC3", {"Hund", "KÃ"});
     }
@@ -93,6 +100,9 @@ private slots:
         // The length test is without the blanks, the word keeps them.
         row("two letters", words, 2, {"AST", "BAUM", "STRASSE", "GROSS", "  EI  ", "KRÄHE"});
         row("a minimum below 1", {"", "   ", "Ei"}, 0, {"EI"});
+        // What other programs write, in its plain form: the strip has these letters.
+        row("plain forms", {"Eis\u00A0b\u00E4r", "l\u2019e\u0301t\u00E9", "Ka\u2009Ta"}, 5,
+            {"EIS BÄR", "L'ÉTÉ", "KA TA"});
         row("NUL bytes", {QStringLiteral("Ap\u0000fel"), QStringLiteral("\u0000")}, 4,
             {QStringLiteral("AP\u0000FEL")});
     }
@@ -107,9 +117,10 @@ private slots:
     // file cannot hold and writes Windows-1252 with CR LF.
     void whatTheEditorTakesAndWrites()
     {
-        QCOMPARE(
-            editorEntries({"Straße", "   ", "", " Ei", "Ast", "Ast", QStringLiteral("\u0000")}),
-            QStringList({"Strasse", " Ei", "Ast", "Ast", QStringLiteral("\u0000")}));
+        QCOMPARE(editorEntries({"Straße", "GROẞ", "   ", "\u00A0", "", " Ei", "Ast", "Ast",
+                                QStringLiteral("\u0000"), "l\u2019\u00E9t\u00E9"}),
+                 QStringList(
+                     {"Strasse", "GROSS", " Ei", "Ast", "Ast", QStringLiteral("\u0000"), "l'été"}));
         QStringList entries = {"Łukasz", "Anna", "ıſ", "Käse"};
         QCOMPARE(takeUnkeepable(entries), QStringList({"Łukasz", "ıſ"}));
         QCOMPARE(entries, QStringList({"Anna", "Käse"}));
@@ -170,7 +181,8 @@ private slots:
         QTest::newRow("missing") << "missing" << Error(ErrNo::FileNotFound);
         QTest::newRow("in a missing folder") << "nofolder" << Error(ErrNo::PathNotFound);
         QTest::newRow("named pipe") << "pipe" << Error(ErrNo::PathFileAccess);
-        QTest::newRow("link to a list") << "list" << Error(ErrNo::FileNotFound);
+        QTest::newRow("link to a list") << "list" << Error();
+        QTest::newRow("link that leads nowhere") << "nowhere" << Error(ErrNo::FileNotFound);
         QTest::newRow("exactly 16 MB") << "16MB" << Error();
         QTest::newRow("one byte over 16 MB") << "large" << Error(ErrNo::InvalidFileFormat);
     }
@@ -185,8 +197,8 @@ private slots:
             path = folder.file("english/quendo.dat");
         else if (kind == u"pipe")
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        else if (kind == u"list")
-            QVERIFY(QFile::link(folder.file("outside.dat"), path));
+        else if (kind == u"list" || kind == u"nowhere")
+            QVERIFY(QFile::link(folder.file(kind == u"list" ? "outside.dat" : "gone.dat"), path));
         else if (kind != u"missing")
             QVERIFY(QFile(path).open(QIODevice::WriteOnly) &&
                     QFile::resize(path, kMaxFileBytes + (kind == u"large")));
@@ -212,9 +224,10 @@ private slots:
         for (const char *bad : {"../outside.dat", "/etc/passwd", "sub\\inner.dat", ".", ".."})
             row(bad, bad, fallback, fallback);
         row("C1 control", QStringLiteral("tiere\u0085.dat"), fallback, fallback);
-        // A link or a pipe counts as missing for the game; the editor finds it missing.
-        row("link out", "link.dat", fallback, "link.dat");
-        row("link beside", "beside.dat", fallback, "beside.dat");
+        // Links are read; one leading nowhere, or a pipe, is missing for the game.
+        row("link out", "link.dat", "link.dat", "link.dat");
+        row("link beside", "beside.dat", "beside.dat", "beside.dat");
+        row("link nowhere", "nowhere.dat", fallback, "nowhere.dat");
         row("pipe", "pipe.dat", fallback, "pipe.dat");
     }
     void storedNamesStayInTheLanguageFolder()
@@ -227,8 +240,9 @@ private slots:
         for (const char *name : {"english/tiere.dat", "english/..tiere..dat",
                                  "english/sub/inner.dat", "outside.dat", "x"})
             folder.write(name, "Affe\r\n");
-        QVERIFY(QFile::link("../../outside.dat", folder.file("english/link.dat")));
+        QVERIFY(QFile::link("../outside.dat", folder.file("english/link.dat")));
         QVERIFY(QFile::link("tiere.dat", folder.file("english/beside.dat")));
+        QVERIFY(QFile::link("gone.dat", folder.file("english/nowhere.dat")));
         QCOMPARE(::mkfifo(QFile::encodeName(folder.file("english/pipe.dat")).constData(), 0600), 0);
         const QString gameName = gameFileName(stored);
         const QString editorName = editorFileName(stored);
@@ -240,37 +254,47 @@ private slots:
         QTEST(editorName, "editor");
     }
 
-    // Anyone who can write a language folder could plant links: the options list does not show
-    // them, and a save replaces the link in the folder instead of writing where it leads.
-    void linksInTheLanguageFolderAreNotFollowed()
+    // Links are read: a teacher's second name for a list, a school's shared language folder. A
+    // save never writes through a link into a file outside its folder.
+    void linksAreReadButNotWrittenThroughOutOfTheirFolder()
     {
         ProgramFolder folder;
         installLanguageTable(folder.path());
         setCurrentLanguage(Language::fromIndex(1));
         QVERIFY(QDir(folder.path()).mkpath("english"));
-        QVERIFY(QDir(folder.path()).mkpath("elsewhere"));
-        folder.write("english/quendo.dat", "Affe\r\n");
+        QVERIFY(QDir(folder.path()).mkpath("shared"));
+        folder.write("english/tiere-2024.dat", "Affe\r\n");
         folder.write("outside.txt", "precious\r\n");
-        folder.write("elsewhere/x.dat", "precious\r\n");
+        folder.write("shared/x.dat", "Igel\r\n");
         QVERIFY(QFile::link("../outside.txt", folder.file("english/link.dat")));
-        QCOMPARE(listNames("*.dat"), QStringList({"quendo.dat"}));
-        writeFile(listPath("link.dat"), {"Neu"});
-        QCOMPARE(folder.read("english/link.dat"), QByteArray("Neu\r\n"));
-        QVERIFY(!QFileInfo(folder.file("english/link.dat")).isSymLink());
+        QVERIFY(QFile::link("tiere-2024.dat", folder.file("english/tiere.dat")));
+        QVERIFY(QFile::link("gone.dat", folder.file("english/nowhere.dat")));
+        QCOMPARE(listNames("*.dat"), QStringList({"link.dat", "tiere-2024.dat", "tiere.dat"}));
+        QCOMPARE(readEditorEntries(listPath("tiere.dat")), QStringList({"Affe"}));
+        QVERIFY(leadsOut(listPath("link.dat")) && leadsOut(listPath("nowhere.dat")));
+        QVERIFY(!leadsOut(listPath("tiere.dat")) && !leadsOut(listPath("tiere-2024.dat")));
+        QCOMPARE(errorOf([&] { writeFile(listPath("link.dat"), {"Neu"}); }),
+                 Error(ErrNo::PathFileAccess));
         QCOMPARE(folder.read("outside.txt"), QByteArray("precious\r\n"));
+        QVERIFY(QFileInfo(folder.file("english/link.dat")).isSymLink());
+        // Through a link beside its list: the list is written, the link stays.
+        writeFile(listPath("tiere.dat"), {"Neu"});
+        QCOMPARE(folder.read("english/tiere-2024.dat"), QByteArray("Neu\r\n"));
+        QVERIFY(QFileInfo(folder.file("english/tiere.dat")).isSymLink());
 
-        // A language folder that is a link leads out as a whole.
-        QVERIFY(QFile::link("elsewhere", folder.file("français")));
+        // A language folder that is a link is the folder.
+        QVERIFY(QFile::link("shared", folder.file("français")));
         setCurrentLanguage(Language::fromIndex(6));
         const QStringList names = listNames("*.dat");
         const QString game = gameFileName("x.dat");
-        const Error saved = errorOf([&] { writeFile(listPath("x.dat"), {"Neu"}); });
+        const QStringList words = readGameWords(listPath("x.dat"), 4);
+        writeFile(listPath("x.dat"), {"Neu"});
         setCurrentLanguage(Language::fromIndex(0));
         setLangFilePath(QString());
-        QCOMPARE(names, QStringList());
-        QCOMPARE(game, QStringLiteral("quendo.dat"));
-        QCOMPARE(saved, Error(ErrNo::PathFileAccess));
-        QCOMPARE(folder.read("elsewhere/x.dat"), QByteArray("precious\r\n"));
+        QCOMPARE(names, QStringList({"x.dat"}));
+        QCOMPARE(game, QStringLiteral("x.dat"));
+        QCOMPARE(words, QStringList({"IGEL"}));
+        QCOMPARE(folder.read("shared/x.dat"), QByteArray("Neu\r\n"));
     }
 };
 

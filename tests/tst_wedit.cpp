@@ -150,28 +150,42 @@ private slots:
         QCOMPARE(text1()->cursorPosition(), 1 + shown.size());
     }
 
-    // A list copied from a document or a spreadsheet column goes in one entry a line or cell.
+    // A list copied from a document or a spreadsheet goes in one entry a cell; an entry is left
+    // out rather than cut, and the teacher is told.
     void pasteAList_data()
     {
         QTest::addColumn<QString>("pasted");
-        QTest::addColumn<int>("across");
         QTest::addColumn<QStringList>("added");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("cells, blank lines and blanks")
+        QTest::addColumn<QStringList>("told");
+        QTest::newRow("TABs, blank lines and blanks")
             << "Kiwi\tMango\r\n\t\t\r\n   \n  Zitrone  \n"
-            << 20 << QStringList({"Kiwi", "Mango", "Zitrone"}) << "Kiwi";
+            << QStringList({"Kiwi", "Mango", "Zitrone"}) << "Kiwi" << QStringList();
+        QTest::newRow("lines ended by CR")
+            << "Kiwi\rMango\r" << QStringList({"Kiwi", "Mango"}) << "Kiwi" << QStringList();
+        QTest::newRow("commas, a quoted cell")
+            << "Kiwi,Mango,\"Hund, Katze\",Zitrone"
+            << QStringList({"Kiwi", "Mango", "Hund Katze", "Zitrone"}) << "Hund Katze"
+            << QStringList();
         QTest::newRow("filtered as typed, ß as ss")
-            << "1. Zebra!\nFlu\u00DF, \"Ufer\"\n"
-            << 20 << QStringList({"Zebra", "Fluss Ufer"}) << "Fluss Ufer";
-        QTest::newRow("cut to the board") << "Wassermelone\nWal\n"
-                                          << 5 << QStringList({"Wasse", "Wal"}) << "Wal";
+            << "1. Zebra!\nFlu\u00DF \"Ufer\"\n"
+            << QStringList({"Zebra", "Fluss Ufer"}) << "Fluss Ufer" << QStringList();
+        QTest::newRow("plain forms")
+            << "Eis\u00A0b\u00E4r\nl\u2019\u00E9t\u00E9\nGRO\u1E9E\n"
+            << QStringList({"Eis bär", "l'été", "GROSS"}) << "Eis bär" << QStringList();
+        QTest::newRow("left out, not cut")
+            << "Schmetterlingsflügelschlagrhythmus\n\u0141\u00F3d\u017A\nWal\n"
+            << QStringList({"Wal"}) << "Wal"
+            << QStringList({"Hinzugefügte Einträge: 1.\nWeggelassen:\n"
+                            "Schmetterlingsflügelschlagrhythmus – zu lang: Auf die Tafel passen 20 "
+                            "Buchstaben\nŁódź – enthält einen Buchstaben, den eine Wortliste "
+                            "nicht aufnehmen kann"});
     }
     void pasteAList()
     {
         QFETCH(QString, pasted);
-        QFETCH(int, across);
         QFETCH(QStringList, added);
-        open(across);
+        open();
         paste(pasted);
         QStringList all = kSorted + added;
         all.sort(Qt::CaseInsensitive);
@@ -180,7 +194,34 @@ private slots:
         QCOMPARE(list1()->selectedItems().size(), 1);
         QTEST(list1()->currentItem()->text(), "selected");
         QVERIFY(m_f->state.vocabChanged);
-        QVERIFY(m_f->dialogs.shown.isEmpty());
+        QTEST(m_f->dialogs.texts(), "told");
+    }
+
+    // One pasted line goes into the box by the rule of a list's line.
+    void pasteOneLine_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("ß") << "Straße"
+                           << "Strasse";
+        QTest::newRow("ẞ") << "GROẞ"
+                           << "GROSS";
+        QTest::newRow("no-break space") << "Eis\u00A0bär"
+                                        << "Eis bär";
+        QTest::newRow("a letter no entry holds") << "Łódź"
+                                                 << "";
+        QTest::newRow("longer than the board") << "Schmetterlingsflügel"
+                                               << "";
+    }
+    void pasteOneLine()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QString, box);
+        open(19);
+        paste(pasted);
+        QCOMPARE(text1()->text(), box);
+        QCOMPARE(entries(), kSorted);
+        QCOMPARE(m_f->dialogs.texts().size(), box.isEmpty() ? 1 : 0);
     }
 
     // Past 32767 entries nothing goes in: the first lines fit, the teacher hears about the rest.
@@ -198,10 +239,18 @@ private slots:
         QCOMPARE(m_f->dialogs.texts(),
                  QStringList({"2 Einträge wurden hinzugefügt. 3 weitere passen nicht mehr in die "
                               "Liste: Eine Wortliste hat höchstens 32767 Einträge."}));
+        m_f->dialogs.shown.clear();
         add("Birke");
         QCOMPARE(list1()->count(), 32767);
-        QCOMPARE(m_f->errors.errors().size(), 1);
-        QCOMPARE(m_f->errors.errors().first().number, ErrNo::Overflow);
+        QCOMPARE(text1()->text(), "Birke");
+        // More than a drop may bring is refused whole.
+        paste("Ulme\n" + QString(16 * 1024 * 1024, u'x'));
+        QCOMPARE(list1()->count(), 32767);
+        QCOMPARE(m_f->dialogs.texts(),
+                 QStringList({"Die Liste ist voll: Eine Wortliste hat höchstens 32767 Einträge.",
+                              "Hier lässt sich nur Text bis 16 MB einfügen. Es wurde nichts "
+                              "übernommen."}));
+        QVERIFY(m_f->errors.errors().isEmpty());
     }
 
     // A file dropped from a file manager: its lines go in as pasted ones do, whichever way it is
@@ -209,36 +258,50 @@ private slots:
     void dropOnTheList_data()
     {
         QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("taken");
-        QTest::newRow("UTF-8 with a mark")
-            << "file" << QByteArray("\xEF\xBB\xBFM\xC3\xA4use\nK\xC3\xA4se\n") << true;
-        QTest::newRow("Windows-1252") << "file" << QByteArray("M\xE4use\r\nK\xE4se\r\n") << true;
-        QTest::newRow("text, not a file") << "text" << QByteArray("Mäuse\nKäse") << true;
-        QTest::newRow("a PNG") << "file" << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
-                               << false;
-        QTest::newRow("a named pipe") << "pipe" << QByteArray() << false;
-        QTest::newRow("one byte over 16 MB") << "large" << QByteArray() << false;
+        const auto row = [](const char *row, const char *kind, const char *name,
+                            const QByteArray &bytes,
+                            bool taken) { QTest::newRow(row) << kind << name << bytes << taken; };
+        row("UTF-8 with a mark", "file", "Liste.txt", "\xEF\xBB\xBFM\xC3\xA4use\nK\xC3\xA4se\n",
+            true);
+        row("Windows-1252", "file", "Liste.txt", "M\xE4use\r\nK\xE4se\r\n", true);
+        row("UTF-16 LE", "file", "Liste.txt",
+            QByteArray("\xFF\xFEM\0\xE4\0u\0s\0e\0\r\0\n\0K\0\xE4\0s\0e\0", 24), true);
+        row("a spreadsheet's CSV", "file", "Tabelle.CSV", "M\xE4use;K\xE4se\r\n", true);
+        row("text, not a file", "text", "Liste.txt", "Mäuse, Käse", true);
+        row("a PNG", "file", "Liste.txt", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), false);
+        row("a named pipe", "pipe", "Liste.txt", {}, false);
+        row("one byte over 16 MB", "large", "Liste.txt", {}, false);
+        row("a list and a PNG", "two", "Liste.txt", "M\xE4use\r\nK\xE4se\r\n", false);
     }
     void dropOnTheList()
     {
         QFETCH(QString, kind);
+        QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QFETCH(bool, taken);
         QTemporaryDir outside;
-        const QString path = outside.filePath("Liste.txt");
-        QFile f(path);
-        if (kind == "file" || kind == "large")
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        const QString path = outside.filePath(name);
+        const QString png = outside.filePath("Bild.png");
+        QFile f(kind == "pipe" ? png : path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
         if (kind == "large")
             QVERIFY(f.resize(16 * 1024 * 1024 + 1));
         if (kind == "pipe")
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         f.close();
+        QFile picture(png);
+        if (kind == "two")
+            QVERIFY(picture.open(QIODevice::WriteOnly) && picture.write("\x89PNG\r\n\x1a\n\0", 9));
+        picture.close();
         open();
         QMimeData data;
         if (kind == "text")
             data.setText(QString::fromUtf8(bytes));
+        else if (kind == "two")
+            data.setUrls({QUrl::fromLocalFile(path), QUrl::fromLocalFile(png)});
         else
             data.setUrls({QUrl::fromLocalFile(path)});
         const QPoint at = list1()->viewport()->rect().center();
@@ -254,7 +317,8 @@ private slots:
                                   : kSorted);
         QCOMPARE(m_f->state.vocabChanged, taken);
         const QString refusal =
-            "Hier lassen sich nur Textdateien bis 16 MB ablegen. Nicht übernommen:\n" + path;
+            "Hier lassen sich nur Textdateien bis 16 MB ablegen. Nicht übernommen:\n" +
+            (kind == "two" ? png : path);
         QCOMPARE(m_f->dialogs.texts(), taken ? QStringList() : QStringList({refusal}));
     }
 
@@ -323,7 +387,7 @@ private slots:
         press("cmdNeu");
         QCOMPARE(m_f->state.vocabFile, file);
         QCOMPARE(entries().isEmpty(), file != "quendo.dat");
-        QCOMPARE(m_editor->windowTitle(), "quendo.dat"); // the caption stays
+        QCOMPARE(m_editor->windowTitle(), file);
         QCOMPARE(m_f->dialogs.texts().count("Dieser Name lässt sich nicht als Dateiname "
                                             "verwenden. Bitte nehmen Sie einen kurzen Namen aus "
                                             "Buchstaben und Ziffern."),
@@ -373,21 +437,40 @@ private slots:
         QCOMPARE(m_f->words("quendo.dat").count("Nilpferd"), 40);
     }
 
-    // A list read only in part is never saved over: Save asks for a new name.
+    // A list read only in part, or a link out of its folder, is never saved over: Save asks for
+    // a new name.
     void aListReadInPartIsNotSavedOver_data()
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("shown");
+        QTest::addColumn<QStringList>("told");
         QTest::addColumn<Answers>("names");
         QTest::addColumn<QString>("saved"); // the file written, if any
         QByteArray many;
         for (int i = 0; i < 40000; ++i)
             many += "Wort" + QByteArray::number(i) + "\r\n";
+        const QStringList tooLong = {"Diese Wortliste hat 40000 Einträge; der Editor zeigt die "
+                                     "ersten 32767. Die Datei bleibt, wie sie ist: Beim Speichern "
+                                     "fragt Quendo nach einem neuen Namen."};
         QTest::newRow("40 000 entries, saved as Neu")
-            << many << 32767 << Answers{"Neu"} << "Neu.dat";
+            << many << 32767 << tooLong << Answers{"Neu"} << "Neu.dat";
         QTest::newRow("40 000 entries, its own name refused, then cancelled")
-            << many << 32767 << Answers{"quendo", std::nullopt} << "";
-        QTest::newRow("over 16 MB") << QByteArray() << 0 << Answers{"Neu"} << "Neu.dat";
+            << many << 32767 << tooLong << Answers{"quendo", std::nullopt} << "";
+        QTest::newRow("over 16 MB")
+            << QByteArray() << 0 << QStringList() << Answers{"Neu"} << "Neu.dat";
+        // ẞ is taken as SS; a letter without a Windows-1252 byte is not.
+        QTest::newRow("UTF-8 with ẞ and Ł")
+            << QByteArray("GRO\xE1\xBA\x9E\r\n\xC5\x81\xC3\x93"
+                          "D\xC5\xB9\r\nSTRA\xE1\xBA\x9E"
+                          "E\r\n")
+            << 2
+            << QStringList({"Diese Einträge der Datei kann der Editor nicht übernehmen. Die Datei "
+                            "bleibt, wie sie ist: Beim Speichern fragt Quendo nach einem neuen "
+                            "Namen.\nŁÓDŹ – enthält einen Buchstaben, den eine Wortliste nicht "
+                            "aufnehmen kann"})
+            << Answers{"Neu"} << "Neu.dat";
+        QTest::newRow("a link out of the folder")
+            << QByteArray("link") << 2 << QStringList() << Answers{"quendo", "Neu"} << "Neu.dat";
     }
     void aListReadInPartIsNotSavedOver()
     {
@@ -395,30 +478,39 @@ private slots:
         QFETCH(int, shown);
         QFETCH(Answers, names);
         QFETCH(QString, saved);
+        const bool link = file == "link";
         fresh(file);
         if (file.isEmpty())
             QVERIFY(QFile::resize(m_f->folder.file("deutsch/quendo.dat"), 16 * 1024 * 1024 + 1));
+        if (link) {
+            m_f->folder.write("outside.dat", "Affe\r\nIgel\r\n");
+            QVERIFY(QFile::remove(m_f->folder.file("deutsch/quendo.dat")));
+            QVERIFY(QFile::link("../outside.dat", m_f->folder.file("deutsch/quendo.dat")));
+        }
         const QByteArray before = m_f->words("quendo.dat");
         open();
-        QCOMPARE(m_f->dialogs.texts(),
-                 file.isEmpty() ? QStringList()
-                                : QStringList({"Diese Wortliste hat 40000 Einträge; der Editor "
-                                               "zeigt die ersten 32767. Die Datei bleibt, wie sie "
-                                               "ist: Beim Speichern fragt Quendo nach einem neuen "
-                                               "Namen."}));
+        QTEST(m_f->dialogs.texts(), "told");
         QCOMPARE(m_f->errors.errors().size(), file.isEmpty() ? 1 : 0);
         QCOMPARE(list1()->count(), shown);
         m_f->dialogs.shown.clear();
         m_f->dialogs.inputs = names;
         press("Speichern");
         QCOMPARE(m_f->dialogs.shown.first().text,
-                 "Diese Wortliste wurde nicht ganz gelesen und wird nicht überschrieben. Bitte "
-                 "geben Sie einen neuen Namen an:");
+                 link
+                     ? "Diese Wortliste ist eine Verknüpfung zu einer Datei außerhalb ihres "
+                       "Ordners und wird nicht überschrieben. Bitte geben Sie einen neuen Namen an:"
+                     : "Diese Wortliste wurde nicht ganz gelesen und wird nicht überschrieben. "
+                       "Bitte geben Sie einen neuen Namen an:");
         QCOMPARE(m_f->dialogs.texts().count(
-                     "Unter diesem Namen steht die Wortliste, die nicht ganz gelesen wurde; sie "
-                     "wird nicht überschrieben. Bitte wählen Sie einen anderen Namen."),
+                     link ? "Unter diesem Namen steht eine Verknüpfung zu einer Datei außerhalb "
+                            "des Ordners; sie wird nicht überschrieben. Bitte wählen Sie einen "
+                            "anderen Namen."
+                          : "Unter diesem Namen steht die Wortliste, die nicht ganz gelesen "
+                            "wurde; sie wird nicht überschrieben. Bitte wählen Sie einen anderen "
+                            "Namen."),
                  names.size() - 1);
         QCOMPARE(m_f->words("quendo.dat"), before);
+        QVERIFY(QFileInfo(m_f->folder.file("deutsch/quendo.dat")).isSymLink() == link);
         QCOMPARE(m_f->words("Neu.dat").count("\r\n"), saved.isEmpty() ? 0 : shown);
         QCOMPARE(m_f->pool.size(), saved.isEmpty() ? 0 : shown); // what was saved is played
         QCOMPARE(m_editor->windowTitle(), saved.isEmpty() ? "quendo.dat" : saved);

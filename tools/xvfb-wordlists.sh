@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A teacher's whole lists into the word-list editor, as a user does it, with screenshots in
 # docs/: 30 lines copied from a text editor and pasted, a UTF-8 and a Windows-1252 file dragged
-# from a file manager onto the list, a folder and a PNG dragged there, and a list of 40 000
-# entries opened, changed and saved.
+# from a file manager onto the list, a folder and a PNG dragged there, a spreadsheet's CSV and a
+# list with entries that cannot go in dragged there, and a list of 40 000 entries opened,
+# changed and saved.
 #   tools/xvfb-wordlists.sh [build-folder] [out-folder]
 # Needs: xvfb xauth xdotool imagemagick, and the build's tests/e2e/desktopsource.
 set -euo pipefail
@@ -29,6 +30,12 @@ printf '%s\n' Ameise Biene Dachs Eichhörnchen Elch Esel Eule Fuchs Gans Hase Ig
 printf '\xef\xbb\xbfM\xc3\xa4use\nK\xc3\xa4se\nSch\xc3\xbcssel\n' > "$files/utf8.txt"
 printf 'Gem\xfcse\r\nB\xe4r\r\nL\xf6we\r\n' > "$files/windows1252.txt"
 cp "$(dirname "$0")/../docs/editor.png" "$files/bild.png"
+# A spreadsheet's export where the comma is the decimal point: Windows-1252, semicolons, quotes.
+printf 'Obst;Gem\xfcse;Tiere\r\nApfel;Karotte;"Hund"\r\nBirne;"Rote Bete";Katze\r\n' \
+    > "$files/Tabelle.csv"
+# A list as a text editor saves it, with a word longer than the board and a Polish city.
+printf 'Berlin\nSchmetterlingsfl\xc3\xbcgelschlagrhythmus\n\xc5\x81\xc3\xb3d\xc5\xba\nWien\n' \
+    > "$files/staedte.txt"
 
 shot() { sleep "${3:-0.6}"; import -window "$2" "$out/$1.png"; echo "wrote docs/$1.png"; }
 # The editor with a message box or question over it: the screen around the editor.
@@ -97,6 +104,11 @@ drop "$files/Ordner"
 shot_over editor-drop-folder
 key Return
 drop "$files/bild.png"
+key Return
+drop "$files/Tabelle.csv"
+shot editor-drop-csv "$editor"
+drop "$files/staedte.txt"
+shot_over editor-left-out
 key Return
 click_at 355 174 # Save
 sleep 0.5

@@ -16,39 +16,79 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace VocabularyFile {
 
 namespace {
 
-bool isLineEnd(QChar c)
-{
-    return c == u'\r' || c == u'\n';
-}
-
 int sign(int v)
 {
     return (v > 0) - (v < 0);
+}
+
+// Valid UTF-8 holding at least one multi-byte sequence. A Windows-1252 list fails at its first
+// accented letter, so this look costs next to nothing for it.
+bool isUtf8(QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const uchar *>(bytes.data());
+    const auto *end = p + bytes.size();
+    bool multi = false;
+    while (p < end) {
+        const uchar b = *p;
+        if (b < 0x80) {
+            ++p;
+            continue;
+        }
+        int more = 0;
+        uchar least = 0x80; // the second byte's bounds rule out overlong forms and surrogates
+        uchar most = 0xBF;
+        if (b >= 0xC2 && b <= 0xDF) {
+            more = 1;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            more = 2;
+            least = b == 0xE0 ? 0xA0 : 0x80;
+            most = b == 0xED ? 0x9F : 0xBF;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            more = 3;
+            least = b == 0xF0 ? 0x90 : 0x80;
+            most = b == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (end - p <= more || p[1] < least || p[1] > most)
+            return false;
+        for (int k = 2; k <= more; ++k) {
+            if (p[k] < 0x80 || p[k] > 0xBF)
+                return false;
+        }
+        p += more + 1;
+        multi = true;
+    }
+    return multi;
 }
 
 } // namespace
 
 QString decodeText(QByteArrayView bytes)
 {
+    // UTF-16 always carries its mark here: what a desktop editor saves as "Unicode".
+    constexpr auto kStrict =
+        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(bytes.front() == '\xFF' ? QStringConverter::Utf16LE
+                                                     : QStringConverter::Utf16BE,
+                             kStrict);
+        return utf16.decode(bytes.sliced(2));
+    }
     static constexpr char kMark[] = "\xEF\xBB\xBF";
     const bool marked = bytes.startsWith(kMark);
-    const bool plain = std::all_of(bytes.begin(), bytes.end(),
-                                   [](char b) { return static_cast<uchar>(b) < 0x80; });
-    if (!marked && plain)
+    if (!marked && !isUtf8(bytes))
         return Cp1252::decode(bytes); // ASCII reads the same either way
     // Stateless: a sequence cut off at the end is an error, not something held back.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
-                                                    QStringConverter::Flag::ConvertInitialBom);
-    QString text = utf8.decode(bytes.sliced(marked ? 3 : 0));
-    if (marked || !utf8.hasError())
-        return text;
-    return Cp1252::decode(bytes);
+    QStringDecoder utf8(QStringConverter::Utf8, kStrict);
+    return utf8.decode(bytes.sliced(marked ? 3 : 0));
 }
 
 QStringList readFields(QByteArrayView bytes)
@@ -56,11 +96,26 @@ QStringList readFields(QByteArrayView bytes)
     return textFields(decodeText(bytes));
 }
 
-QStringList textFields(QStringView text)
+void eachField(QStringView text, QStringView separators,
+               const std::function<void(QStringView)> &field)
 {
     const QChar *d = text.data();
     const qsizetype n = text.size();
-    QStringList fields;
+    // Looked up for every character of a text of up to 16 MB: a table, not a search.
+    std::array<bool, 128> endsField{};
+    endsField[u'\r'] = endsField[u'\n'] = true;
+    std::vector<QChar> others;
+    for (const QChar sep : separators) {
+        if (sep.unicode() < endsField.size())
+            endsField[sep.unicode()] = true;
+        else
+            others.push_back(sep);
+    }
+    const auto ends = [&](QChar c) {
+        return c.unicode() < endsField.size()
+                   ? endsField[c.unicode()]
+                   : std::find(others.begin(), others.end(), c) != others.end();
+    };
     qsizetype i = 0;
     while (i < n) {
         while (i < n && d[i] == u' ')
@@ -68,18 +123,18 @@ QStringList textFields(QStringView text)
         if (i < n && d[i] == u'"') {
             const qsizetype close = text.indexOf(u'"', i + 1);
             const qsizetype end = close < 0 ? n : close;
-            fields.append(text.mid(i + 1, end - i - 1).toString());
+            field(text.sliced(i + 1, end - i - 1));
             i = end < n ? end + 1 : n;
-            while (i < n && d[i] != u',' && !isLineEnd(d[i]))
+            while (i < n && !ends(d[i]))
                 ++i;
         } else {
             const qsizetype start = i;
-            while (i < n && d[i] != u',' && !isLineEnd(d[i]))
+            while (i < n && !ends(d[i]))
                 ++i;
             qsizetype end = i;
             while (end > start && d[end - 1] == u' ')
                 --end;
-            fields.append(text.mid(start, end - start).toString());
+            field(text.sliced(start, end - start));
         }
         if (i < n) {
             const QChar sep = d[i++];
@@ -87,7 +142,53 @@ QStringList textFields(QStringView text)
                 ++i;
         }
     }
+}
+
+QStringList textFields(QStringView text)
+{
+    QStringList fields;
+    eachField(text, u",", [&](QStringView f) { fields.append(f.toString()); });
     return fields;
+}
+
+bool isPlain(QStringView text)
+{
+    // Below U+0300 only the no-break space and ʼ have another form: the common case costs one
+    // pass.
+    return std::none_of(text.begin(), text.end(), [](QChar c) {
+        return c.unicode() >= 0x300 || c.unicode() == 0xA0 || c.unicode() == 0x2BC;
+    });
+}
+
+QString plainForm(QStringView text)
+{
+    if (isPlain(text))
+        return text.toString();
+    QString composed = text.toString();
+    // Below U+0300 nothing composes; a decomposed é (as some systems save it) does.
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x300; }))
+        composed = composed.normalized(QString::NormalizationForm_C);
+    QString plain;
+    plain.reserve(composed.size());
+    for (const QChar c : std::as_const(composed)) {
+        switch (c.unicode()) {
+        case 0x2018: // ‘ ’ ‚ ‛ ′ ʼ and the full-width apostrophe
+        case 0x2019:
+        case 0x201A:
+        case 0x201B:
+        case 0x2032:
+        case 0x02BC:
+        case 0xFF07:
+            plain.append(u'\'');
+            break;
+        case 0x1E9E: // ẞ
+            plain.append(QStringLiteral("SS"));
+            break;
+        default:
+            plain.append(c.category() == QChar::Separator_Space ? QChar(u' ') : c);
+        }
+    }
+    return plain;
 }
 
 QStringList takeUnkeepable(QStringList &entries)
@@ -109,8 +210,9 @@ QStringList gameWords(const QStringList &fields, int minLen)
     QStringList words;
     words.reserve(fields.size());
     for (const QString &field : fields) {
-        if (trimBlanks(field).size() >= least)
-            words.append(field.toUpper().replace(QStringLiteral("ß"), QStringLiteral("SS"),
+        const QString plain = plainForm(field);
+        if (trimBlanks(plain).size() >= least)
+            words.append(plain.toUpper().replace(QStringLiteral("ß"), QStringLiteral("SS"),
                                                  Qt::CaseInsensitive));
     }
     return words;
@@ -121,7 +223,7 @@ QStringList editorEntries(const QStringList &fields)
     QStringList entries;
     entries.reserve(fields.size());
     for (const QString &field : fields) {
-        QString entry = field;
+        QString entry = plainForm(field);
         entry.replace(u'ß', QStringLiteral("ss"));
         if (!trimBlanks(entry).isEmpty())
             entries.append(entry);
@@ -240,11 +342,8 @@ QStringList listNames(const QString &pattern)
 {
     QStringList names;
     for (const QString &folder : languageFolders()) {
-        // A link is no list: it could lead out of the folder.
-        if (isLink(folder))
-            continue;
-        for (const QString &name :
-             QDir(folder).entryList({pattern}, QDir::Files | QDir::NoSymLinks, QDir::Name)) {
+        // Links to lists are lists; one that leads nowhere is not shown.
+        for (const QString &name : QDir(folder).entryList({pattern}, QDir::Files, QDir::Name)) {
             if (!names.contains(name))
                 names.append(name);
         }
@@ -282,10 +381,8 @@ QString editorFileName(const QString &vocabFile)
 
 QByteArray readFile(const QString &path)
 {
-    // A list, or its folder, that is a link counts as missing: it could lead out of the folder.
-    RegularFile file = isLink(QFileInfo(path).path())
-                           ? RegularFile{}
-                           : readRegularFile(path, kMaxFileBytes, Links::Refused);
+    // Reading through a link only shows words of a file the user can read anyway.
+    RegularFile file = readRegularFile(path, kMaxFileBytes);
     switch (file.status) {
     case RegularFile::Ok:
         return std::move(file.bytes);
@@ -317,23 +414,35 @@ QStringList readEditorEntries(const QString &path)
     return editorEntries(readFields(readFile(path)));
 }
 
+bool leadsOut(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return false;
+    const QFileInfo target(info.canonicalFilePath()); // empty when it leads nowhere
+    return !target.isFile() ||
+           target.absolutePath() != QFileInfo(info.absolutePath()).canonicalFilePath();
+}
+
 void writeFile(const QString &path, const QStringList &entries)
 {
     const QFileInfo info(path);
     if (!info.dir().exists())
         throw RunTimeError(ErrNo::PathNotFound, path);
-    // The new copy goes into the folder itself: never through a link to somewhere else.
-    if (isLink(info.path()))
-        throw RunTimeError(ErrNo::PathFileAccess, path + QStringLiteral(": the folder is a link"));
-    if (isLink(path) && !QFile::remove(path))
-        throw RunTimeError(ErrNo::PathFileAccess, path);
-    if (info.isDir())
+    // Someone else's file could lie at the other end.
+    if (leadsOut(path))
+        throw RunTimeError(ErrNo::PathFileAccess,
+                           path + QStringLiteral(": a link out of its folder"));
+    // A link beside its list is the teacher's second name for it: the list is written, the
+    // link stays.
+    const QString target = info.isSymLink() ? info.canonicalFilePath() : path;
+    if (QFileInfo(target).isDir())
         throw RunTimeError(ErrNo::PathFileAccess, path);
     // The new copy would replace a write-protected list; refuse as writing in place would, and
     // for root as well: the mark is the owner's wish.
-    if (markedReadOnly(path))
+    if (markedReadOnly(target))
         throw RunTimeError(ErrNo::PermissionDenied, path);
-    QSaveFile file(path);
+    QSaveFile file(target);
     // Unbuffered: a buffered QSaveFile commits a short write (file size limit, full disk) as
     // if it had succeeded; written directly, the short count shows.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))

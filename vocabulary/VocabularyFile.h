@@ -9,13 +9,16 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <functional>
+
 namespace VocabularyFile {
 
 inline constexpr qsizetype kMaxEntries = 32767;
 
-// The text of a word list's bytes: UTF-8 when they start with its byte-order mark (which is
-// dropped) or when they are valid UTF-8 holding a multi-byte sequence, as a text editor saves
-// umlauts; otherwise Windows-1252, byte for character, so every older list reads as before.
+// The text of a word list's bytes: UTF-16 (either byte order) or UTF-8 when they start with its
+// byte-order mark (which is dropped), UTF-8 also when they are valid UTF-8 holding a multi-byte
+// sequence, as a text editor saves umlauts; otherwise Windows-1252, byte for character, so every
+// older list reads as before. Bytes a marked text cannot decode become U+FFFD.
 QString decodeText(QByteArrayView bytes);
 
 // The fields of a file in file order. Fields end at a comma or a line end (CR LF, a lone LF or
@@ -24,15 +27,28 @@ QString decodeText(QByteArrayView bytes);
 // is dropped. An empty line gives an empty field; a zero-length file gives none.
 QStringList readFields(QByteArrayView bytes);
 QStringList textFields(QStringView text);
+// The same reading with more separators than the comma (a TAB, a semicolon), one field at a
+// time: the fields of an unquoted text are views into it.
+void eachField(QStringView text, QStringView separators,
+               const std::function<void(QStringView)> &field);
+
+// The plain form of what other programs write: composed accents, every kind of blank a blank,
+// typographic apostrophes plain ones, ẞ as SS. Typographic quotes stay: a plain one would
+// change how a saved line reads back (an entry drops quotes of either kind anyway). Entries the
+// list can keep as they are come back unchanged.
+QString plainForm(QStringView text);
+// Whether plainForm would give the text back unchanged without looking closer.
+bool isPlain(QStringView text);
 
 // Takes the entries a saved list could not hold (a character without a Windows-1252 byte, as a
 // UTF-8 list may have) out of entries and returns them.
 QStringList takeUnkeepable(QStringList &entries);
 
-// What the game takes from the fields: those at least minLen long without surrounding blanks,
-// in upper case, every ß as SS.
+// What the game takes from the fields: in their plain form, those at least minLen long without
+// surrounding blanks, in upper case, every ß as SS.
 QStringList gameWords(const QStringList &fields, int minLen);
-// What the editor takes: every ß as ss; fields of blanks only are skipped. Not trimmed.
+// What the editor takes: the plain form, every ß as ss; fields of blanks only are skipped. Not
+// trimmed.
 QStringList editorEntries(const QStringList &fields);
 // The file image of the entries: each as it stands, followed by CR LF. Characters without a
 // Windows-1252 byte become '?'.
@@ -70,15 +86,18 @@ QString gameFileName(const QString &vocabFile);
 QString editorFileName(const QString &vocabFile);
 
 // File access; failures raise RunTimeError (FileNotFound, PermissionDenied, PathNotFound,
-// PathFileAccess, DeviceIoError). Only regular files of at most kMaxFileBytes are read: a
-// folder, pipe or device is PathFileAccess, a larger file InvalidFileFormat, a link (or a file
-// in a folder that is a link) FileNotFound.
+// PathFileAccess, DeviceIoError). Only regular files of at most kMaxFileBytes are read, links
+// followed: a folder, pipe or device is PathFileAccess, a larger file InvalidFileFormat, a link
+// that leads nowhere FileNotFound.
 QByteArray readFile(const QString &path);
 QStringList readGameWords(const QString &path, int minLen);
 QStringList readEditorEntries(const QString &path);
+// Whether a save to path would write through a link into a file outside path's own folder (or
+// into something that is no regular file): such a file is never saved over.
+bool leadsOut(const QString &path);
 // Writes a complete new copy beside the file and renames it over the old one, so a failed
-// write leaves the old file as it was. A read-only file is refused, not replaced; a link at path
-// is replaced, never written through; a folder that is a link is refused.
+// write leaves the old file as it was. A read-only file is refused, not replaced. A link to a
+// list in the same folder is written through, the link kept; one that leadsOut is refused.
 void writeFile(const QString &path, const QStringList &entries);
 
 } // namespace VocabularyFile

@@ -116,12 +116,13 @@ Broken readFieldsCheck(QByteArrayView input)
     const auto separatorInside = [](const QString &f) {
         return kSeparatorInside.match(f).hasMatch();
     };
-    // A byte-order mark alone is an empty UTF-8 list.
+    // A byte-order mark alone is an empty UTF-8 or UTF-16 list.
+    const bool empty =
+        input.isEmpty() || input == "\xEF\xBB\xBF" || input == "\xFF\xFE" || input == "\xFE\xFF";
     return first(
         {{fields.size() > input.count(',') + input.count('\r') + input.count('\n') + 1,
           "more fields than separators"},
-         {(input.isEmpty() || input == "\xEF\xBB\xBF") != fields.isEmpty(),
-          "fields from nothing, or none from something"},
+         {empty != fields.isEmpty(), "fields from nothing, or none from something"},
          {!input.contains('"') && std::any_of(fields.cbegin(), fields.cend(), separatorInside),
           "an unquoted field holds a separator"}});
 }
