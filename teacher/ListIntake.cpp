@@ -2,19 +2,19 @@
 
 #include "VocabularyFile.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMimeData>
 #include <QMouseEvent>
 
 #include <optional>
 
-ListIntake::ListIntake(QLineEdit *entryBox, QListWidget *list, Handlers handlers)
+ListIntake::ListIntake(QLineEdit *entryBox, QAbstractItemView *list, Handlers handlers)
     : QObject(entryBox), m_entryBox(entryBox), m_list(list), m_handlers(std::move(handlers))
 {
     // The list's own model takes no drops; its viewport takes them here.

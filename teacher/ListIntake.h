@@ -12,7 +12,7 @@
 #include <functional>
 
 class QLineEdit;
-class QListWidget;
+class QAbstractItemView;
 
 class ListIntake : public QObject
 {
@@ -24,7 +24,7 @@ public:
         std::function<void(const QString &)> notText; // a dropped thing, by its name
         std::function<void()> tooLarge;               // pasted or dropped text over the bound
     };
-    ListIntake(QLineEdit *entryBox, QListWidget *list, Handlers handlers);
+    ListIntake(QLineEdit *entryBox, QAbstractItemView *list, Handlers handlers);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -36,6 +36,6 @@ private:
     void take(QObject *watched, const QString &text);
 
     QLineEdit *m_entryBox;
-    QListWidget *m_list;
+    QAbstractItemView *m_list;
     Handlers m_handlers;
 };

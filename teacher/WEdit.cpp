@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "EntryFilter.h"
+#include "EntryList.h"
 #include "ErrorConvention.h"
 #include "FormGeometry.h"
 #include "GameState.h"
@@ -19,7 +20,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 
 #include <algorithm>
@@ -62,8 +63,8 @@ WEdit::~WEdit()
     // A big paste leaves many small freed blocks that the heap would otherwise keep.
     delete m_list1;
     m_list1 = nullptr;
-    m_entries.clear();
-    m_entries.squeeze();
+    delete m_entries;
+    m_entries = nullptr;
     malloc_trim(0);
 #endif
 }
@@ -74,7 +75,10 @@ void WEdit::createControls()
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setValidator(new EntryValidator(m_text1));
     m_text1->installEventFilter(this);
-    m_list1 = new QListWidget(this);
+    m_entries = new EntryList(this);
+    m_list1 = new QListView(this);
+    m_list1->setModel(m_entries);
+    m_list1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list1->setObjectName(QStringLiteral("List1"));
     m_list1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list1->setUniformItemSizes(true);
@@ -125,8 +129,9 @@ void WEdit::createControls()
     connect(m_speichern, &QPushButton::clicked, this, &WEdit::Speichern_Click);
     connect(m_ok, &QPushButton::clicked, this, &WEdit::OK_Click);
     connect(m_abbruch, &QPushButton::clicked, this, &WEdit::Abbruch_Click);
-    connect(m_list1, &QListWidget::itemSelectionChanged, this, &WEdit::List1_Click);
-    connect(m_list1, &QListWidget::itemDoubleClicked, this, &WEdit::List1_DblClick);
+    connect(m_list1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &WEdit::List1_Click);
+    connect(m_list1, &QAbstractItemView::doubleClicked, this, &WEdit::List1_DblClick);
 }
 
 void WEdit::Form_Load()
@@ -161,8 +166,7 @@ void WEdit::List1_Ini()
 {
     Procedure proc(Proc::WEdit::List1_Ini);
     if (!proc.step([&] {
-            m_entries.clear();
-            m_list1->clear();
+            m_entries->setEntries({});
             m_readInPart.clear();
         }))
         return;
@@ -190,8 +194,7 @@ void WEdit::List1_Ini()
                 m_readInPart = file;
             }
             VocabularyFile::sortForEditor(entries);
-            m_list1->addItems(entries);
-            m_entries = std::move(entries);
+            m_entries->setEntries(std::move(entries));
         }))
         return;
     if (inFile > VocabularyFile::kMaxEntries && !proc.step([&] {
@@ -210,18 +213,6 @@ void WEdit::List1_Ini()
         });
 }
 
-void WEdit::insertSorted(const QString &entry)
-{
-    // After the entries it equals: an entry added twice is saved after the one already kept.
-    const auto at = std::upper_bound(m_entries.cbegin(), m_entries.cend(), entry,
-                                     [](const QString &added, const QString &listed) {
-                                         return VocabularyFile::editorCompare(listed, added) > 0;
-                                     });
-    const auto row = int(at - m_entries.cbegin());
-    m_entries.insert(row, entry);
-    m_list1->insertItem(row, entry);
-}
-
 void WEdit::Hinzuf_Click()
 {
     Procedure proc(Proc::WEdit::Hinzuf_Click);
@@ -229,11 +220,11 @@ void WEdit::Hinzuf_Click()
             if (m_text1->text().isEmpty())
                 return;
             // The entry stays in the box.
-            if (m_entries.size() >= VocabularyFile::kMaxEntries) {
+            if (m_entries->size() >= VocabularyFile::kMaxEntries) {
                 tell(uiText(Txt::ListIsFull));
                 return;
             }
-            insertSorted(m_text1->text());
+            m_entries->insertSorted(m_text1->text());
             m_text1->clear();
         }))
         return;
@@ -244,7 +235,7 @@ void WEdit::List1_Click()
 {
     Procedure proc(Proc::WEdit::List1_Click);
     proc.step([&] {
-        if (!m_list1->selectedItems().isEmpty())
+        if (m_list1->selectionModel()->hasSelection())
             m_loesch->setEnabled(true);
     });
 }
@@ -253,8 +244,8 @@ void WEdit::List1_DblClick()
 {
     Procedure proc(Proc::WEdit::List1_DblClick);
     proc.step([&] {
-        if (const QListWidgetItem *item = m_list1->currentItem())
-            m_text1->setText(item->text());
+        if (const QModelIndex current = m_list1->currentIndex(); current.isValid())
+            m_text1->setText(m_entries->entries().at(current.row()));
     });
 }
 
@@ -262,15 +253,10 @@ void WEdit::Loesch_Click()
 {
     Procedure proc(Proc::WEdit::Loesch_Click);
     if (!proc.step([&] {
-            // From the last to the first, so that no removal shifts a row still to be taken.
             QList<int> rows;
             for (const QModelIndex &index : m_list1->selectionModel()->selectedRows())
                 rows.append(index.row());
-            std::sort(rows.begin(), rows.end(), std::greater<>());
-            for (const int row : rows) {
-                m_entries.removeAt(row);
-                delete m_list1->takeItem(row);
-            }
+            m_entries->removeEntries(std::move(rows));
         }))
         return;
     proc.step([&] {
@@ -291,8 +277,7 @@ void WEdit::cmdNeu_Click()
         // The file itself is made by the next save.
         m_tools.state.vocabFile = *name;
         setWindowTitle(*name);
-        m_entries.clear();
-        m_list1->clear();
+        m_entries->setEntries({});
     });
 }
 
@@ -320,6 +305,11 @@ std::optional<QString> WEdit::askNewName(const QString &prompt, const QString &t
     }
 }
 
+const QStringList &WEdit::entries() const
+{
+    return m_entries->entries();
+}
+
 void WEdit::Speichern_Click()
 {
     save();
@@ -340,7 +330,7 @@ bool WEdit::save()
         m_tools.state.vocabFile = *name;
         setWindowTitle(*name);
     }
-    const QStringList all = m_entries;
+    const QStringList all = m_entries->entries();
     // A failed write leaves the old file whole, the word pool as it was and the list changed,
     // whatever the answer to the report.
     bool written = false;
@@ -360,7 +350,7 @@ bool WEdit::save()
 void WEdit::OK_Click()
 {
     Procedure proc(Proc::WEdit::OK_Click);
-    if (!proc.step([&] { m_tools.pool.replace(m_entries); }))
+    if (!proc.step([&] { m_tools.pool.replace(m_entries->entries()); }))
         return;
     bool saved = true;
     if (!proc.step([&] {
@@ -425,18 +415,16 @@ void WEdit::addEntries(const QList<ListImport::Source> &sources)
     Procedure proc(Proc::WEdit::Hinzuf_Click);
     proc.step([&] {
         ListImport::Intake intake(std::max(m_tools.lettersAcrossBoard, 0),
-                                  VocabularyFile::kMaxEntries - m_entries.size());
+                                  VocabularyFile::kMaxEntries - m_entries->size());
         for (const ListImport::Source &source : sources)
             intake.add(source);
         const ListImport::Merged m =
-            ListImport::merged(m_entries, intake.taken, VocabularyFile::kMaxEntries);
+            ListImport::merged(m_entries->entries(), intake.taken, VocabularyFile::kMaxEntries);
         if (m.added > 0) {
-            m_entries = m.all;
-            m_list1->clear();
-            m_list1->addItems(m_entries);
-            QListWidgetItem *first = m_list1->item(m.firstNew);
-            m_list1->setCurrentItem(first);
-            m_list1->scrollToItem(first);
+            m_entries->setEntries(m.all);
+            const QModelIndex first = m_entries->index(m.firstNew);
+            m_list1->setCurrentIndex(first);
+            m_list1->scrollTo(first);
             m_tools.state.vocabChanged = true;
         }
         QString text = intake.beyondRoom > 0

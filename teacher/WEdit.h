@@ -12,7 +12,8 @@
 #include <optional>
 
 class QLineEdit;
-class QListWidget;
+class EntryList;
+class QListView;
 class QPushButton;
 
 class WEdit : public QDialog
@@ -30,7 +31,7 @@ public:
     void OK_Click();
     void Abbruch_Click();
 
-    const QStringList &entries() const { return m_entries; }
+    const QStringList &entries() const;
 
 protected:
     // Esc is Abbruch; the window's close box closes without any of the buttons' work.
@@ -57,17 +58,16 @@ private:
     void List1_Click();
     void List1_DblClick();
     void Text1_GotFocus();
-    void insertSorted(const QString &entry);
     QString filePath() const; // the list read: the user's own before a shipped one
     QString savePath() const;
 
     TeacherTools m_tools;
-    QStringList m_entries; // in the editor's order, as the list shows them
+    EntryList *m_entries = nullptr; // in the editor's order, as the list shows them
     // A list read only in part (too long, too large, unreadable, entries the editor cannot take)
     // is never saved over.
     QString m_readInPart;
     QLineEdit *m_text1 = nullptr;
-    QListWidget *m_list1 = nullptr;
+    QListView *m_list1 = nullptr;
     QPushButton *m_hinzuf = nullptr;
     QPushButton *m_loesch = nullptr;
     QPushButton *m_cmdNeu = nullptr;
