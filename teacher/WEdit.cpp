@@ -60,7 +60,9 @@ WEdit::WEdit(const TeacherTools &tools, QWidget *parent) : QDialog(parent), m_to
 WEdit::~WEdit()
 {
 #ifdef __GLIBC__
-    // A big paste leaves many small freed blocks that the heap would otherwise keep.
+    // A big paste leaves many small freed blocks that the heap would otherwise keep. The
+    // intake goes first: it watches the list.
+    delete m_intake;
     delete m_list1;
     m_list1 = nullptr;
     delete m_entries;
@@ -82,11 +84,12 @@ void WEdit::createControls()
     m_list1->setObjectName(QStringLiteral("List1"));
     m_list1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list1->setUniformItemSizes(true);
-    new ListIntake(m_text1, m_list1,
-                   {[this](const QList<ListImport::Source> &sources) { addEntries(sources); },
-                    [this](const QString &text) { pasteLine(text); },
-                    [this](const QString &name) { tell(uiText(Txt::NotATextFile) + u'\n' + name); },
-                    [this] { tell(uiText(Txt::PasteTooLarge)); }});
+    m_intake = new ListIntake(
+        m_text1, m_list1,
+        {[this](const QList<ListImport::Source> &sources) { addEntries(sources); },
+         [this](const QString &text) { pasteLine(text); },
+         [this](const QString &name) { tell(uiText(Txt::NotATextFile) + u'\n' + name); },
+         [this] { tell(uiText(Txt::PasteTooLarge)); }});
 
     FormGeometry geometry(this, {6180, 4590});
     geometry.add({m_text1, {240, 120, 4000, 285}});

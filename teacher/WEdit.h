@@ -11,6 +11,7 @@
 
 #include <optional>
 
+class ListIntake;
 class QLineEdit;
 class EntryList;
 class QListView;
@@ -66,6 +67,7 @@ private:
     // A list read only in part (too long, too large, unreadable, entries the editor cannot take)
     // is never saved over.
     QString m_readInPart;
+    ListIntake *m_intake = nullptr;
     QLineEdit *m_text1 = nullptr;
     QListView *m_list1 = nullptr;
     QPushButton *m_hinzuf = nullptr;
