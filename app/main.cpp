@@ -13,6 +13,7 @@
 #include "Settings.h"
 #include "SettingsTable.h"
 #include "Sound.h"
+#include "Speech.h"
 #include "StartupChecks.h"
 #include "StartupPictures.h"
 #include "StartupPrefetch.h"
@@ -158,9 +159,13 @@ int main(int argc, char **argv)
     // turned on later, the first sound loads it.
     if (Setting::peek(Setting::SoundOn) != 0)
         QTimer::singleShot(250, [] { warmUpAudio(); });
+    // Reading aloud likewise: its module and the speech server only when it is on.
+    if (Setting::peek(Setting::SpeechOn) != 0)
+        QTimer::singleShot(300, [] { warmUpSpeech(); });
 
     const int code = QApplication::exec();
     window.reset();
     shutdownAudio();
+    shutdownSpeech();
     return code;
 }

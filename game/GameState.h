@@ -20,6 +20,7 @@ struct GameState
     qint16 repeatMode = 1;   // 1: only words not guessed come again; 0: all words
     qint16 showSolution = 1; // a lost word's solution is shown only when exactly 1
     qint16 soundOn = -1;     // any value but 0 is on
+    qint16 speechOn = 0;     // reading aloud; any value but 0 is on
     bool gameRunning = false;
     QString currentWord;
     qint16 missCount = 0;
