@@ -45,6 +45,8 @@ struct Bar
     QRect twips;
 };
 constexpr int kPlayers = 4;
+// The reading-aloud check box stands under the sound's; what was below them moved down by this.
+constexpr int kSpeechRow = 480;
 const Bar kBarDesign[frmOpt::kBars] = {
     {0, 3, 1, 1, 4, {1680, 270, 255, 255}},                 // players
     {0, 3, 1, 1, 3, {2520, 1010, 255, 285}},                // hints of player 1
@@ -66,8 +68,6 @@ const QRect kZahl[frmOpt::kBars] = {
     {2490, 4920 + kSpeechRow, 390, 270},
 };
 constexpr int kNameTops[kPlayers] = {1005, 1485, 1965, 2445};
-// The reading-aloud check box stands under the sound's; what was below them moved down by this.
-constexpr int kSpeechRow = 480;
 
 // Labels: text and design rectangle, in their frame or in the dialog.
 struct LabelDesign

@@ -195,7 +195,7 @@ private slots:
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("after");
         QTest::newRow("sound on") << "chkSound" << 0 << -1;
-        QTest::newRow("reading aloud off") << "chkVorlesen" << -1 << 0;
+        QTest::newRow("reading aloud on") << "chkVorlesen" << 0 << -1;
         QTest::newRow("solution off") << "chkAnzeige" << 1 << 0;
         QTest::newRow("every word again") << "wiederh0" << 1 << 0;
     }

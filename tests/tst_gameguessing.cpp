@@ -309,7 +309,7 @@ private slots:
             0,
             {"Spieler 1 ist dran. Das Wort hat 4 Buchstaben.", "H: ja, einmal!",
              "X: nein, leider nicht. Noch 9 Versuche.",
-             "Das Wort: H, Lücke, Lücke, Lücke. Versuche übrig: 9. Spieler 1 hat 0 Punkte."}};
+             "Das Wort: H, Lücke, Lücke, Lücke. Versuche übrig: 9. Spieler 1 hat 200 Punkte."}};
         QTest::newRow("twice, solved, the hand-over") << Said{
             1000,
             "Anna's",
@@ -339,7 +339,7 @@ private slots:
             true,
             0,
             {"Spieler 1, nu är det din tur. Ordet har 4 bokstäver.", "+ Ett tips: O: ja, 2 gånger!",
-             "Ordet: lucka, O – lucka, O. Försök kvar: 10. Spieler 1 har 0 poäng."}};
+             "Ordet: lucka, O – lucka, O. Försök kvar: 10. Spieler 1 har 200 poäng."}};
         QTest::newRow("nothing with the setting off") << Said{0, "Hase", 1, 0, "X", true, 0, {}};
     }
     void whatIsSaid()
@@ -349,6 +349,7 @@ private slots:
         rig.state.speechOn = row.speech;
         rig.atNextWait([&] { rig.closeNow(); });
         rig.startWith(row.word, {row.hints, 0, 0, 0});
+        rig.state.scores[0] = 200; // from earlier words
         for (const QChar c : row.clicks)
             rig.click(c);
         if (row.state)
