@@ -5,8 +5,10 @@
 
 #include <QList>
 #include <QTextToSpeech>
+#include <QTimer>
 
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <locale.h>
 
@@ -83,6 +85,7 @@ private:
         QLocale locale;
     };
     static constexpr qsizetype kMostWaiting = 16;
+    static constexpr int kServerStart = 3000; // ms
 
     static bool busy(QTextToSpeech::State state)
     {
@@ -93,7 +96,7 @@ private:
     {
         if (!m_tts) {
             const UsableLocaleForServer locale;
-            // A state of BackendError right after this is not final: the server it starts
+            // An error state right after this is not final: the server it starts
             // answers a moment later.
             m_tts = std::make_unique<QTextToSpeech>(QLatin1StringView(kSpeechEngine));
             QObject::connect(m_tts.get(), &QTextToSpeech::stateChanged, m_tts.get(),
@@ -101,6 +104,12 @@ private:
                                  if (state == QTextToSpeech::Ready)
                                      sayWaiting();
                              });
+            // An engine still failing once its server had time to start will stay silent.
+            QTimer::singleShot(kServerStart, m_tts.get(), [this] {
+                if (m_tts->state() == QTextToSpeech::Error)
+                    std::fprintf(stderr, "quendo: playing without reading aloud: %s\n",
+                                 qPrintable(m_tts->errorString()));
+            });
         }
         return *m_tts;
     }
