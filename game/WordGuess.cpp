@@ -110,12 +110,12 @@ void WordPlay::guess(int index)
                         valid = true;
                         m_ctx.setStripAvailable(index, false);
                     }) ||
-        !valid || !m_ctx.step(proc, [&] { m_ctx.view.waits.processEvents(); }) ||
-        replacedSince(word))
+        !valid || !m_ctx.step(proc, [&] { sayGuess(index); }) ||
+        !m_ctx.step(proc, [&] { m_ctx.view.waits.processEvents(); }) || replacedSince(word))
         return;
 
     int hits = 0;
-    if (!uncover(proc, index, hits) || !m_ctx.step(proc, [&] { sayGuess(index, hits); }))
+    if (!uncover(proc, index, hits))
         return;
     const bool found = hits > 0;
     if (found &&
@@ -133,10 +133,16 @@ void WordPlay::guess(int index)
         wordLost(proc, word);
 }
 
-void WordPlay::sayGuess(int index, int hits) const
+void WordPlay::sayGuess(int index) const
 {
+    // Said at once, before the board catches up: the child hears the key it pressed.
+    const LetterStrip::Slot &slot = m_ctx.facts.strip.slot(index);
+    const QString current = m_ctx.state.currentWord;
+    int hits = 0;
+    for (const QChar c : current)
+        hits += cellUnder(slot, index, c.toUpper()) ? 1 : 0;
     const int triesLeft = kLostAt - m_ctx.state.missCount - (hits > 0 ? 0 : 1);
-    const QString text = Spoken::guess(m_ctx.facts.strip.slot(index).letter, hits, triesLeft);
+    const QString text = Spoken::guess(slot.letter, hits, triesLeft);
     if (m_hinting)
         m_ctx.sayAfter(uiText(Txt::HintComes) + u' ' + text);
     else

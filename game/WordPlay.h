@@ -43,7 +43,7 @@ private:
     void guess(int index);
     // The steps of a guess; false when the guess is to be left.
     bool uncover(Procedure &proc, int index, int &hits);
-    void sayGuess(int index, int hits) const;
+    void sayGuess(int index) const;
     void wordSolved(Procedure &proc, quint64 word);
     bool wrongGuess(Procedure &proc, quint64 word);
     void wordLost(Procedure &proc, quint64 word);
