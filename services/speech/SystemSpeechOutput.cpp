@@ -114,11 +114,15 @@ private:
         return *m_tts;
     }
 
+    // The engine reports its state from speech-dispatcher's thread: by the time a Ready reaches
+    // us the next text may have begun, and Qt's say() would cut it off. Only what the engine
+    // still calls ready is told to go on.
     void sayWaiting()
     {
-        const QList<Waiting> waiting = std::exchange(m_waiting, {});
-        for (const Waiting &w : waiting)
-            sayNow(w.text, w.locale);
+        while (!m_waiting.isEmpty() && !busy(m_tts->state())) {
+            const Waiting next = m_waiting.takeFirst();
+            sayNow(next.text, next.locale);
+        }
     }
 
     void sayNow(const QString &text, const QLocale &locale)

@@ -76,7 +76,17 @@ one_run() {
     for key in z a i b r; do xdotool key --window "$wid" "$key"; sleep 0.3; done
     sleep 1
     peak="$peak $(status_mb "$(pgrep -n -f "$prog/Quendo")" VmHWM)"
+    if [ "$speech" != 0 ]; then
+        # The speech server the program started, and its output module: memory of their own.
+        server=$(cat "$XDG_RUNTIME_DIR"/speech-dispatcher/pid/*.pid 2>/dev/null || true)
+        if [ -n "$server" ]; then
+            peak="$peak $(ps -o rss= --pid "$server" --ppid "$server" | awk '{ s += $1 } END { printf "%.1f", s / 1024 }')"
+        fi
+    fi
     kill "$pid"; wait "$pid" 2>/dev/null || true
+    # Each run starts its own server, as a first start of the day does.
+    [ -z "${server:-}" ] || kill "$server" 2>/dev/null || true
+    server=""
     echo "$loaded $peak"
     sleep 2
 }
@@ -85,8 +95,11 @@ range() { printf '%s\n' "$@" | sort -n | awk 'NR == 1 { lo = $1 } { hi = $1 } EN
 report() { # label, then "ms MB [MB]" lines
     local label="$1" ms=() mb=() played=()
     shift
-    while read -r a b c; do ms+=("$a"); mb+=("$b"); [ -z "$c" ] || played+=("$c"); done <<< "$(printf '%s\n' "$@")"
-    echo "  $label: main window loaded $(median "${ms[@]}") ms ($(range "${ms[@]}")), peak 10 s after it $(median "${mb[@]}") MB ($(range "${mb[@]}")), after a word $(median "${played[@]}") MB ($(range "${played[@]}"))"
+    local server=()
+    while read -r a b c d; do
+        ms+=("$a"); mb+=("$b"); played+=("$c"); [ -z "$d" ] || server+=("$d")
+    done <<< "$(printf '%s\n' "$@")"
+    echo "  $label: main window loaded $(median "${ms[@]}") ms ($(range "${ms[@]}")), peak 10 s after it $(median "${mb[@]}") MB ($(range "${mb[@]}")), after a word $(median "${played[@]}") MB ($(range "${played[@]}"))${server:+; the speech server and its module $(median "${server[@]}") MB ($(range "${server[@]}"))}"
 }
 
 runs=${SPEECH_RUNS:-5}
