@@ -60,7 +60,10 @@ public:
         QTextToSpeech &tts = engine();
         if (cutOff) {
             m_waiting.clear();
-            tts.stop();
+            // Speaking, Qt's say() stops it itself; ready, a text handed a moment ago may
+            // still wait in the server. Each request waits for the server's answer.
+            if (!busy(tts.state()))
+                tts.stop();
         } else if (!m_waiting.isEmpty() || busy(tts.state())) {
             if (m_waiting.size() < kMostWaiting)
                 m_waiting.append({text, locale});
