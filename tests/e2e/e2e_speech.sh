@@ -15,6 +15,8 @@ speech_end() {
         kill "$pid" 2>/dev/null || true
     done
     [ -z "$pulse_pid" ] || wait "$pulse_pid" 2>/dev/null || true
+    # e2e_end reads the status from $?; a failing status must not end the trap before it.
+    set +e
     (exit "$status")
     e2e_end
 }
