@@ -1,16 +1,19 @@
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 # Sourced, not run.
 
-# The build, and the Debian package (dpkg-dev and file name its dependencies).
+# The build, and the Debian package (dpkg-dev and file name its dependencies). The speech
+# module builds against Qt TextToSpeech (whose 6.4 header needs Qt Declarative's) and speaks
+# through speech-dispatcher with espeak-ng voices for every interface language.
 QUENDO_PACKAGES=(cmake g++ make qt6-base-dev qt6-multimedia-dev libgl-dev libx11-dev
-                 dpkg-dev file)
+                 dpkg-dev file qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin
+                 speech-dispatcher speech-dispatcher-espeak-ng espeak-ng)
 # What test.sh needs besides: appstream, lintian and desktop-file-utils check the package; the
 # end-to-end runs need a real X server, xdotool, ImageMagick, the window list, and the session
 # and accessibility buses; the tests see only the DejaVu fonts of a fresh machine
-# (tests/fonts.conf).
+# (tests/fonts.conf); the spoken run needs a sound server with a null sink.
 QUENDO_TEST_PACKAGES=(appstream lintian desktop-file-utils xvfb xauth xdotool imagemagick
                       x11-utils dbus-daemon at-spi2-core python3-pyatspi
-                      fonts-dejavu-core fonts-dejavu-extra)
+                      fonts-dejavu-core fonts-dejavu-extra pulseaudio pulseaudio-utils)
 
 quendo_install_missing() {
     local missing=()

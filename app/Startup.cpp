@@ -8,6 +8,7 @@
 #include "Settings.h"
 #include "SettingsTable.h"
 #include "Sound.h"
+#include "Speech.h"
 #include "StartupPictures.h"
 #include "StartupPrefetch.h"
 #include "TempDir.h"
@@ -73,6 +74,7 @@ StartUp::~StartUp()
 {
     m_window.reset();
     shutdownAudio();
+    shutdownSpeech();
     m_prefetch.reset();
 }
 
@@ -180,4 +182,11 @@ void StartUp::warmUpSound()
     // module is not loaded at all; turned on later, the first sound loads it.
     if (Setting::peek(Setting::SoundOn) != 0)
         QTimer::singleShot(250, [] { warmUpAudio(); });
+}
+
+void StartUp::warmUpSpeech()
+{
+    // Reading aloud likewise: its module and the speech server only when it is on.
+    if (Setting::peek(Setting::SpeechOn) != 0)
+        QTimer::singleShot(300, [] { ::warmUpSpeech(); });
 }

@@ -29,7 +29,7 @@ public:
     // Puts the error report in place and starts fetching the first pictures on the second core.
     // Needs the application object.
     StartUp();
-    // Closes the main window, then the sound, before the application object goes.
+    // Closes the main window, then the sound and the speech, before the application object goes.
     ~StartUp();
     StartUp(const StartUp &) = delete;
     StartUp &operator=(const StartUp &) = delete;
@@ -46,6 +46,7 @@ public:
     // False when the main window could not be loaded.
     bool showMainWindow();
     void warmUpSound();
+    void warmUpSpeech();
 
 private:
     MessageBoxDialogs m_errorDialogs = MessageBoxDialogs::bilingual();

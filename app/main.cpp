@@ -27,5 +27,6 @@ int main(int argc, char **argv)
     if (!start.showMainWindow())
         return 1;
     start.warmUpSound();
+    start.warmUpSpeech();
     return QApplication::exec();
 }

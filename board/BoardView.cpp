@@ -7,6 +7,9 @@
 #include "Dialogs.h"
 #include "RunTimeError.h"
 #include "Sound.h"
+#include "Speech.h"
+#include "Spoken.h"
+#include "TextIds.h"
 #include "Utilities.h"
 
 #include <QApplication>
@@ -66,6 +69,28 @@ void BoardView::setPlayerScore(int slot, const QString &text)
 void BoardView::setHighlight(int slot, bool on)
 {
     m_controls.name[checkedSlot(slot)]->setStyleSheet(BoardStyle::nameStyle(on));
+    if (on)
+        m_turn = slot;
+    else if (m_turn == slot)
+        m_turn = -1;
+    describeTurn(slot);
+}
+
+void BoardView::describeTurn(int slot)
+{
+    QLabel *name = m_controls.name[checkedSlot(slot)];
+    name->setAccessibleDescription(slot == m_turn ? uiText(Txt::YourTurn).arg(name->text())
+                                                  : QString());
+}
+
+void BoardView::renameForLanguage()
+{
+    for (int position = 1; position < m_controls.feld.size(); ++position)
+        nameCell(position);
+    describeWordField();
+    namePicture();
+    for (int slot = 0; slot < int(m_controls.name.size()); ++slot)
+        describeTurn(slot);
 }
 
 void BoardView::setSlotVisible(int slot, bool visible)
@@ -93,6 +118,13 @@ void BoardView::showEmptyBoard()
 {
     m_controls.sequence->setPixmap(m_tafel);
     m_controls.sequence->show();
+    m_stage = 0;
+    namePicture();
+}
+
+void BoardView::namePicture()
+{
+    m_controls.sequence->setAccessibleName(uiText(Txt::PictureStage).arg(m_stage));
 }
 
 void BoardView::loadPictureSet(int bitmapId)
@@ -103,6 +135,8 @@ void BoardView::loadPictureSet(int bitmapId)
 void BoardView::showStage(int stage)
 {
     m_controls.sequence->setPixmap(m_clpBild.stage(stage, m_window->devicePixelRatioF()));
+    m_stage = stage;
+    namePicture();
 }
 
 // --- word field and strip ----------------------------------------------------------------
@@ -118,6 +152,27 @@ void BoardView::removeWordCells()
 {
     while (m_controls.feld.size() > 1)
         delete m_controls.feld.takeLast();
+    m_cellCharacters.clear();
+    describeWordField();
+}
+
+void BoardView::nameCell(int position)
+{
+    const QChar shown = m_cellCharacters.at(position - 1);
+    checkedCell(position)->setAccessibleName(shown.isNull() ? uiText(Txt::NotFoundYet)
+                                                            : QString(shown));
+}
+
+void BoardView::describeWordField()
+{
+    // A gap between words is a cell never shown.
+    Spoken::Cells cells = m_cellCharacters;
+    for (int position = 1; position < m_controls.feld.size(); ++position) {
+        if (cells.at(position - 1).isNull() && m_controls.feld[position]->isHidden())
+            cells[position - 1] = u' ';
+    }
+    m_controls.picBG->setAccessibleDescription(
+        cells.isEmpty() ? QString() : uiText(Txt::TheWord).arg(Spoken::spelled(cells)));
 }
 
 void BoardView::createWordCell(int position, int left)
@@ -133,6 +188,8 @@ void BoardView::createWordCell(int position, int left)
     cell->setGeometry(left, model->y(), model->width(), model->height());
     cell->hide();
     feld.append(cell);
+    m_cellCharacters.append(QChar());
+    nameCell(position);
 }
 
 void BoardView::showLetter(int position, int sheetCell, CellLook look)
@@ -140,11 +197,15 @@ void BoardView::showLetter(int position, int sheetCell, CellLook look)
     const QPixmap letter = m_letters.cell(sheetCell);
     checkedCell(position)->setPixmap(look == CellLook::Solution ? BoardStyle::solutionLetter(letter)
                                                                 : letter);
+    m_cellCharacters[position - 1] = Alphabet::characterOfCell(sheetCell);
+    nameCell(position);
+    describeWordField();
 }
 
 void BoardView::setWordCellVisible(int position, bool visible)
 {
     checkedCell(position)->setVisible(visible);
+    describeWordField();
 }
 
 int BoardView::templateCellWidth() const
@@ -233,4 +294,14 @@ void BoardView::closeWindow()
 void BoardView::play(Wav::Id id)
 {
     PlayWAV(id);
+}
+
+void BoardView::say(const QString &text)
+{
+    Say(text, true);
+}
+
+void BoardView::sayAfter(const QString &text)
+{
+    Say(text, false);
 }

@@ -6,6 +6,7 @@
 #include "PictureClip.h"
 #include "PictureSequence.h"
 #include "SoundPlayer.h"
+#include "Speaker.h"
 
 #include <QObject>
 #include <QPixmap>
@@ -23,7 +24,8 @@ class BoardView final : public QObject,
                         public PictureView,
                         public WordBoard,
                         public GameWaits,
-                        public SoundPlayer
+                        public SoundPlayer,
+                        public Speaker
 {
     Q_OBJECT
 public:
@@ -35,6 +37,9 @@ public:
     void setEmptyBoard(const QPixmap &tafel) { m_tafel = tafel; }
     // The window is going: every wait ends, and the game touches nothing any more.
     void startClosing();
+    // The names a screen reader reads (the word's cells, the word field, the chalk picture, whose
+    // turn it is), again in the interface language.
+    void renameForLanguage();
     // How a pause passes: the event loop runs for that long. Tests pass it at once.
     void setPauseWait(std::function<void(double)> wait) { m_pauseWait = std::move(wait); }
 
@@ -73,6 +78,9 @@ public:
     void closeWindow() override;
     // SoundPlayer
     void play(Wav::Id id) override;
+    // Speaker
+    void say(const QString &text) override;
+    void sayAfter(const QString &text) override;
 
 signals:
     void woken();
@@ -80,6 +88,10 @@ signals:
 private:
     int checkedSlot(int slot) const;
     QLabel *checkedCell(int position) const;
+    void nameCell(int position);
+    void describeWordField();
+    void namePicture();
+    void describeTurn(int slot);
 
     QWidget *m_window;
     BoardControls &m_controls;
@@ -89,5 +101,8 @@ private:
     PictureSequence m_clpBild;
     bool m_closing = false;
     bool m_busy = false;
+    QString m_cellCharacters; // by position - 1: the character shown, null while covered
+    int m_stage = 0;          // of the chalk picture
+    int m_turn = -1;          // the highlighted slot
     std::function<void(double)> m_pauseWait;
 };

@@ -5,9 +5,9 @@
 #include <QWidget>
 
 KeyPreview::KeyPreview(QWidget *window, std::function<void(QChar)> onLetter,
-                       std::function<void()> onEnter)
+                       std::function<void()> onEnter, std::function<void()> onRepeat)
     : QObject(window), m_window(window), m_onLetter(std::move(onLetter)),
-      m_onEnter(std::move(onEnter))
+      m_onEnter(std::move(onEnter)), m_onRepeat(std::move(onRepeat))
 {
     qApp->installEventFilter(this);
 }
@@ -29,6 +29,8 @@ bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
         return false;
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
         m_onEnter();
+    else if (key->key() == Qt::Key_F5 && m_onRepeat)
+        m_onRepeat();
     else if (const QString text = key->text();
              text.size() == 1 && text.at(0).isPrint() && !text.at(0).isSpace())
         m_onLetter(text.at(0));

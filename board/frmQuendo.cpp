@@ -12,6 +12,7 @@
 #include "Settings.h"
 #include "SettingsTable.h"
 #include "Sound.h"
+#include "Speech.h"
 #include "StartInvitation.h"
 #include "Utilities.h"
 
@@ -27,7 +28,7 @@
 frmQuendo::frmQuendo(Dialogs &dialogs, QWidget *parent)
     : QWidget(parent), m_dialogs(dialogs),
       m_view(new BoardView(this, m_controls, m_clpLetter, dialogs)),
-      m_game(m_state, m_view->roles(), *m_view)
+      m_game(m_state, m_view->roles(), *m_view, *m_view)
 {
     setObjectName(QStringLiteral("frmQuendo"));
     setWindowTitle(kAppTitle);
@@ -35,7 +36,8 @@ frmQuendo::frmQuendo(Dialogs &dialogs, QWidget *parent)
     m_controls.build(this);
     connectControls();
     m_keys = new KeyPreview(
-        this, [this](QChar key) { m_game.Form_KeyPress(key); }, [this] { m_game.pressNext(); });
+        this, [this](QChar key) { m_game.Form_KeyPress(key); }, [this] { m_game.pressNext(); },
+        [this] { m_game.sayState(); });
     Form_Load();
     new StartInvitation(m_controls.start(), [this] { return !m_state.gameRunning; });
 }
@@ -73,6 +75,7 @@ void frmQuendo::Form_Load()
     step([&] { QDir::setCurrent(programFolder()); });
     step([&] { m_state.lastLetter = Alphabet::kLastLetter; });
     step([&] { m_game.readSettings(); });
+    step([&] { reachByKeyboard(); });
     step([&] {
         m_back = Setting::readInRange(Setting::Background);
         m_letter = Setting::readInRange(Setting::LetterStyle);
@@ -98,6 +101,16 @@ void frmQuendo::Form_Load()
     step([&] { seedRandomFromClock(); });
     step([&] { chooseBoardSize(); });
     step([&] { m_game.zurueck(); });
+}
+
+void frmQuendo::reachByKeyboard()
+{
+    // Read aloud, the game is played without a mouse: Tab reaches the toolbar, Space presses.
+    for (int i = 0; i < BoardStyle::kToolButtons; ++i) {
+        if (i != BoardStyle::ToolButton::Next)
+            m_controls.buttons[size_t(i)]->setFocusPolicy(m_state.speechOn != 0 ? Qt::TabFocus
+                                                                                : Qt::NoFocus);
+    }
 }
 
 void frmQuendo::chooseBoardSize()
@@ -294,6 +307,7 @@ void frmQuendo::Shutdown()
     }
     proc.step([&] { m_view->setBusyCursor(false); });
     proc.step([&] { shutdownAudio(); });
+    proc.step([&] { shutdownSpeech(); });
     // Ends every wait and dialog still running beneath us; main() then returns.
     proc.step([&] { QCoreApplication::exit(0); });
 }

@@ -51,6 +51,7 @@ private:
     void Form_Resize();
     void Shutdown();
     void showOptions();
+    void reachByKeyboard();
     void chooseBoardSize();
     void loadLetterSheet();
     BoardLayout::Input layoutInput() const;

@@ -44,6 +44,7 @@ void frmQuendo::Sprache()
         m_controls.mnuHomepage->setText(uiText(Txt::MakersHomepage));
     });
     proc.step([&] { m_state.vocabFile = Setting::read(Setting::vocabFile(currentLanguage())); });
+    proc.step([&] { m_view->renameForLanguage(); });
 }
 
 void frmQuendo::imgLang_Click(int index)
@@ -99,6 +100,7 @@ void frmQuendo::PicBut_Click(int index)
         proc.step([&] { m_state.settingsChanged = false; });
         proc.step([&] {
             showOptions();
+            reachByKeyboard();
             restart = !m_view->closing() && m_state.settingsChanged;
         });
         if (restart)

@@ -67,6 +67,23 @@ std::optional<int> cellOf(QChar upper)
     return std::nullopt;
 }
 
+QChar characterOfCell(int cell)
+{
+    if (cell >= 0 && cell < 26)
+        return QChar(u'A' + cell);
+    for (const CellOf &c : kOtherCells) {
+        if (c.cell == cell)
+            return QChar(c.letter);
+    }
+    for (const VowelForms &v : kVowels) {
+        for (const AccentedForm &f : v.forms) {
+            if (f.cell == cell)
+                return QChar(f.letter);
+        }
+    }
+    return {};
+}
+
 bool isSolvable(const QString &entry, int languageDigit)
 {
     const NationalSlots &national = nationalSlots(languageDigit);

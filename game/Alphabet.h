@@ -42,6 +42,8 @@ const std::array<VowelForms, 5> &vowelForms();
 
 // The sheet cell of an upper-case letter, if the sheet has one.
 std::optional<int> cellOf(QChar upper);
+// The character a sheet cell shows (a screen reader names the cell by it); null for the blank.
+QChar characterOfCell(int cell);
 
 // Whether every character of entry can be uncovered in this language: a strip letter of the
 // language, a vowel with an accent the word field shows, a blank, an apostrophe or a hyphen.

@@ -13,8 +13,8 @@
 class Game
 {
 public:
-    Game(GameState &state, const GameView &view, SoundPlayer &sound)
-        : m_ctx{state, view, sound, m_facts}, m_loader(m_ctx, m_pool),
+    Game(GameState &state, const GameView &view, SoundPlayer &sound, Speaker &speaker)
+        : m_ctx{state, view, sound, speaker, m_facts}, m_loader(m_ctx, m_pool),
           m_turns(m_ctx, m_loader, m_play), m_play(m_ctx, m_pool, m_loader, m_turns)
     {
     }
@@ -43,6 +43,8 @@ public:
     void imgAlpha_Click(int index) { m_play.imgAlpha_Click(index); }
     void Form_KeyPress(QChar key) { m_play.Form_KeyPress(key); } // a typed letter guesses
     int wordLength() const { return m_play.wordLength(); }
+    // Reads the word so far, the tries left and the score aloud (asked for by a key).
+    void sayState() const { m_play.sayState(); }
 
     // What the window shows of the game.
     const LetterStrip &strip() const { return m_facts.strip; }

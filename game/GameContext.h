@@ -13,6 +13,8 @@
 #include "RunTimeError.h"
 #include "Settings.h"
 #include "SoundPlayer.h"
+#include "Speaker.h"
+#include "Spoken.h"
 #include "TextIds.h"
 #include "Utilities.h"
 
@@ -39,6 +41,7 @@ struct PlayFacts
     LetterStrip strip;
     TurnPhase phase = TurnPhase::Idle;
     std::array<QString, kMaxPlayers> shownNames; // as the name labels show them
+    Spoken::Cells cells;                         // the word field as a player sees it
 };
 
 // Element i of a fixed array, or a SubscriptOutOfRange error.
@@ -61,6 +64,7 @@ struct GameContext
     GameState &state;
     GameView view;
     SoundPlayer &sound;
+    Speaker &speaker;
     PlayFacts &facts;
 
     // Runs one step of proc. False when the procedure is to be left: Cancel or End was
@@ -76,6 +80,24 @@ struct GameContext
     {
         if (state.soundOn != 0)
             sound.play(id);
+    }
+    // Read aloud: cutting off what is being said, or after it.
+    void say(const QString &text) const
+    {
+        if (state.speechOn != 0)
+            speaker.say(text);
+    }
+    void sayAfter(const QString &text) const
+    {
+        if (state.speechOn != 0)
+            speaker.sayAfter(text);
+    }
+    // The player whose turn it is, by the name the options gave.
+    QString playerName() const
+    {
+        return state.currentPlayer >= 0 && state.currentPlayer < kMaxPlayers
+                   ? state.playerNames[size_t(state.currentPlayer)]
+                   : QString();
     }
 
     // A strip button as the game decides it, shown at once.

@@ -21,6 +21,7 @@ struct GameState
     qint16 repeatMode = Setting::RepeatMode.defaultValue; // 1: only words not guessed come again
     qint16 showSolution = Setting::ShowSolution.defaultValue; // a lost word's solution: only 1
     qint16 soundOn = Setting::SoundOn.defaultValue;           // any value but 0 is on
+    qint16 speechOn = Setting::SpeechOn.defaultValue; // reading aloud; any value but 0 is on
     bool gameRunning = false;
     QString currentWord;
     qint16 missCount = 0;

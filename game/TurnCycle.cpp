@@ -52,7 +52,7 @@ void TurnCycle::readSettings()
         !asStored(s.repeatMode, Setting::RepeatMode) ||
         !asStored(s.showSolution, Setting::ShowSolution) ||
         !inRange(s.minLen, Setting::MinLength) || !inRange(s.roundsToPlay, Setting::RoundsToPlay) ||
-        !asStored(s.soundOn, Setting::SoundOn))
+        !asStored(s.soundOn, Setting::SoundOn) || !asStored(s.speechOn, Setting::SpeechOn))
         return;
     for (int i = 0; i < kMaxPlayers; ++i) {
         if (!m_ctx.step(proc, [&] {
@@ -165,6 +165,8 @@ void TurnCycle::WaitForNext()
             m_ctx.setPhase(TurnPhase::HandOver);
             view.board.showNext(true);
             view.board.focusNext();
+            const GameState &s = m_ctx.state;
+            m_ctx.sayAfter(Spoken::handOver(s.currentPlayer >= s.numPlayers - 1 ? s.roundNo : 0));
         }))
         return;
     if (!m_ctx.disableStrip(proc))
@@ -228,7 +230,10 @@ bool TurnCycle::announceResult(Procedure &proc)
                 draw = draw || (j != winner && s.scores[size_t(j)] == top);
         }))
         return false;
-    if (!m_ctx.step(proc, [&] { m_ctx.playSound(Wav::GameOver); }))
+    if (!m_ctx.step(proc, [&] { m_ctx.playSound(Wav::GameOver); }) || !m_ctx.step(proc, [&] {
+            m_ctx.say(draw ? Spoken::draw(top)
+                           : Spoken::winner(s.playerNames[size_t(winner)], top));
+        }))
         return false;
     if (!m_ctx.step(proc, [&] {
             if (draw) {
@@ -241,7 +246,10 @@ bool TurnCycle::announceResult(Procedure &proc)
         }))
         return false;
     bool again = false;
-    if (!m_ctx.step(proc, [&] { again = questions.askYesNo(uiText(Txt::OnceAgain), QString()); }))
+    if (!m_ctx.step(proc, [&] {
+            m_ctx.sayAfter(uiText(Txt::OnceAgain));
+            again = questions.askYesNo(uiText(Txt::OnceAgain), QString());
+        }))
         return false;
     if (!again) {
         m_ctx.step(proc, [&] { m_ctx.view.waits.closeWindow(); });

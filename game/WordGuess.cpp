@@ -110,13 +110,14 @@ void WordPlay::guess(int index)
                         valid = true;
                         m_ctx.setStripAvailable(index, false);
                     }) ||
-        !valid || !m_ctx.step(proc, [&] { m_ctx.view.waits.processEvents(); }) ||
-        replacedSince(word))
+        !valid || !m_ctx.step(proc, [&] { sayGuess(index); }) ||
+        !m_ctx.step(proc, [&] { m_ctx.view.waits.processEvents(); }) || replacedSince(word))
         return;
 
-    bool found = false;
-    if (!uncover(proc, index, found))
+    int hits = 0;
+    if (!uncover(proc, index, hits))
         return;
+    const bool found = hits > 0;
     if (found &&
         (!m_ctx.step(proc, [&] { m_ctx.view.waits.processEvents(); }) || replacedSince(word) ||
          !m_ctx.step(proc, [&] { m_ctx.playSound(Wav::RightLetter); })))
@@ -132,7 +133,34 @@ void WordPlay::guess(int index)
         wordLost(proc, word);
 }
 
-bool WordPlay::uncover(Procedure &proc, int index, bool &found)
+void WordPlay::sayGuess(int index) const
+{
+    // Said at once, before the board catches up: the child hears the key it pressed.
+    const LetterStrip::Slot &slot = m_ctx.facts.strip.slot(index);
+    const QString current = m_ctx.state.currentWord;
+    int hits = 0;
+    for (const QChar c : current)
+        hits += cellUnder(slot, index, c.toUpper()) ? 1 : 0;
+    const int triesLeft = kLostAt - m_ctx.state.missCount - (hits > 0 ? 0 : 1);
+    const QString text = Spoken::guess(slot.letter, hits, triesLeft);
+    if (m_hinting)
+        m_ctx.sayAfter(uiText(Txt::HintComes) + u' ' + text);
+    else
+        m_ctx.say(text);
+}
+
+void WordPlay::sayState() const
+{
+    const GameState &s = m_ctx.state;
+    const bool inPlay = m_ctx.facts.phase != TurnPhase::Idle;
+    const int score = s.currentPlayer >= 0 && s.currentPlayer < kMaxPlayers
+                          ? s.scores[size_t(s.currentPlayer)]
+                          : 0;
+    m_ctx.say(Spoken::state(inPlay ? m_ctx.facts.cells : Spoken::Cells(), kLostAt - s.missCount,
+                            m_ctx.playerName(), score));
+}
+
+bool WordPlay::uncover(Procedure &proc, int index, int &hits)
 {
     GameState &s = m_ctx.state;
     LetterStrip::Slot slot;
@@ -145,7 +173,9 @@ bool WordPlay::uncover(Procedure &proc, int index, bool &found)
                 if (!cell)
                     return;
                 m_ctx.view.board.showLetter(i, *cell, CellLook::Found);
-                found = true;
+                if (i <= m_ctx.facts.cells.size())
+                    m_ctx.facts.cells[i - 1] = current.at(i - 1).toUpper();
+                ++hits;
                 s.foundCount = checkedInt16(s.foundCount + 1);
             }))
             return false;
@@ -164,6 +194,7 @@ void WordPlay::wordSolved(Procedure &proc, quint64 word)
                         qint16 &total = checkedAt(s.scores, s.currentPlayer);
                         total = checkedInt16(total + 100 - 5 * s.missCount);
                         score = total;
+                        m_ctx.sayAfter(Spoken::solved(s.currentWord, 100 - 5 * s.missCount));
                     }) ||
         !m_ctx.step(proc,
                     [&] { view.panels.setPlayerScore(s.currentPlayer, QString::number(score)); }) ||
@@ -201,6 +232,7 @@ bool WordPlay::wrongGuess(Procedure &proc, quint64 word)
 void WordPlay::wordLost(Procedure &proc, quint64 word)
 {
     GameState &s = m_ctx.state;
+    m_ctx.sayAfter(Spoken::lost(s.currentWord));
     if (s.showSolution == 1) {
         WortAnzeigen();
         if (replacedSince(word))
@@ -244,7 +276,12 @@ void WordPlay::WortAnzeigen()
             const std::optional<int> cell = cellUnder(slot, b, current.at(j - 1).toUpper());
             if (!cell)
                 continue;
-            if (!m_ctx.step(proc, [&] { view.board.showLetter(j, *cell, CellLook::Solution); }) ||
+            if (!m_ctx.step(proc,
+                            [&] {
+                                view.board.showLetter(j, *cell, CellLook::Solution);
+                                if (j <= m_ctx.facts.cells.size())
+                                    m_ctx.facts.cells[j - 1] = current.at(j - 1).toUpper();
+                            }) ||
                 !m_ctx.step(proc, [&] { view.waits.pause(0.1); }) || replaced() ||
                 !m_ctx.step(proc, [&] { m_ctx.playSound(Wav::Tick); }) ||
                 !m_ctx.step(proc, [&] { view.waits.processEvents(); }) || replaced())

@@ -23,6 +23,7 @@ bool WordPlay::clearBoard(Procedure &proc)
            m_ctx.step(proc,
                       [&] {
                           s.missCount = 0;
+                          m_ctx.facts.cells.clear();
                           view.picture.showEmptyBoard();
                       }) &&
            m_ctx.step(proc, [&] { s.foundCount = 0; }) &&
@@ -80,6 +81,7 @@ void WordPlay::NewWord(Procedure &proc)
     if (!m_ctx.step(proc, [&] {
             s.currentWord = *drawn;
             m_wordLength = checkedInt16(drawn->size());
+            m_ctx.facts.cells = Spoken::Cells(m_wordLength, QChar());
         }))
         return;
 
@@ -99,6 +101,10 @@ void WordPlay::NewWord(Procedure &proc)
     if (m_ctx.closing())
         return;
     m_ctx.setPhase(TurnPhase::Guessing);
+    if (!m_ctx.step(proc, [&] {
+            m_ctx.say(Spoken::newWord(m_ctx.playerName(), int(m_ctx.facts.cells.count(QChar()))));
+        }))
+        return;
     bool hints = false;
     if (!m_ctx.step(proc, [&] { hints = checkedAt(s.hintsPerWord, s.currentPlayer) > 0; }))
         return;
@@ -118,6 +124,8 @@ bool WordPlay::placeCharacter(Procedure &proc, int position)
         if (position > s.currentWord.size())
             throw RunTimeError(ErrNo::SubscriptOutOfRange, QString::number(position));
         const QChar c = s.currentWord.at(position - 1);
+        if ((c == u' ' || c == u'\'' || c == u'-') && position <= m_ctx.facts.cells.size())
+            m_ctx.facts.cells[position - 1] = c;
         if (c == u' ') {
             // A gap: no cell shown, nothing to guess.
         } else if (c == u'\'' || c == u'-') {
@@ -143,6 +151,7 @@ void WordPlay::noWordFits(Procedure &proc)
                         view.board.removeWordCells();
                         m_wordLength = 0;
                         s.currentWord.clear();
+                        m_ctx.facts.cells.clear();
                         m_ctx.setPhase(TurnPhase::Idle);
                     }) ||
         !m_ctx.step(proc, [&] { m_ctx.tell(Txt::NoWordFits, Txt::ChangeTheOptions); }))
@@ -210,7 +219,9 @@ void WordPlay::GetTipp()
                         }) ||
             k < 0)
             return;
+        m_hinting = true;
         guess(k);
+        m_hinting = false;
         if (m_ctx.closing())
             return;
         runQueuedGuesses();

@@ -28,6 +28,7 @@ public:
 
     // Word-field cells laid out for the current word.
     int wordLength() const { return m_wordLength; }
+    void sayState() const;
 
 private:
     void ShowLetters();
@@ -42,7 +43,8 @@ private:
 
     void guess(int index);
     // The steps of a guess; false when the guess is to be left.
-    bool uncover(Procedure &proc, int index, bool &found);
+    bool uncover(Procedure &proc, int index, int &hits);
+    void sayGuess(int index) const;
     void wordSolved(Procedure &proc, quint64 word);
     bool wrongGuess(Procedure &proc, quint64 word);
     void wordLost(Procedure &proc, quint64 word);
@@ -63,5 +65,6 @@ private:
     // restart stops instead of working on the new word.
     quint64 m_word = 0;
     int m_guessDepth = 0;
+    bool m_hinting = false; // a hint's guess is said after the word's announcement
     QList<QueuedGuess> m_queued;
 };

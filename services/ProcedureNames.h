@@ -45,6 +45,7 @@ struct ProcName
     X(frmInfo, Timer1_Timer)                                                                       \
     X(frmOpt, chkAnzeige_Click)                                                                    \
     X(frmOpt, chkSound_Click)                                                                      \
+    X(frmOpt, chkVorlesen_Click)                                                                   \
     X(frmOpt, cmdOK_Click)                                                                         \
     X(frmOpt, EditButt_Click)                                                                      \
     X(frmOpt, Form_Activate)                                                                       \

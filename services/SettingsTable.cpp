@@ -49,6 +49,7 @@ const Number MinLength{kGame, QStringLiteral("minLen"), 4, 1, 10};
 const Number RepeatMode{kGame, QStringLiteral("Wiederholung"), 1, 0, 1};
 const Number ShowSolution{kGame, QStringLiteral("Anzeige"), 1, -1, 1};
 const Number SoundOn{kGame, QStringLiteral("Sound"), -1, kLeast, kMost};
+const Number SpeechOn{kGame, QStringLiteral("Vorlesen"), 0, kLeast, kMost};
 const Number LetterStyle{kGame, QStringLiteral("Letter"), 8, 0, 10, NumberForm::Plain};
 const Number Background{kGame, QStringLiteral("Back"), 0, 0, 3, NumberForm::Plain};
 const Number Language{kOptions, QStringLiteral("Sprache"), 0,    0,
@@ -133,9 +134,9 @@ qint16 readStartCount()
     // Read from the file itself: the platform's store may still hold what it read before the
     // last write and miss a change of the same size within the same moment.
     const RegularFile file = readRegularFile(UserStore().fileName(), kMaxStoreBytes);
-    const std::optional<QString> stored =
-        file.status == RegularFile::Ok ? IniFile::read(file.bytes, kOptions, kStartCountKey)
-                                       : std::nullopt;
+    const std::optional<QString> stored = file.status == RegularFile::Ok
+                                              ? IniFile::read(file.bytes, kOptions, kStartCountKey)
+                                              : std::nullopt;
     return checkedInt16(IniFile::leadingNumber(stored.value_or(QString())));
 }
 

@@ -56,7 +56,8 @@ extern const Number RoundsToPlay;
 extern const Number MinLength;
 extern const Number RepeatMode; // 1: only words not guessed come again; 0: all words
 extern const Number ShowSolution;
-extern const Number SoundOn; // 0 off, -1 on
+extern const Number SoundOn;  // 0 off, -1 on
+extern const Number SpeechOn; // reading aloud: 0 off, -1 on
 extern const Number LetterStyle;
 extern const Number Background;
 extern const Number Language; // the language's base (Language::base)

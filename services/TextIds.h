@@ -91,6 +91,30 @@ enum Id : int
     SaveOverLink = 221, // asks for a new name
     NameIsLinkOut = 222,
     AndMore = 223, // %1 more
+    // Reading aloud, and the names a screen reader reads (230..279).
+    ReadAloud = 230,
+    NoSpeechOutput = 231,
+    WordHasLetters = 232, // %1 letters
+    WordHasOneLetter = 233,
+    HitOnce = 234,    // %1 the letter
+    HitTimes = 235,   // %1 the letter, %2 how often
+    MissTries = 236,  // %1 the letter, %2 tries left
+    MissOneTry = 237, // %1 the letter
+    MissLast = 238,   // %1 the letter
+    HintComes = 239,
+    WordSolvedSaid = 240, // %1 spelled, %2 the word, %3 points won
+    WordLostSaid = 241,   // %1 spelled, %2 the word
+    PressEnter = 242,
+    RoundOver = 243,     // %1 the round
+    WinnerSaid = 244,    // %1 the name, %2 points
+    DrawSaid = 245,      // %1 points
+    TriesAndScore = 246, // %1 tries left, %2 the name, %3 points
+    Gap = 247,           // a covered cell, spoken
+    NotFoundYet = 248,   // a covered cell, as a screen reader names it
+    TheWord = 249,       // %1 the word's cells
+    PictureStage = 250,  // %1 the stage
+    YourTurn = 251,      // %1 the name
+    NoWordInPlay = 252,
     FirstBuiltInWord = 300,
 };
 

@@ -53,7 +53,7 @@ void frmOpt::Form_Load()
             if (s.soundOn != 0)
                 m_chkSound->setChecked(true);
         }) ||
-        !proc.step([&] {
+        !proc.step([&] { m_chkVorlesen->setChecked(s.speechOn != 0); }) || !proc.step([&] {
             if (remembered >= 0)
                 m_wortsch->setCurrentRow(remembered);
         }))
@@ -179,6 +179,13 @@ void frmOpt::chkSound_Click()
     proc.step([&] { m_tools.state.soundOn = m_chkSound->isChecked() ? -1 : 0; });
 }
 
+void frmOpt::chkVorlesen_Click()
+{
+    // Takes effect with the next thing the game says; no new game needed.
+    Procedure proc(Proc::frmOpt::chkVorlesen_Click);
+    proc.step([&] { m_tools.state.speechOn = m_chkVorlesen->isChecked() ? -1 : 0; });
+}
+
 void frmOpt::txtSpieler_Change(int)
 {
     // The name itself is taken over by OK.
@@ -258,6 +265,7 @@ void frmOpt::cmdOK_Click()
     }
     if (!proc.step([&] { changes.set(Setting::vocabFile(currentLanguage()), s.vocabFile); }) ||
         !proc.step([&] { changes.set(Setting::SoundOn, s.soundOn); }) ||
+        !proc.step([&] { changes.set(Setting::SpeechOn, s.speechOn); }) ||
         !proc.step([&] { changes.write(); }))
         return;
     proc.step([&] { accept(); });

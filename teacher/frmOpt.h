@@ -1,6 +1,7 @@
 // The options dialog: players and their names, hints, rounds, minimum word length, repetition,
-// solution display, sound and the vocabulary file; the doors to the vocabulary editor and the
-// editor's password. Every change goes into the game state at once; OK writes the settings.
+// solution display, sound, reading aloud and the vocabulary file; the doors to the vocabulary
+// editor and the editor's password. Every change goes into the game state at once; OK writes the
+// settings.
 #pragma once
 
 #include "FormGeometry.h"
@@ -59,6 +60,7 @@ private:
     void wiederh_Click(int index);
     void chkAnzeige_Click();
     void chkSound_Click();
+    void chkVorlesen_Click();
     void txtSpieler_Change(int index);
     void txtSpieler_GotFocus(int index);
     void WortSch_Click();
@@ -67,7 +69,7 @@ private:
 
     TeacherTools m_tools;
     PasswordLock m_lock;
-    FormGeometry m_geometry{this, {6180, 5595}}; // client area in twips
+    FormGeometry m_geometry{this, {6180, 6075}}; // client area in twips
 
     std::array<QGroupBox *, 3> m_frame{};
     std::array<QLabel *, 6> m_label{};
@@ -77,6 +79,7 @@ private:
     std::array<QRadioButton *, 2> m_wiederh{};
     QCheckBox *m_chkAnzeige = nullptr;
     QCheckBox *m_chkSound = nullptr;
+    QCheckBox *m_chkVorlesen = nullptr;
     QListWidget *m_wortsch = nullptr;
     QPushButton *m_editButt = nullptr;
     QPushButton *m_password = nullptr;

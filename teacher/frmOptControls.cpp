@@ -8,6 +8,7 @@
 #include "GameState.h"
 #include "Language.h"
 #include "SettingsTable.h"
+#include "Speech.h"
 #include "SpokenCaption.h"
 #include "TeacherWindow.h"
 #include "TextIds.h"
@@ -43,20 +44,27 @@ struct Bar
     int constant;
     QRect twips;
 };
+// The reading-aloud check box stands under the sound's; what was below them moved down by this.
+constexpr int kSpeechRow = 480;
 const Bar kBarDesign[frmOpt::kBars] = {
-    {0, 3, 1, 1, 4, {1680, 270, 255, 255}},     // players
-    {0, 3, 1, 1, 3, {2520, 1010, 255, 285}},    // hints of player 1
-    {0, 3, 1, 1, 3, {2520, 1490, 255, 285}},    // player 2
-    {0, 3, 1, 1, 3, {2520, 1970, 255, 285}},    // player 3
-    {0, 3, 1, 1, 3, {2520, 2430, 255, 285}},    // player 4
-    {10, 50, 5, 10, 60, {5640, 240, 255, 255}}, // rounds
-    {1, 10, 1, 1, 11, {2880, 4950, 255, 255}},  // minimum word length
+    {0, 3, 1, 1, 4, {1680, 270, 255, 255}},                 // players
+    {0, 3, 1, 1, 3, {2520, 1010, 255, 285}},                // hints of player 1
+    {0, 3, 1, 1, 3, {2520, 1490, 255, 285}},                // player 2
+    {0, 3, 1, 1, 3, {2520, 1970, 255, 285}},                // player 3
+    {0, 3, 1, 1, 3, {2520, 2430, 255, 285}},                // player 4
+    {10, 50, 5, 10, 60, {5640, 240, 255, 255}},             // rounds
+    {1, 10, 1, 1, 11, {2880, 4950 + kSpeechRow, 255, 255}}, // minimum word length
 };
 // The number labels beside the bars. They end where their bars begin: their table rectangles
 // reach a few twips under the bars and would cover the bars' edges.
 const QRect kZahl[frmOpt::kBars] = {
-    {1320, 255, 360, 270},  {2160, 1000, 360, 285}, {2160, 1480, 360, 285}, {2160, 1960, 360, 285},
-    {2160, 2440, 360, 285}, {5250, 230, 390, 270},  {2490, 4920, 390, 270},
+    {1320, 255, 360, 270},
+    {2160, 1000, 360, 285},
+    {2160, 1480, 360, 285},
+    {2160, 1960, 360, 285},
+    {2160, 2440, 360, 285},
+    {5250, 230, 390, 270},
+    {2490, 4920 + kSpeechRow, 390, 270},
 };
 constexpr int kNameTops[kMaxPlayers] = {1005, 1485, 1965, 2445};
 
@@ -73,12 +81,12 @@ const LabelDesign kLabels[6] = {
     {0, Txt::Names, {240, 645, 1890, 255}},
     {1, Txt::Repeat, {120, 240, 1695, 255}},
     {-1, Txt::RoundsToPlay, {3480, 240, 1575, 375}},
-    {-1, Txt::MinWordLength, {240, 4920, 2055, 450}},
+    {-1, Txt::MinWordLength, {240, 4920 + kSpeechRow, 2055, 450}},
 };
 const QRect kFrames[3] = {
     {240, 120, 3015, 2895},
     {3480, 720, 2535, 1455},
-    {240, 3120, 5775, 1575},
+    {240, 3120 + kSpeechRow, 5775, 1575},
 };
 
 void setCaption(QObject *control, const QString &text)
@@ -173,6 +181,9 @@ void frmOpt::createControls()
     m_chkSound->setObjectName(QStringLiteral("chkSound"));
     g.add({m_chkAnzeige, {3720, 2160, 2175, 615}, Fit::Caption});
     g.add({m_chkSound, {3720, 2640, 2295, 495}, Fit::Caption});
+    m_chkVorlesen = new QCheckBox(this);
+    m_chkVorlesen->setObjectName(QStringLiteral("chkVorlesen"));
+    g.add({m_chkVorlesen, {3720, 3060, 2295, 495}, Fit::Caption});
 
     m_wortsch = new QListWidget(m_frame[2]);
     m_wortsch->setObjectName(QStringLiteral("wortsch"));
@@ -187,7 +198,7 @@ void frmOpt::createControls()
     m_cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setDefault(true);
-    g.add({m_cmdOK, {4800, 4920, 1215, 495}, Fit::Caption, Anchor::Right});
+    g.add({m_cmdOK, {4800, 4920 + kSpeechRow, 1215, 495}, Fit::Caption, Anchor::Right});
 
     // Access keys of the labels lead to the bar they name.
     m_label[0]->setBuddy(m_vsczahl[0]);
@@ -196,11 +207,11 @@ void frmOpt::createControls()
 
     turnOffEnglishMenus(this);
 
-    QWidget *order[] = {m_vsczahl[0], m_txtSpieler[0], m_vsczahl[1], m_txtSpieler[1],
-                        m_vsczahl[2], m_txtSpieler[2], m_vsczahl[3], m_txtSpieler[3],
-                        m_vsczahl[4], m_vsczahl[5],    m_wiederh[0], m_wiederh[1],
-                        m_chkAnzeige, m_chkSound,      m_wortsch,    m_editButt,
-                        m_password,   m_vsczahl[6],    m_cmdOK};
+    QWidget *order[] = {m_vsczahl[0], m_txtSpieler[0], m_vsczahl[1],  m_txtSpieler[1],
+                        m_vsczahl[2], m_txtSpieler[2], m_vsczahl[3],  m_txtSpieler[3],
+                        m_vsczahl[4], m_vsczahl[5],    m_wiederh[0],  m_wiederh[1],
+                        m_chkAnzeige, m_chkSound,      m_chkVorlesen, m_wortsch,
+                        m_editButt,   m_password,      m_vsczahl[6],  m_cmdOK};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -220,6 +231,7 @@ void frmOpt::connectHandlers()
         });
     connect(m_chkAnzeige, &QCheckBox::toggled, this, &frmOpt::chkAnzeige_Click);
     connect(m_chkSound, &QCheckBox::toggled, this, &frmOpt::chkSound_Click);
+    connect(m_chkVorlesen, &QCheckBox::toggled, this, &frmOpt::chkVorlesen_Click);
     connect(m_wortsch, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             WortSch_Click();
@@ -243,6 +255,11 @@ void frmOpt::setTexts()
     };
     for (const auto &[control, text] : captions)
         setCaption(control, uiText(text));
+    // Without a speech engine the box says why and cannot be ticked.
+    const QString why = speechUnavailable();
+    m_chkVorlesen->setText(why.isEmpty() ? uiText(Txt::ReadAloud)
+                                         : uiText(Txt::ReadAloud) + u' ' + why);
+    m_chkVorlesen->setEnabled(why.isEmpty());
     // Controls without a caption of their own are named after the caption they stand under.
     m_vsczahl[0]->setAccessibleName(spokenCaption(uiText(Txt::Players)));
     for (int i = 0; i < kMaxPlayers; ++i) {

@@ -22,7 +22,8 @@ class FakeWindow : public GameQuestions,
                    public PictureView,
                    public WordBoard,
                    public GameWaits,
-                   public SoundPlayer
+                   public SoundPlayer,
+                   public Speaker
 {
     using Where = std::source_location;
 
@@ -49,6 +50,7 @@ public:
     bool next = false, startEnabled = true, closed = false, busy = false;
     int nextFocus = 0, busySpells = 0; // the hourglass: once per filling
     QList<int> played;
+    QStringList said; // what is said after what was being said starts with "+ "
     mutable QStringList faults;
 
     // The word field: a letter the player found, one the game showed in lower case, '_' a
@@ -101,6 +103,11 @@ public:
     void setBusyCursor(bool on) override;
     void closeWindow() override;
     void play(Wav::Id id) override { set(played, played + QList<int>{id}); }
+    void say(const QString &text) override { set(said, said + QStringList(text)); }
+    void sayAfter(const QString &text) override
+    {
+        set(said, said + QStringList(QStringLiteral("+ ") + text));
+    }
 
 private:
     bool live(Where where = Where::current()) const;
@@ -151,5 +158,5 @@ struct GameRig : FakeWindow
     ProgramFolder folder;
     ErrorRecorder errors{ErrAnswer::Ignore};
     GameState state;
-    Game game{state, GameView{*this, *this, *this, *this, *this}, *this};
+    Game game{state, GameView{*this, *this, *this, *this, *this}, *this, *this};
 };

@@ -1,4 +1,5 @@
 #include "frmOpt.h"
+#include "Speech.h"
 #include "TeacherFixture.h"
 #include "WEdit.h"
 #include "WhenShown.h"
@@ -21,6 +22,13 @@ const QString kNotStorable =
     "Dieses Passwort kann nicht gespeichert werden. Bitte wählen Sie ein anderes.";
 const QString kCharacters = "Das Passwort enthält Zeichen, die Quendo nicht speichern kann. Bitte "
                             "nur Buchstaben, Ziffern und übliche Satzzeichen verwenden.";
+
+// A speech engine that is there.
+class QuietSpeech : public SpeechOutput
+{
+    void say(const QString &, const QLocale &, bool) override {}
+    void stop() override {}
+};
 
 } // namespace
 
@@ -88,6 +96,7 @@ private slots:
     {
         m_dialog.reset();
         m_f.reset();
+        setSpeechOutput(nullptr);
     }
 
     // What the teacher sees at load; a hand-edited value no control can take is reported, then
@@ -116,6 +125,9 @@ private slots:
         QCOMPARE(get<QLineEdit>("txtSpieler2")->text(), "Spieler 3");
         QVERIFY(get<QRadioButton>("wiederh0")->isChecked());
         QVERIFY(!get<QCheckBox>("chkSound")->isChecked());
+        // No speech module beside the tests: the box says why and cannot be ticked.
+        QCOMPARE(get<QCheckBox>("chkVorlesen")->text(), "&Vorlesen (keine Sprachausgabe)");
+        QVERIFY(!get<QCheckBox>("chkVorlesen")->isEnabled());
         QVERIFY(get<QCheckBox>("chkAnzeige")->isChecked());
         QVERIFY(get<QPushButton>("cmdOK")->isDefault());
     }
@@ -183,6 +195,7 @@ private slots:
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("after");
         QTest::newRow("sound on") << "chkSound" << 0 << -1;
+        QTest::newRow("reading aloud on") << "chkVorlesen" << 0 << -1;
         QTest::newRow("solution off") << "chkAnzeige" << 1 << 0;
         QTest::newRow("every word again") << "wiederh0" << 1 << 0;
     }
@@ -191,10 +204,12 @@ private slots:
         QFETCH(QString, control);
         QFETCH(int, start);
         GameState &s = m_f->state;
-        qint16 &field = control == "chkSound"     ? s.soundOn
-                        : control == "chkAnzeige" ? s.showSolution
-                                                  : s.repeatMode;
+        qint16 &field = control == "chkSound"      ? s.soundOn
+                        : control == "chkVorlesen" ? s.speechOn
+                        : control == "chkAnzeige"  ? s.showSolution
+                                                   : s.repeatMode;
         field = qint16(start);
+        setSpeechOutput(std::make_unique<QuietSpeech>());
         open();
         auto *button = get<QAbstractButton>(control);
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
@@ -227,7 +242,7 @@ private slots:
                                         "Tipps1= 0\r\nSpieler1=Anna\r\nTipps2= 1\r\n"
                                         "Spieler2=Ben\r\nTipps3= 2\r\nSpieler3=Spieler 3\r\n"
                                         "Tipps4= 3\r\nSpieler4=Spieler 4\r\n"
-                                        "Datei0=tiere.dat\r\nSound=-1\r\n"));
+                                        "Datei0=tiere.dat\r\nSound=-1\r\nVorlesen= 0\r\n"));
     }
 
     void okThatCannotWriteEverythingLeavesTheOldFileWhole()

@@ -202,6 +202,14 @@ private slots:
         const QImage covered = imageOf(cell(1)->pixmap());
         guess(u'A'); // found: shown as the strip shows it
         const QImage foundA = imageOf(letterButton(u'A')->pixmap());
+        // A screen reader reads the cells, the word and the drawing's stage.
+        const auto name = [](QWidget *w) {
+            return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        };
+        QCOMPARE(name(cell(2)) + u'|' + name(cell(3)) + u'|' + name(child("B_Folge")),
+                 QStringLiteral("A|noch nicht gefunden|Tafelbild: 9 von 10"));
+        QCOMPARE(child("picBG")->accessibleDescription(),
+                 QStringLiteral("Das Wort: Lücke, A, Lücke, A, Lücke, Lücke."));
         QString solution;
         bool spaceTookTheTurn = false;
         WhenShown next([this](QObject *o) { return isNext(o); },

@@ -45,8 +45,21 @@ struct Inside
     bool lastDrawingGone = false; // the 10th picture is missing and its report cancelled
 };
 
+// A word read aloud: the clicks, then the state asked for when state is set.
+struct Said
+{
+    int base;
+    QString word;
+    qint16 hints, speech;
+    QString clicks;
+    bool state;
+    int skip; // what was said before the part shown
+    QStringList said;
+};
+
 } // namespace
 
+Q_DECLARE_METATYPE(Said)
 Q_DECLARE_METATYPE(Guesses)
 Q_DECLARE_METATYPE(Loss)
 Q_DECLARE_METATYPE(Inside)
@@ -295,6 +308,67 @@ private slots:
         for (const ReportedError &e : rig.errors.errors())
             reported << e.module + u'.' + e.procedure;
         QCOMPARE(reported, QStringList(row.lastDrawingGone ? 1 : 0, "frmQuendo.imgAlpha_click"));
+    }
+
+    void whatIsSaid_data()
+    {
+        QTest::addColumn<Said>("row");
+        QTest::newRow("a hit and a miss, then the state") << Said{
+            0,
+            "Hase",
+            0,
+            -1,
+            "HX",
+            true,
+            0,
+            {"Spieler 1 ist dran. Das Wort hat 4 Buchstaben.", "H: ja, einmal!",
+             "X: nein, leider nicht. Noch 9 Versuche.",
+             "Das Wort: H, Lücke, Lücke, Lücke. Versuche übrig: 9. Spieler 1 hat 200 Punkte."}};
+        QTest::newRow("twice, solved, the hand-over") << Said{
+            1000,
+            "Anna's",
+            0,
+            1,
+            "ANS",
+            false,
+            1,
+            {"A: yes, 2 times!", "N: yes, 2 times!", "S: yes, once!",
+             "+ Well done! A, N, N, A, S. Anna's! That's 100 points.", "+ Press Enter to go on."}};
+        QTest::newRow("one try left, the last, lost") << Said{
+            6000,
+            "Oie",
+            0,
+            -1,
+            "ABCDFGHJKL",
+            false,
+            9,
+            {"K : non, dommage. Encore un essai !", "L : non, dommage.",
+             "+ Dommage ! Le mot était : O, I, E. Oie.", "+ Appuie sur Entrée pour continuer."}};
+        QTest::newRow("a hint, a word of two") << Said{
+            2000,
+            "Ko bo",
+            1,
+            -1,
+            "",
+            true,
+            0,
+            {"Spieler 1, nu är det din tur. Ordet har 4 bokstäver.", "+ Ett tips: O: ja, 2 gånger!",
+             "Ordet: lucka, O – lucka, O. Försök kvar: 10. Spieler 1 har 200 poäng."}};
+        QTest::newRow("nothing with the setting off") << Said{0, "Hase", 1, 0, "X", true, 0, {}};
+    }
+    void whatIsSaid()
+    {
+        QFETCH(Said, row);
+        GameRig rig(row.base);
+        rig.state.speechOn = row.speech;
+        rig.atNextWait([&] { rig.closeNow(); });
+        rig.startWith(row.word, {row.hints, 0, 0, 0});
+        rig.state.scores[0] = 200; // from earlier words
+        for (const QChar c : row.clicks)
+            rig.click(c);
+        if (row.state)
+            rig.game.sayState();
+        QCOMPARE(rig.said.mid(row.skip), row.said);
     }
 
     void closingStopsALayout()

@@ -73,26 +73,35 @@ private slots:
         QTest::addColumn<int>("players");
         QTest::addColumn<QList<int>>("scores");
         QTest::addColumn<QString>("message"); // title|text
+        QTest::addColumn<QString>("said");    // read aloud, before the question of once more
         QTest::newRow("first and third tie")
-            << 3 << QList<int>{90, 40, 90, 0} << "Quendo|Unentschieden!";
+            << 3 << QList<int>{90, 40, 90, 0} << "Quendo|Unentschieden!"
+            << "Das Spiel ist aus. Unentschieden, mit 90 Punkten!";
         QTest::newRow("second alone on top")
-            << 3 << QList<int>{90, 95, 90, 0} << "Hurra!|Spieler 2\rhat gewonnen!";
+            << 3 << QList<int>{90, 95, 90, 0} << "Hurra!|Spieler 2\rhat gewonnen!"
+            << "Das Spiel ist aus. Spieler 2 hat gewonnen, mit 95 Punkten. Hurra!";
         QTest::newRow("fourth on top")
-            << 4 << QList<int>{1, 2, 3, 4} << "Hurra!|Spieler 4\rhat gewonnen!";
-        QTest::newRow("inactive slot")
-            << 2 << QList<int>{10, 0, 0, 400} << "Hurra!|Spieler 1\rhat gewonnen!";
+            << 4 << QList<int>{1, 2, 3, 4} << "Hurra!|Spieler 4\rhat gewonnen!"
+            << "Das Spiel ist aus. Spieler 4 hat gewonnen, mit 4 Punkten. Hurra!";
+        QTest::newRow("inactive slot, not read aloud")
+            << 2 << QList<int>{10, 0, 0, 400} << "Hurra!|Spieler 1\rhat gewonnen!"
+            << "";
     }
     void drawsAndWinners()
     {
         QFETCH(int, players);
         QFETCH(QList<int>, scores);
         QFETCH(QString, message);
+        QFETCH(QString, said);
         GameRig rig;
+        rig.state.speechOn = said.isEmpty() ? 0 : -1;
         atLastTurn(rig, players,
                    {qint16(scores[0]), qint16(scores[1]), qint16(scores[2]), qint16(scores[3])});
         rig.game.NextPlayer();
         QCOMPARE(rig.messages, QStringList(message));
         QCOMPARE(rig.played, QList<int>({105}));
+        const QStringList heard = {said, "+ Noch 'ne Runde?"};
+        QCOMPARE(rig.said, said.isEmpty() ? QStringList() : heard);
     }
 
     void theLastWordEndsTheGame_data()
@@ -136,9 +145,12 @@ private slots:
         QTest::addColumn<bool>("start"); // else Next
         QTest::addColumn<int>("player"); // who has the next word
         QTest::addColumn<int>("round");
-        QTest::newRow("Next") << 2 << false << 1 << 1;
-        QTest::newRow("Start: the second of three") << 3 << true << 1 << 1;
-        QTest::newRow("Start: one player, round two") << 1 << true << 0 << 2;
+        QTest::addColumn<QString>("said"); // at the hand-over
+        QTest::newRow("Next") << 2 << false << 1 << 1 << "+ Drück Enter, dann geht es weiter.";
+        QTest::newRow("Start: the second of three")
+            << 3 << true << 1 << 1 << "+ Drück Enter, dann geht es weiter.";
+        QTest::newRow("Start: one player, round two")
+            << 1 << true << 0 << 2 << "+ Runde 1 ist vorbei. Drück Enter, dann geht es weiter.";
     }
     void theHandOver()
     {
@@ -146,13 +158,15 @@ private slots:
         QFETCH(bool, start);
         QFETCH(int, player);
         QFETCH(int, round);
+        QFETCH(QString, said);
         GameRig rig;
+        rig.state.speechOn = -1;
         rig.state.numPlayers = qint16(players);
         rig.startWith("Hase");
         rig.pressNext = nullptr;
         bool offered = false;
         rig.atNextWait([&] {
-            offered = rig.next && rig.nextFocus == 1;
+            offered = rig.next && rig.nextFocus == 1 && rig.said.last() == said;
             rig.answers = {true};
             start ? rig.game.StartGame() : rig.game.pressNext();
         });

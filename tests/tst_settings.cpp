@@ -245,7 +245,7 @@ private slots:
         const std::pair<S::Number, int> defaults[] = {
             {S::NumPlayers, 4},   {S::RoundsToPlay, 20}, {S::MinLength, 4},   {S::RepeatMode, 1},
             {S::ShowSolution, 1}, {S::SoundOn, -1},      {S::LetterStyle, 8}, {S::Background, 0},
-            {S::hints(1), 2},     {S::hints(4), 2},      {S::Language, 0}};
+            {S::hints(1), 2},     {S::hints(4), 2},      {S::Language, 0},    {S::SpeechOn, 0}};
         for (const auto &[setting, value] : defaults) {
             QVERIFY2(S::read(setting) == value, qPrintable(setting.key));
         }

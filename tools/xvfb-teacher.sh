@@ -60,3 +60,14 @@ dialog=$(window '^Options')
 shot options-fr "$dialog"
 key Escape
 kill "$app" 2>/dev/null || true
+wait "$app" 2>/dev/null || true
+
+# Portuguese, a long language, on a machine without the speech module: the reading-aloud box
+# is greyed and says why.
+rm -f "$work/prog/libquendo_speech.so"
+start 4000
+options
+dialog=$(window '^Opções')
+shot options-pt-no-speech "$dialog"
+key Escape
+kill "$app" 2>/dev/null || true

@@ -23,7 +23,7 @@ deb="${debs[0]}"
 
 # Every file with its mode, and every folder above it; beside the program whatever app/beside holds.
 lib=usr/lib/games/quendo
-for f in usr/games/quendo $lib/{Quendo,libquendo_audio.so} \
+for f in usr/games/quendo $lib/{Quendo,libquendo_audio.so,libquendo_speech.so} \
     $lib/{deutsch,english,español,français,italiano,portuguesa,svenska}/quendo.dat \
     usr/share/applications/quendo.desktop usr/share/doc/quendo/{changelog.gz,copyright} \
     usr/share/icons/hicolor/256x256/apps/quendo.png usr/share/man/man6/quendo.6.gz \
@@ -41,8 +41,11 @@ diff -u "$work/expected.txt" "$out/contents.txt" || fail "the package holds othe
 # Runtime packages only, each as dpkg-shlibdeps found it for the linked libraries.
 depends=$(dpkg-deb -f "$deb" Depends)
 names=$(echo "$depends" | tr ',' '\n' | sed 's/(.*//; s/ //g' | sort | tr '\n' ' ')
-[ "$names" = "libc6 libgcc-s1 libqt6core6 libqt6gui6 libqt6multimedia6 libqt6printsupport6 libqt6widgets6 libstdc++6 " ] ||
+[ "$names" = "libc6 libgcc-s1 libqt6core6 libqt6gui6 libqt6multimedia6 libqt6printsupport6 libqt6texttospeech6 libqt6widgets6 libstdc++6 " ] ||
     fail "the package depends on: $names"
+# Reading aloud speaks through speech-dispatcher: recommended, not needed to play.
+[ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng" ] ||
+    fail "the package recommends: $(dpkg-deb -f "$deb" Recommends)"
 echo "$depends" | grep -q 'libqt6core6 (>= 6\.' && echo "$depends" | grep -q 'libc6 (>= 2\.' ||
     fail "no minimum Qt or C library version: $depends"
 
@@ -53,7 +56,8 @@ appstreamcli validate --no-net --pedantic "$work/root/usr/share/metainfo/org.exa
     fail "the quendo command does not lead to the program"
 grep -qx 'Exec=quendo' "$work/root/usr/share/applications/quendo.desktop" ||
     fail "the menu entry does not start the quendo command"
-! ldd "$work/root/$lib/Quendo" "$work/root/$lib/libquendo_audio.so" | grep 'not found' || fail "libraries missing"
+! ldd "$work/root/$lib/Quendo" "$work/root/$lib/libquendo_audio.so" "$work/root/$lib/libquendo_speech.so" |
+    grep 'not found' || fail "libraries missing"
 
 # Debian's checks: lintian on the package, desktop-file-validate on the menu entry it installs.
 # Any error or warning fails; lintian's notes (I:) are only kept in its log.

@@ -27,7 +27,8 @@ class NullWindow : public GameQuestions,
                    public PictureView,
                    public WordBoard,
                    public GameWaits,
-                   public SoundPlayer
+                   public SoundPlayer,
+                   public Speaker
 {
 public:
     std::function<void()> pressNext;
@@ -66,6 +67,8 @@ public:
     void setBusyCursor(bool) override {}
     void closeWindow() override {}
     void play(Wav::Id) override {}
+    void say(const QString &) override {}
+    void sayAfter(const QString &) override {}
 };
 
 double median(std::vector<double> v)
@@ -109,7 +112,7 @@ int main(int argc, char **argv)
     state.hintsPerWord.fill(0);
     state.numPlayers = 1;
     NullWindow window;
-    Game game(state, window.roles(), window);
+    Game game(state, window.roles(), window, window);
     window.pressNext = [&] { game.pressNext(); };
     game.loadStrip(Language());
 
