@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QTextToSpeech>
+#include <QThread>
 #include <QTimer>
 
 #include <clocale>
@@ -50,12 +51,13 @@ private:
     bool m_changed = false;
 };
 
-// Qt's say() cuts off whatever is being spoken; a text that is to wait is held here until the
-// engine is ready again. speech-dispatcher itself queues texts handed to it while it is ready.
-class SystemSpeechOutput final : public SpeechOutput
+// The engine, on the speech thread. Qt's say() cuts off whatever is being spoken; a text that
+// is to wait is held here until the engine is ready again. speech-dispatcher itself queues
+// texts handed to it while it is ready.
+class Voice final : public QObject
 {
 public:
-    void say(const QString &text, const QLocale &locale, bool cutOff) override
+    void say(const QString &text, const QLocale &locale, bool cutOff)
     {
         QTextToSpeech &tts = engine();
         if (cutOff) {
@@ -72,14 +74,14 @@ public:
         sayNow(text, locale);
     }
 
-    void stop() override
+    void stop()
     {
         m_waiting.clear();
         if (m_tts)
             m_tts->stop();
     }
 
-    void warmUp() override { engine(); }
+    void warmUp() { engine(); }
 
 private:
     struct Waiting
@@ -140,6 +142,46 @@ private:
     std::unique_ptr<QTextToSpeech> m_tts;
     QLocale m_locale{QLocale::C};
     QList<Waiting> m_waiting;
+};
+
+// Each request to the speech server waits for its answer, now and then for tens of
+// milliseconds: the engine has a thread of its own, so that a key press never waits for it.
+class SystemSpeechOutput final : public SpeechOutput
+{
+public:
+    SystemSpeechOutput()
+    {
+        m_thread.setObjectName(QStringLiteral("speech"));
+        m_voice->moveToThread(&m_thread);
+        // The engine is made, and must end, on the speech thread.
+        QObject::connect(&m_thread, &QThread::finished, m_voice, &QObject::deleteLater);
+        m_thread.start();
+    }
+    ~SystemSpeechOutput() override
+    {
+        m_thread.quit();
+        m_thread.wait();
+    }
+    SystemSpeechOutput(const SystemSpeechOutput &) = delete;
+    SystemSpeechOutput &operator=(const SystemSpeechOutput &) = delete;
+
+    void say(const QString &text, const QLocale &locale, bool cutOff) override
+    {
+        QMetaObject::invokeMethod(
+            m_voice, [voice = m_voice, text, locale, cutOff] { voice->say(text, locale, cutOff); });
+    }
+    void stop() override
+    {
+        QMetaObject::invokeMethod(m_voice, [voice = m_voice] { voice->stop(); });
+    }
+    void warmUp() override
+    {
+        QMetaObject::invokeMethod(m_voice, [voice = m_voice] { voice->warmUp(); });
+    }
+
+private:
+    QThread m_thread;
+    Voice *m_voice = new Voice; // deleted by its thread's end
 };
 
 } // namespace
