@@ -105,12 +105,15 @@ void frmQuendo::Form_Load()
 
 void frmQuendo::reachByKeyboard()
 {
-    // Read aloud, the game is played without a mouse: Tab reaches the toolbar, Space presses.
+    // Read aloud, the game is played without a mouse: Tab reaches the toolbar and the flags,
+    // Space presses.
+    const Qt::FocusPolicy reached = m_state.speechOn != 0 ? Qt::TabFocus : Qt::NoFocus;
     for (int i = 0; i < BoardStyle::kToolButtons; ++i) {
         if (i != BoardStyle::ToolButton::Next)
-            m_controls.buttons[size_t(i)]->setFocusPolicy(m_state.speechOn != 0 ? Qt::TabFocus
-                                                                                : Qt::NoFocus);
+            m_controls.buttons[size_t(i)]->setFocusPolicy(reached);
     }
+    for (ClickableImage *flag : m_controls.flags)
+        flag->setFocusPolicy(reached);
 }
 
 void frmQuendo::chooseBoardSize()

@@ -10,6 +10,7 @@
 #include "MessageBoxDialogs.h"
 #include "ModResFiles.h"
 #include "Sound.h"
+#include "Speech.h"
 #include "TestSupport.h"
 #include "WEdit.h"
 #include "WhenShown.h"
@@ -47,6 +48,13 @@ void press(const QWidget *w, const char *button)
 {
     w->findChild<QPushButton *>(QString::fromLatin1(button))->click();
 }
+
+// Reading aloud with nothing to hear.
+struct QuietSpeech final : SpeechOutput
+{
+    void say(const QString &, const QLocale &, bool) override {}
+    void stop() override {}
+};
 
 // Hears each sound as it starts, to see what the board shows at that moment.
 struct Listener final : AudioOutput
@@ -391,6 +399,26 @@ private slots:
         QVERIFY(ini().contains("\r\nDatei2000=Tiere.dat\r\n"));
         QCOMPARE(state().currentWord, "ZEBRA"); // the game started anew from the new list
         QCOMPARE(state().currentPlayer, qint16(0));
+    }
+
+    // Read aloud, Tab reaches the toolbar and the flags and Space presses them; otherwise the
+    // keyboard is only for letters and Next.
+    void readAloudPlayedWithoutAMouse()
+    {
+        auto previous = setSpeechOutput(std::make_unique<QuietSpeech>());
+        const auto restore = qScopeGuard([&] { setSpeechOutput(std::move(previous)); });
+        openWindow(QByteArray(kQuiet) + "Vorlesen= -1\r\n");
+        QWidget *english = child("imgLang", 1);
+        for (int i = 0; i < 30 && QApplication::focusWidget() != english; ++i)
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
+                                                        : m_window.get(),
+                            Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), english);
+        QTest::keyClick(english, Qt::Key_Space);
+        QCOMPARE(currentLanguage().index(), 1);
+        openWindow();
+        QCOMPARE(child("imgLang", 1)->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(toolButton(0)->focusPolicy(), Qt::NoFocus);
     }
 
     // Closing at the hand-over ends the wait and closes every other window; the game goes on
