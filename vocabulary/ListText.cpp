@@ -63,7 +63,12 @@ QString decodeText(QByteArrayView bytes)
         QStringDecoder utf16(bytes.front() == '\xFF' ? QStringConverter::Utf16LE
                                                      : QStringConverter::Utf16BE,
                              kStrict);
-        return utf16.decode(bytes.sliced(2));
+        QString text = utf16.decode(bytes.sliced(2));
+        // A byte left over at the end is no character: it reads as the other unreadable ones,
+        // so that a broken file never looks empty.
+        if (bytes.size() % 2 != 0 && !text.endsWith(QChar::ReplacementCharacter))
+            text.append(QChar::ReplacementCharacter);
+        return text;
     }
     static constexpr char kMark[] = "\xEF\xBB\xBF";
     const bool marked = bytes.startsWith(kMark);
