@@ -378,7 +378,8 @@ private slots:
         open();
         m_f->dialogs.shown.clear();
         if (!refused.isEmpty()) {
-            QVERIFY(!editorOpens(Answers{{}})); // Cancel: not a wrong password
+            QVERIFY(!editorOpens(Answers{{}}));
+            QCOMPARE(m_f->dialogs.texts("message"), QStringList()); // Cancel: not a wrong one
             QVERIFY(!editorOpens({refused}));
         }
         QVERIFY(editorOpens({opensWith}));
