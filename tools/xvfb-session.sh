@@ -15,3 +15,20 @@ xvfb_session() {
     sleep 1
     cp -r "$3/bin" "$work/prog"
 }
+
+# Shared by the benchmarks that measure the running program.
+status_mb() { # field $2 (VmHWM, VmRSS) of process $1, in MB with one decimal
+    awk -v f="$2:" '$1 == f { printf "%.1f", $2 / 1024 }' "/proc/$1/status"
+}
+board_window() { # the main window once it shows (the splash has the same title)
+    local w
+    for _ in $(seq 300); do
+        for w in $(xdotool search --onlyvisible --name '^Quendo$' 2>/dev/null); do
+            if xdotool getwindowgeometry "$w" 2>/dev/null | grep -qE 'Geometry: [7-9][0-9]{2}x'; then
+                echo "$w"; return
+            fi
+        done
+        sleep 0.1
+    done
+    return 1
+}

@@ -32,21 +32,6 @@ cpu_ms_per_10s() { # the CPU process $1 uses in the next 10 s, in ms
     t0=$(ticks "$1"); sleep 10; t1=$(ticks "$1")
     echo $(( (t1 - t0) * 1000 / $(getconf CLK_TCK) ))
 }
-status_mb() { # field $2 (VmHWM, VmRSS) of process $1, in MB with one decimal
-    awk -v f="$2:" '$1 == f { printf "%.1f", $2 / 1024 }' "/proc/$1/status"
-}
-board_window() { # the main window once it shows (the splash has the same title)
-    local w
-    for _ in $(seq 300); do
-        for w in $(xdotool search --onlyvisible --name '^Quendo$' 2>/dev/null); do
-            if xdotool getwindowgeometry "$w" 2>/dev/null | grep -qE 'Geometry: [7-9][0-9]{2}x'; then
-                echo "$w"; return
-            fi
-        done
-        sleep 0.1
-    done
-    return 1
-}
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 range() { printf '%s\n' "$@" | sort -n | awk 'NR == 1 { lo = $1 } { hi = $1 } END { print lo "-" hi }'; }
 

@@ -43,19 +43,6 @@ for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 
 echo "1. $(QT_QPA_PLATFORM=offscreen "$build/bench/bench_speech" 20 2>/dev/null)"
 
-status_mb() { awk -v f="$2:" '$1 == f { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
-board_window() {
-    local w
-    for _ in $(seq 300); do
-        for w in $(xdotool search --onlyvisible --name '^Quendo$' 2>/dev/null); do
-            if xdotool getwindowgeometry "$w" 2>/dev/null | grep -qE 'Geometry: [7-9][0-9]{2}x'; then
-                echo "$w"; return
-            fi
-        done
-        sleep 0.1
-    done
-    return 1
-}
 # One run of the program in folder $1 with reading aloud $2 (0 or -1): "start-ms peak-MB
 # peak-after-a-word-MB".
 one_run() {
